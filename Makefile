@@ -1,0 +1,44 @@
+# Two commands on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds and starts the program on the current display
+#   make test   installs what is missing, builds and runs the whole suite headless
+BUILD_DIR  ?= build
+BUILD_TYPE ?= RelWithDebInfo
+CMAKE_FLAGS ?=
+CTEST_FLAGS ?=
+
+.PHONY: all deps deps-test configure build run test sanitize bench format clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh build
+
+deps-test:
+	@tools/install-deps.sh build test
+
+configure:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: deps configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -z "$$DISPLAY" ]; then echo "make run: no X display (DISPLAY is not set)" >&2; exit 1; fi
+	$(BUILD_DIR)/rukcon
+
+test: deps-test configure
+	cmake --build $(BUILD_DIR)
+	tools/headless.sh ctest --test-dir $(BUILD_DIR) --output-on-failure $(CTEST_FLAGS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
+sanitize:
+	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DRUKCON_SANITIZE=ON
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && tools/headless.sh "$$b"; done; true
+
+format: configure
+	cmake --build $(BUILD_DIR) --target format
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan
