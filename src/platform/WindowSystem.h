@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace rukcon::platform {
+
+using WindowId = uint64_t; // 0 = no window
+
+struct WindowEntry {
+    WindowId id = 0;
+    std::string caption; // UTF-8
+};
+
+// The top-level windows of the desktop, as far as finding and raising a program needs them.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Visible top-level windows, front to back. False when the listing ended early; what
+    // was collected up to then is still in out.
+    virtual bool listVisibleWindows(std::vector<WindowEntry>& out) = 0;
+
+    // A top-level window whose caption is exactly this text, or 0.
+    virtual WindowId findByCaption(const std::string& caption) = 0;
+
+    // Restores the window if it is minimised.
+    virtual bool restore(WindowId id) = 0;
+
+    // Brings the window to the front with the keyboard focus. Returns once the window system
+    // has made it active (or a short bound has passed), so keys sent next reach it.
+    virtual bool activate(WindowId id) = 0;
+};
+
+} // namespace rukcon::platform

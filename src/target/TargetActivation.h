@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/WindowSystem.h"
+#include "sound/SoundEffects.h"
+
+#include <string>
+#include <vector>
+
+namespace rukcon::target {
+
+// The caption fragment box of the window and its drop-down list of running programs.
+class CaptionFragmentBox {
+public:
+    virtual ~CaptionFragmentBox() = default;
+    virtual std::string fragment() const = 0;
+    virtual void setFragment(const std::string& text) = 0;
+    virtual void clearList() = 0;
+    virtual void appendListItem(const std::string& caption) = 0;
+};
+
+// Finds the windows whose captions contain the profile's caption fragment and brings them to
+// the front; also lists the captions of the running programs for the fragment box.
+class TargetActivation {
+public:
+    TargetActivation(platform::WindowSystem& windows, CaptionFragmentBox& box, sound::SoundEffects& sounds)
+        : m_windows(windows), m_box(box), m_sounds(sounds)
+    {
+    }
+
+    // Entry 0 is always the empty text, then the captions of the visible top-level windows
+    // front to back, unchanged (empty ones and duplicates included).
+    std::vector<std::string> ListTopLevelCaptions(bool* complete = nullptr);
+
+    void ActivateTarget();
+    void RefreshCaptionList();
+
+    bool targetFound() const { return m_targetFound; }
+    const std::string& targetCaption() const { return m_targetCaption; }
+
+private:
+    platform::WindowSystem& m_windows;
+    CaptionFragmentBox& m_box;
+    sound::SoundEffects& m_sounds;
+    std::string m_targetCaption;
+    bool m_targetFound = false;
+};
+
+} // namespace rukcon::target

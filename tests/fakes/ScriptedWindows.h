@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace rukcon::test {
+
+// A desktop of top-level windows in stacking order (front first) that records every request.
+class ScriptedWindows : public platform::WindowSystem {
+public:
+    struct Window {
+        platform::WindowId id;
+        std::string caption;
+        bool visible = true;
+        bool minimised = false;
+    };
+
+    std::vector<Window> stack; // front to back
+    std::vector<std::string> log; // "activate 3", "restore 3"
+    bool failListingAfterFirst = false;
+
+    void add(platform::WindowId id, std::string caption, bool visible = true, bool minimised = false)
+    {
+        stack.push_back({id, std::move(caption), visible, minimised});
+    }
+
+    platform::WindowId front() const
+    {
+        for (const auto& w : stack) {
+            if (w.visible)
+                return w.id;
+        }
+        return 0;
+    }
+
+    const Window* find(platform::WindowId id) const
+    {
+        auto it = std::find_if(stack.begin(), stack.end(), [&](const Window& w) { return w.id == id; });
+        return it == stack.end() ? nullptr : &*it;
+    }
+
+    bool listVisibleWindows(std::vector<platform::WindowEntry>& out) override
+    {
+        for (const auto& w : stack) {
+            if (!w.visible)
+                continue;
+            out.push_back({w.id, w.caption});
+            if (failListingAfterFirst)
+                return false;
+        }
+        return true;
+    }
+
+    platform::WindowId findByCaption(const std::string& caption) override
+    {
+        for (const auto& w : stack) {
+            if (w.visible && w.caption == caption)
+                return w.id;
+        }
+        return 0;
+    }
+
+    bool restore(platform::WindowId id) override
+    {
+        log.push_back("restore " + std::to_string(id));
+        for (auto& w : stack) {
+            if (w.id == id)
+                w.minimised = false;
+        }
+        return true;
+    }
+
+    bool activate(platform::WindowId id) override
+    {
+        log.push_back("activate " + std::to_string(id));
+        auto it = std::find_if(stack.begin(), stack.end(), [&](const Window& w) { return w.id == id; });
+        if (it == stack.end() || !it->visible)
+            return false;
+        Window w = *it;
+        stack.erase(it);
+        stack.insert(stack.begin(), w);
+        return true;
+    }
+};
+
+} // namespace rukcon::test
