@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rukcon::input {
+
+// What the dispatch and the poll cycle read and write in the main window. Every text is read
+// afresh at each call, because the user may edit the boxes while keys are being sent.
+class DispatchView {
+public:
+    virtual ~DispatchView() = default;
+
+    // Key choice of a slot: position 0, 1, 2 = first, second, third key box.
+    virtual std::string keyChoice(int position, int slot) const = 0;
+    // The caption fragment that identifies the target program.
+    virtual std::string captionFragment() const = 0;
+
+    // The feedback line ("F1キーを押した", or the controller status between keys).
+    virtual std::string feedback() const = 0;
+    virtual void setFeedback(const std::string& text) = 0;
+
+    // True while the main window and its controller picture are on screen.
+    virtual bool panelShown() const = 0;
+    // Moves the keyboard focus to the hidden sink box, so keys that land in our own window
+    // while it is in front go nowhere visible.
+    virtual void focusSink() = 0;
+    // Empties the sink box.
+    virtual void clearSink() = 0;
+
+    // Indicator buttons 0 … 13 of the controller picture, colours as BGR integers.
+    virtual uint32_t indicatorColour(int index) const = 0;
+    virtual void setIndicatorColour(int index, uint32_t bgr) = 0;
+};
+
+// Brings the target program to the front; TargetFound tells whether a window matched.
+class TargetActivator {
+public:
+    virtual ~TargetActivator() = default;
+    virtual void ActivateTarget() = 0;
+    virtual bool TargetFound() const = 0;
+};
+
+} // namespace rukcon::input

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "input/DispatchView.h"
+#include "input/KeyEmission.h"
+#include "sound/SoundEffects.h"
+
+#include <cstdint>
+#include <string>
+
+namespace rukcon::input {
+
+inline constexpr int kActivationSlot = 14;
+
+// Turns one active input slot into keys: the three key positions of CurrentSlot, in order.
+// The first step brings the target to the front; the other two rely on what it found.
+class KeyDispatch {
+public:
+    KeyDispatch(DispatchView& view, KeyEmission& keys, TargetActivator& target, sound::SoundEffects& sounds)
+        : m_view(view), m_keys(keys), m_target(target), m_sounds(sounds)
+    {
+    }
+
+    int16_t CurrentSlot = 0;
+
+    void DispatchFirstKey();
+    void DispatchSecondKey();
+    void DispatchThirdKey();
+
+private:
+    // Emits the key named by text and shows its caption; false when text names no key.
+    bool emitNamedKey(const std::string& text);
+    void focusStep();
+
+    DispatchView& m_view;
+    KeyEmission& m_keys;
+    TargetActivator& m_target;
+    sound::SoundEffects& m_sounds;
+};
+
+} // namespace rukcon::input

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "input/ControllerAccess.h"
+#include "input/DispatchView.h"
+#include "input/KeyDispatch.h"
+#include "input/KeyEmission.h"
+
+#include <cstdint>
+
+namespace rukcon::input {
+
+inline constexpr uint32_t kIdleColour = 16744448;     // 0xFF8000, bright blue
+inline constexpr uint32_t kActiveColour = 5855743;    // 0x5959FF, light red
+inline constexpr uint32_t kNoControllerColour = 96;   // 0x000060, dark red
+inline constexpr int kIndicatorCount = 14;
+
+// One reading of the controller per tick: every held input is dispatched to its slot (stick
+// directions ArrowMultiplier times), the modifiers are released after each input, and the
+// indicator buttons show what was held.
+class PollCycle {
+public:
+    PollCycle(ControllerAccess& controller, KeyDispatch& dispatch, KeyEmission& keys, DispatchView& view)
+        : m_controller(controller), m_dispatch(dispatch), m_keys(keys), m_view(view)
+    {
+    }
+
+    int32_t ReactionTime = 0;
+    int32_t ArrowMultiplier = 0;
+
+    // The timer tick: polls unless settings mode is on, the pause is set, or a cycle is still
+    // running (the event pass inside key emission can deliver a tick in the middle of one).
+    // True when a cycle ran.
+    bool Tick(bool settingsMode, bool paused);
+
+    void Run();
+
+    bool running() const { return m_running; }
+
+private:
+    void dispatchSlot(int16_t slot);
+
+    ControllerAccess& m_controller;
+    KeyDispatch& m_dispatch;
+    KeyEmission& m_keys;
+    DispatchView& m_view;
+    bool m_running = false;
+};
+
+} // namespace rukcon::input

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "input/DispatchView.h"
+
+#include <array>
+#include <string>
+
+namespace rukcon::test {
+
+// The window as the dispatch and the poll cycle see it: 45 key boxes, the fragment, the
+// feedback line, the sink box and 14 indicators that count their repaints.
+class FakeDispatchView : public input::DispatchView {
+public:
+    std::array<std::array<std::string, 15>, 3> keys; // [position][slot]
+    std::string fragment;
+    std::string feedbackText;
+    bool panel = false;
+    int focusMoves = 0;
+    std::string sink = "typed";
+    std::array<uint32_t, 14> colours{};
+    int colourWrites = 0;
+
+    FakeDispatchView()
+    {
+        for (auto& position : keys)
+            position.fill("なし");
+    }
+
+    void setKeys(int slot, std::string first, std::string second, std::string third)
+    {
+        keys[0][slot] = std::move(first);
+        keys[1][slot] = std::move(second);
+        keys[2][slot] = std::move(third);
+    }
+
+    std::string keyChoice(int position, int slot) const override { return keys.at(position).at(slot); }
+    std::string captionFragment() const override { return fragment; }
+    std::string feedback() const override { return feedbackText; }
+    void setFeedback(const std::string& text) override { feedbackText = text; }
+    bool panelShown() const override { return panel; }
+    void focusSink() override { ++focusMoves; }
+    void clearSink() override { sink.clear(); }
+    uint32_t indicatorColour(int index) const override { return colours.at(index); }
+    void setIndicatorColour(int index, uint32_t bgr) override
+    {
+        colours.at(index) = bgr;
+        ++colourWrites;
+    }
+};
+
+} // namespace rukcon::test

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "fakes/FakeDispatchView.h"
+#include "fakes/RecordingKeyboard.h"
+#include "input/KeyDispatch.h"
+#include "sound/SoundEffects.h"
+
+namespace rukcon::test {
+
+// Activation and sounds write into the same log as the keys, so one list shows their order.
+class LoggingActivator : public input::TargetActivator {
+public:
+    explicit LoggingActivator(EventLog& log) : m_log(log) {}
+    bool windowRunning = true;
+    bool found = false;
+    void ActivateTarget() override
+    {
+        m_log.push_back("activate");
+        found = windowRunning;
+    }
+    bool TargetFound() const override { return found; }
+
+private:
+    EventLog& m_log;
+};
+
+class LoggingSound : public sound::SoundEffects {
+public:
+    explicit LoggingSound(EventLog& log) : m_log(log) {}
+    void playClick() override { m_log.push_back("click"); }
+    void playAlert() override { m_log.push_back("alert"); }
+
+private:
+    EventLog& m_log;
+};
+
+// Everything one dispatch needs, wired to fakes that share one event log.
+struct DispatchRig {
+    EventLog log;
+    FakeDispatchView view;
+    RecordingKeyboard keyboard{log};
+    RecordingPump pump{log};
+    input::KeyEmission keys{keyboard, pump};
+    LoggingActivator target{log};
+    LoggingSound sound{log};
+    input::KeyDispatch dispatch{view, keys, target, sound};
+
+    DispatchRig() { view.fragment = "メモ帳"; }
+
+    void dispatchSlot(int16_t slot)
+    {
+        dispatch.CurrentSlot = slot;
+        dispatch.DispatchFirstKey();
+        dispatch.DispatchSecondKey();
+        dispatch.DispatchThirdKey();
+        keys.ReleaseModifiers();
+    }
+
+    // The log without the event-loop passes, for shorter expectations.
+    EventLog events() const
+    {
+        EventLog out;
+        for (const auto& e : log) {
+            if (e != "pump")
+                out.push_back(e);
+        }
+        return out;
+    }
+};
+
+} // namespace rukcon::test

@@ -1,0 +1,182 @@
+#include "DispatchTestSupport.h"
+#include "fakes/ScriptedController.h"
+#include "input/PollCycle.h"
+
+#include <gtest/gtest.h>
+
+using namespace rukcon::input;
+using rukcon::test::EventLog;
+
+namespace {
+
+class PollCycleTest : public ::testing::Test {
+protected:
+    rukcon::test::ScriptedController device;
+    ControllerAccess controller{device};
+    rukcon::test::DispatchRig rig;
+    PollCycle cycle{controller, rig.dispatch, rig.keys, rig.view};
+
+    void SetUp() override
+    {
+        device.count = 16;
+        device.ids[0].position = {32767, 32767, 0, 0};
+        controller.DetectController(kStatusAxisMargin);
+        cycle.ArrowMultiplier = 1;
+        // Each slot types its own number key so the log shows which slot ran: slot n -> '0'+n … ,
+        // the stick slots 10 … 13 type A, B, C, D.
+        for (int slot = 0; slot < 10; ++slot)
+            rig.view.setKeys(slot, "-" + std::to_string(slot) + "-", "なし", "なし");
+        rig.view.setKeys(10, "-A-", "なし", "なし");
+        rig.view.setKeys(11, "-B-", "なし", "なし");
+        rig.view.setKeys(12, "-C-", "なし", "なし");
+        rig.view.setKeys(13, "-D-", "なし", "なし");
+        rig.view.keys[0][14] = "F24";
+    }
+
+    void hold(uint32_t x, uint32_t y, uint32_t buttons) { device.ids[0].position = {x, y, 0, buttons}; }
+
+    // The codes tapped, in order ("A", "0" …), from the press events of the log.
+    std::string typed() const
+    {
+        std::string out;
+        for (const auto& e : rig.log) {
+            if (e.back() == '+')
+                out += static_cast<char>(std::stoi(e.substr(0, e.size() - 1)));
+        }
+        return out;
+    }
+
+    std::array<uint32_t, 14> idleExcept(std::initializer_list<int> active) const
+    {
+        std::array<uint32_t, 14> c;
+        c.fill(kIdleColour);
+        for (int i : active)
+            c[i] = kActiveColour;
+        return c;
+    }
+};
+
+TEST_F(PollCycleTest, nothingHeld_allIdleNothingDispatchedSinkEmptied)
+{
+    EXPECT_TRUE(cycle.Tick(false, false));
+    EXPECT_TRUE(rig.log.empty());
+    EXPECT_EQ(rig.view.colours, idleExcept({}));
+    EXPECT_EQ(rig.view.sink, "");
+}
+
+TEST_F(PollCycleTest, settingsModeOrPause_tickDoesNothingIndicatorsKept)
+{
+    hold(65535, 32767, 0x1);
+    rig.view.colours.fill(7);
+    rig.view.sink = "typed";
+    EXPECT_FALSE(cycle.Tick(true, false));
+    EXPECT_FALSE(cycle.Tick(false, true));
+    EXPECT_TRUE(rig.log.empty());
+    EXPECT_EQ(rig.view.colourWrites, 0);
+    EXPECT_EQ(rig.view.sink, "typed");
+}
+
+TEST_F(PollCycleTest, stickRightMultiplierOne_slot11OnceIndicator1Active)
+{
+    hold(65535, 32767, 0);
+    cycle.Tick(false, false);
+    EXPECT_EQ(typed(), "B");
+    EXPECT_EQ(rig.view.colours, idleExcept({1}));
+}
+
+TEST_F(PollCycleTest, diagonalMultiplierThree_directionsAlternate)
+{
+    hold(0, 0, 0); // up-left
+    cycle.ArrowMultiplier = 3;
+    cycle.Tick(false, false);
+    EXPECT_EQ(typed(), "ACACAC");
+    EXPECT_EQ(rig.view.colours, idleExcept({0, 3}));
+}
+
+TEST_F(PollCycleTest, multiplierZero_stickIgnoredAndNotShown)
+{
+    hold(0, 32767, 0);
+    cycle.ArrowMultiplier = 0;
+    cycle.Tick(false, false);
+    EXPECT_EQ(typed(), "");
+    EXPECT_EQ(rig.view.colours, idleExcept({}));
+}
+
+TEST_F(PollCycleTest, stickBeforeButtons_buttonsAscendingOncePerCycle)
+{
+    hold(32767, 65535, 0b101); // down, buttons 1 and 3
+    cycle.ArrowMultiplier = 2;
+    cycle.Tick(false, false);
+    EXPECT_EQ(typed(), "DD02");
+    EXPECT_EQ(rig.view.colours, idleExcept({2, 4, 6}));
+}
+
+TEST_F(PollCycleTest, button11AndHigher_ignored)
+{
+    hold(32767, 32767, 1u << 10 | 1u << 20);
+    cycle.Tick(false, false);
+    EXPECT_TRUE(rig.log.empty());
+    EXPECT_EQ(rig.view.colours, idleExcept({}));
+}
+
+TEST_F(PollCycleTest, everyInputEndsWithModifierRelease)
+{
+    rig.view.setKeys(0, "SHIFT", "-A-", "なし");
+    hold(32767, 32767, 0b11);
+    cycle.Tick(false, false);
+    EXPECT_EQ(rig.events(), (EventLog{"activate", "16+", "65+", "65-", "16-", "17-", "18-", "activate", "49+",
+                                      "49-", "16-", "17-", "18-"}));
+}
+
+TEST_F(PollCycleTest, noController_allDarkRedNothingRead)
+{
+    device.ids.clear();
+    controller.DetectController(kStatusAxisMargin);
+    ASSERT_EQ(controller.controllerId(), -1);
+    cycle.Tick(false, false);
+    std::array<uint32_t, 14> dark;
+    dark.fill(kNoControllerColour);
+    EXPECT_EQ(rig.view.colours, dark);
+    EXPECT_TRUE(rig.log.empty());
+}
+
+TEST_F(PollCycleTest, unchangedIndicators_notRepainted)
+{
+    cycle.Tick(false, false);
+    const int first = rig.view.colourWrites;
+    EXPECT_EQ(first, 14);
+    cycle.Tick(false, false);
+    EXPECT_EQ(rig.view.colourWrites, first);
+    hold(32767, 32767, 0x1);
+    cycle.Tick(false, false);
+    EXPECT_EQ(rig.view.colourWrites, first + 1);
+}
+
+// A tick delivered by the event pass inside key emission must not start a second cycle.
+class ReentrantPump : public rukcon::input::MessagePump {
+public:
+    PollCycle* cycle = nullptr;
+    int nestedRuns = 0;
+    void processPendingOnce() override
+    {
+        if (cycle && cycle->Tick(false, false))
+            ++nestedRuns;
+    }
+};
+
+TEST_F(PollCycleTest, tickDuringCycle_skippedSoCyclesNeverNest)
+{
+    ReentrantPump pump;
+    KeyEmission keys{rig.keyboard, pump};
+    KeyDispatch dispatch{rig.view, keys, rig.target, rig.sound};
+    PollCycle reentrant{controller, dispatch, keys, rig.view};
+    reentrant.ArrowMultiplier = 1;
+    pump.cycle = &reentrant;
+    hold(65535, 32767, 0x1);
+    EXPECT_TRUE(reentrant.Tick(false, false));
+    EXPECT_EQ(pump.nestedRuns, 0);
+    EXPECT_FALSE(reentrant.running());
+    EXPECT_EQ(typed(), "B0");
+}
+
+} // namespace
