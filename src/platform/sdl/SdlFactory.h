@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ControllerDevice.h"
+#include "platform/SoundDevice.h"
 
 #include <memory>
 
@@ -8,5 +9,8 @@ namespace rukcon::platform::sdl {
 
 // The controller reader of this backend. Never null; without joystick support it reports no ids.
 std::unique_ptr<ControllerDevice> createController();
+
+// The sound effect player of this backend. Never null; it opens the audio output in init().
+std::unique_ptr<SoundDevice> createSoundDevice();
 
 } // namespace rukcon::platform::sdl

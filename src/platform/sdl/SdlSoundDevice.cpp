@@ -1,0 +1,210 @@
+#include "platform/sdl/SdlSoundDevice.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <utility>
+
+namespace rukcon::platform::sdl {
+
+namespace {
+
+// Every effect is converted to this format once, when it is created, so the callback only adds.
+constexpr int kRate = 44100;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr Uint8 kChannels = 2;
+// About 12 ms per buffer: a click follows the button press without a noticeable lag.
+constexpr Uint16 kBufferFrames = 512;
+// Effects are short. A longer recording would be expanded many times over by the conversion, so
+// it is refused instead of filling memory.
+constexpr Uint32 kMaxEffectSeconds = 30;
+
+Uint32 frameBytes(SDL_AudioFormat format, Uint8 channels)
+{
+    return static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+}
+
+// Holds the audio thread still while the effects are touched.
+class DeviceLock {
+public:
+    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
+    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID m_device;
+};
+
+} // namespace
+
+SdlSoundDevice::~SdlSoundDevice()
+{
+    quit();
+}
+
+bool SdlSoundDevice::init()
+{
+    if (m_device != 0)
+        return true;
+
+    SDL_SetMainReady();
+    // The process belongs to Qt: SDL must not take SIGINT/SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    m_subsystem = true;
+
+    SDL_AudioSpec wanted{};
+    wanted.freq = kRate;
+    wanted.format = kFormat;
+    wanted.channels = kChannels;
+    wanted.samples = kBufferFrames;
+    wanted.callback = &SdlSoundDevice::fillBuffer;
+    wanted.userdata = this;
+    // No changes allowed: SDL converts to whatever the hardware wants, and the effects can be
+    // prepared in one known format.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_spec, 0);
+    if (m_device == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+        return false;
+    }
+    SDL_PauseAudioDevice(m_device, 0);
+    return true;
+}
+
+EffectHandle SdlSoundDevice::createEffect(const uint8_t* wavImage, size_t size, int /*option*/)
+{
+    if (m_device == 0 || wavImage == nullptr || size == 0 || size > static_cast<size_t>(INT_MAX))
+        return 0;
+
+    SDL_RWops* source = SDL_RWFromConstMem(wavImage, static_cast<int>(size));
+    if (!source)
+        return 0;
+    SDL_AudioSpec wavSpec{};
+    Uint8* wavData = nullptr;
+    Uint32 wavLength = 0;
+    // The 1 lets SDL close the memory reader, whether loading works or not.
+    if (!SDL_LoadWAV_RW(source, 1, &wavSpec, &wavData, &wavLength))
+        return 0;
+    Effect effect;
+    const bool converted = convert(wavSpec, wavData, wavLength, effect.samples);
+    SDL_FreeWAV(wavData);
+    if (!converted)
+        return 0;
+
+    DeviceLock lock(m_device);
+    const EffectHandle handle = ++m_lastHandle;
+    m_effects.emplace(handle, std::move(effect));
+    return handle;
+}
+
+void SdlSoundDevice::play(EffectHandle effect)
+{
+    if (effect == 0 || m_device == 0)
+        return;
+    DeviceLock lock(m_device);
+    const auto found = m_effects.find(effect);
+    if (found == m_effects.end() || found->second.samples.empty())
+        return;
+    found->second.position = 0;
+    found->second.sounding = true;
+}
+
+void SdlSoundDevice::release(EffectHandle effect)
+{
+    if (effect == 0 || m_device == 0)
+        return;
+    std::map<EffectHandle, Effect>::node_type released;
+    {
+        DeviceLock lock(m_device);
+        released = m_effects.extract(effect);
+    }
+    // The samples are freed here, after the lock: the audio thread does not wait on the allocator.
+}
+
+void SdlSoundDevice::quit()
+{
+    if (m_device != 0) {
+        // Closing waits for the callback to return, so the effects are free to go afterwards.
+        SDL_CloseAudioDevice(m_device);
+        m_device = 0;
+    }
+    m_effects.clear();
+    if (m_subsystem) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+    }
+}
+
+int SdlSoundDevice::activeVoiceCount() const
+{
+    if (m_device == 0)
+        return 0;
+    DeviceLock lock(m_device);
+    return static_cast<int>(
+        std::count_if(m_effects.begin(), m_effects.end(), [](const auto& entry) { return entry.second.sounding; }));
+}
+
+void SDLCALL SdlSoundDevice::fillBuffer(void* self, Uint8* stream, int length)
+{
+    static_cast<SdlSoundDevice*>(self)->mix(stream, length);
+}
+
+void SdlSoundDevice::mix(Uint8* stream, int length)
+{
+    SDL_memset(stream, m_spec.silence, static_cast<size_t>(length));
+    for (auto& [handle, effect] : m_effects) {
+        if (!effect.sounding)
+            continue;
+        const size_t left = effect.samples.size() - effect.position;
+        const size_t count = std::min(left, static_cast<size_t>(length));
+        // Adds with clipping at full scale; an effect at full volume is heard as recorded.
+        SDL_MixAudioFormat(stream, effect.samples.data() + effect.position, m_spec.format, static_cast<Uint32>(count),
+                           SDL_MIX_MAXVOLUME);
+        effect.position += count;
+        if (effect.position >= effect.samples.size())
+            effect.sounding = false;
+    }
+}
+
+bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length,
+                             std::vector<uint8_t>& out) const
+{
+    const Uint32 inFrame = frameBytes(from.format, from.channels);
+    if (inFrame == 0 || from.freq <= 0)
+        return false;
+    length -= length % inFrame;
+    if (length == 0) {
+        out.clear();
+        return true;
+    }
+    if (length / inFrame > kMaxEffectSeconds * static_cast<Uint32>(from.freq))
+        return false;
+
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, m_spec.format, m_spec.channels, m_spec.freq) < 0)
+        return false;
+
+    // The conversion works in place and may need several times the input's room on the way.
+    std::vector<uint8_t> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(work.data(), data, length);
+    size_t converted = length;
+    if (cvt.needed) {
+        cvt.buf = work.data();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) != 0)
+            return false;
+        converted = static_cast<size_t>(cvt.len_cvt);
+    }
+    // The mixer steps through whole frames; a partial one at the end would shift the channels.
+    converted -= converted % frameBytes(m_spec.format, m_spec.channels);
+    work.resize(converted);
+    out = std::move(work);
+    return true;
+}
+
+} // namespace rukcon::platform::sdl
