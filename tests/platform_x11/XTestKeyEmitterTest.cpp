@@ -16,7 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <set>
-#include <span>
+#include <iterator>
 
 using rukcon::platform::x11::X11Connection;
 using rukcon::platform::x11::XTestKeyEmitter;
@@ -148,35 +148,73 @@ protected:
 
 TEST_P(XTestKeyEmitterTest, keyTable_everyCodeArrivesAsItsKeysym_pressThenRelease)
 {
-    // The keys missing from a stock keymap outnumber its empty keycodes, so the table goes in
-    // two halves with the bindings undone in between: F13 to F24 in the first, the IME and
-    // control keys in the second.
-    const std::span<const KeyCase> listed(rukcon::test::kListedKeys);
-    const std::span<const KeyCase> halves[] = {listed.first(73), listed.subspan(73)};
-    for (int half = 0; half < 2; ++half) {
-        SCOPED_TRACE(half == 0 ? "first half" : "second half");
-        std::vector<KeyCase> keys(halves[half].begin(), halves[half].end());
-        if (half == 1)
-            keys.push_back(rukcon::test::kUnlistedKeys[1]);
+    // One emitter for the whole table: the keys missing from a stock keymap outnumber its empty
+    // keycodes, so the oldest bindings are moved on to the later keys.
+    std::vector<KeyCase> keys(std::begin(rukcon::test::kListedKeys), std::end(rukcon::test::kListedKeys));
+    keys.insert(keys.end(), std::begin(rukcon::test::kUnlistedKeys), std::end(rukcon::test::kUnlistedKeys));
 
+    // Each key is read before the next is sent: a client translates a key event with the keymap
+    // it holds when it reads the event, and a binding moved on would change that.
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.name);
+        // Caps Lock locks: tapped twice, it leaves the server as it was.
+        const int taps = std::strcmp(key.keysym, "Caps_Lock") == 0 ? 2 : 1;
         Strokes expected;
-        for (const auto& key : keys) {
-            // Caps Lock locks: tapped twice, it leaves the server as it was.
-            const int taps = std::strcmp(key.keysym, "Caps_Lock") == 0 ? 2 : 1;
-            for (int t = 0; t < taps; ++t) {
-                tap(key.code, key.name);
-                expected.push_back(std::string(key.keysym) + "+");
-                expected.push_back(std::string(key.keysym) + "-");
-            }
+        for (int t = 0; t < taps; ++t) {
+            tap(key.code, key.name);
+            expected.push_back(std::string(key.keysym) + "+");
+            expected.push_back(std::string(key.keysym) + "-");
         }
         const auto got = arrivals(expected);
         EXPECT_EQ(strokes(got), expected);
         for (size_t i = 0; i + 1 < got.size(); i += 2)
             EXPECT_EQ(got[i].keycode, got[i + 1].keycode) << got[i].keysym << " released on another key";
-
-        unbindSpareKeycodes();
-        renewEmitter();
     }
+}
+
+TEST_P(XTestKeyEmitterTest, sparesUsedUp_leastRecentlyUsedBindingMovesOn)
+{
+    // Leave exactly two spare keycodes, then type three missing keys and the first one again.
+    Display* display = m_catcher->display();
+    KeySym filler = XK_F35;
+    auto it = m_spareKeycodes.begin();
+    std::advance(it, 2);
+    for (; it != m_spareKeycodes.end(); ++it)
+        XChangeKeyboardMapping(display, *it, 1, &filler, 1);
+    XSync(display, False);
+
+    const std::pair<uint8_t, const char*> sequence[] = {
+        {124, "F13"}, {125, "F14"}, {124, "F13"}, // F13 is now used more recently than F14
+        {126, "F15"},                             // takes F14's keycode
+        {125, "F14"},                             // takes F13's keycode
+    };
+    std::vector<int> keycodes;
+    for (auto [code, name] : sequence) {
+        tap(code, name);
+        const Strokes expected{std::string(name) + "+", std::string(name) + "-"};
+        const auto got = arrivals(expected);
+        ASSERT_EQ(strokes(got), expected);
+        keycodes.push_back(got[0].keycode);
+    }
+    EXPECT_EQ(keycodes[3], keycodes[1]) << "F15 should replace the older F14 binding";
+    EXPECT_EQ(keycodes[4], keycodes[0]) << "F14 should replace the F13 binding";
+}
+
+TEST_P(XTestKeyEmitterTest, heldBoundKey_neverMovedWhileDown)
+{
+    Display* display = m_catcher->display();
+    KeySym filler = XK_F35;
+    auto it = m_spareKeycodes.begin();
+    std::advance(it, 1);
+    for (; it != m_spareKeycodes.end(); ++it)
+        XChangeKeyboardMapping(display, *it, 1, &filler, 1);
+    XSync(display, False);
+
+    EXPECT_TRUE(m_emitter->sendKey(124, true)); // F13 down on the only spare keycode
+    EXPECT_FALSE(m_emitter->sendKey(125, true)) << "F14 must not take the keycode of a held key";
+    EXPECT_TRUE(m_emitter->sendKey(124, false));
+    const Strokes expected{"F13+", "F13-"};
+    EXPECT_EQ(strokes(arrivals(expected)), expected);
 }
 
 struct EmissionExample {

@@ -28,7 +28,36 @@ bool XTestKeyEmitter::sendKey(uint8_t virtualKey, bool down)
     if (!XTestFakeKeyEvent(display, keycode, down ? True : False, CurrentTime))
         return false;
     XFlush(display);
+    m_down[keycode] = down;
+    noteUse(keycode);
     return true;
+}
+
+void XTestKeyEmitter::noteUse(uint8_t keycode)
+{
+    for (Binding& b : m_bindings) {
+        if (b.keycode == keycode)
+            b.lastUse = ++m_useClock;
+    }
+}
+
+int XTestKeyEmitter::freeKeycode(const KeyboardMapping& mapping)
+{
+    if (const int spare = mapping.spareKeycode(); spare != 0)
+        return spare;
+    // Keymaps have few empty keycodes (about 19 on a stock server) and the table has more keys
+    // than that missing. Moving an old binding is safe once its release has been delivered.
+    Binding* oldest = nullptr;
+    for (Binding& b : m_bindings) {
+        if (!m_down[b.keycode] && (!oldest || b.lastUse < oldest->lastUse))
+            oldest = &b;
+    }
+    if (!oldest)
+        return 0;
+    const int keycode = oldest->keycode;
+    m_keycodes[oldest->virtualKey] = 0;
+    m_bindings.erase(m_bindings.begin() + (oldest - m_bindings.data()));
+    return keycode;
 }
 
 uint8_t XTestKeyEmitter::keycodeFor(uint8_t virtualKey)
@@ -46,7 +75,7 @@ uint8_t XTestKeyEmitter::keycodeFor(uint8_t virtualKey)
     const KeyboardMapping mapping(display);
     int keycode = mapping.keycodeAtFirstLevel(keysym);
     if (keycode == 0) {
-        keycode = mapping.spareKeycode();
+        keycode = freeKeycode(mapping);
         if (keycode == 0)
             return 0;
         KeySym binding = keysym;
@@ -54,6 +83,7 @@ uint8_t XTestKeyEmitter::keycodeFor(uint8_t virtualKey)
         XChangeKeyboardMapping(display, keycode, 1, &binding, 1);
         if (trap.failed())
             return 0;
+        m_bindings.push_back({virtualKey, static_cast<uint8_t>(keycode), ++m_useClock});
     }
     m_keycodes[virtualKey] = static_cast<uint8_t>(keycode);
     return m_keycodes[virtualKey];
