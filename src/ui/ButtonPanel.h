@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace rukcon::ui {
+
+// Command11: the controller picture's buttons, stick directions first, then buttons 1 to 10.
+inline constexpr int kLayoutButtonCount = 14;
+inline constexpr int kLayoutButtonSize = 375; // twips, square
+inline constexpr uint32_t kLayoutButtonDesignBgr = 0x000080;
+// Where the panel goes, in twips, when it replaces the settings tabs.
+inline constexpr QPoint kPanelShownAt{120, 360};
+
+struct PanelControls {
+    QFrame* frame1 = nullptr;
+    QLabel* label6 = nullptr;
+    QLabel* label16 = nullptr; // Label16(18)
+    QLineEdit* text1 = nullptr;
+    QFrame* line1 = nullptr;
+    std::array<QPushButton*, kLayoutButtonCount> command11{};
+    QCheckBox* check3 = nullptr;
+    QPushButton* command13 = nullptr;
+    QPushButton* command12 = nullptr;
+};
+
+// Builds Frame1 on the window at its designed place, hidden, with the layout buttons where
+// they stand before any stored layout is applied. The three editing controls start hidden.
+PanelControls buildButtonPanel(QWidget* window);
+
+} // namespace rukcon::ui

@@ -1,0 +1,185 @@
+#include "ui/Form1.h"
+
+#include "ui/Colours.h"
+#include "ui/ControlFactory.h"
+#include "ui/Fonts.h"
+#include "ui/MultiRowTabWidget.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace rukcon::ui {
+
+namespace {
+
+template <typename T, size_t N> T at(const std::array<T, N>& items, int index)
+{
+    return index >= 0 && size_t(index) < N ? items[size_t(index)] : T{};
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("R・U・Kコン"));
+    setFont(gothicFont(kDefaultPointSize));
+
+    buildCommandBar();
+
+    m_check2 = makeCheckBox(this, "Check2", QStringLiteral("常に手前に表示"), twipsRect(0, 4320, 1575, 255));
+    setWidgetColours(m_check2, kBlack, kWorkspaceGrey);
+    m_check1 = makeCheckBox(this, "Check1", QStringLiteral("設定"), twipsRect(1920, 4320, 1095, 255));
+    // The program starts in settings mode; the box only carries that state and is never shown.
+    m_check1->setChecked(true);
+    m_check1->hide();
+
+    buildSettingsTabs();
+
+    m_panel = buildButtonPanel(this);
+    m_label16[18] = m_panel.label16;
+    registerCommand(12, m_panel.command12);
+    registerCommand(13, m_panel.command13);
+
+    // Created stopped: the application starts them once everything is loaded.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName("Timer1");
+    m_timer1->setInterval(100);
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName("Timer2");
+    m_timer2->setInterval(5000);
+
+    for (QLabel* label : findChildren<QLabel*>())
+        condenseToFit(label);
+
+    setFrameGeometryTwips(kDefaultFrameGeometry);
+}
+
+void Form1::buildCommandBar()
+{
+    struct BarButton {
+        int number;
+        const char* caption;
+        int left;
+        int width;
+    };
+    static constexpr BarButton kBar[] = {
+        {17, "動作確認", 240, 1215}, {16, "新規設定", 1560, 1095}, {8, "保存", 2760, 735},
+        {5, "メニュー", 3600, 975},  {15, "他設定", 4680, 975},    {2, "終了", 5760, 975},
+    };
+    const QFont barFont = gothicFont(kBarPointSize);
+    for (const BarButton& b : kBar) {
+        QPushButton* button =
+            makeGraphicalButton(this, QStringLiteral("Command%1").arg(b.number), QString::fromUtf8(b.caption),
+                                twipsRect(b.left, 0, b.width, 255), kWorkspaceGrey);
+        button->setFont(barFont);
+        registerCommand(b.number, button);
+    }
+    m_commands[8]->setToolTip(QStringLiteral("メニューに追加"));
+}
+
+void Form1::buildSettingsTabs()
+{
+    m_ssTab1 = new MultiRowTabWidget(5, this);
+    m_ssTab1->setObjectName("SSTab1");
+    m_ssTab1->setGeometry(twipsRect(120, 480, 7095, 3735));
+    m_ssTab1->setTabFont(gothicFont(kDefaultPointSize));
+    addSettingsTabs(m_ssTab1);
+
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        m_slots[size_t(slot)] = buildSlotPage(m_ssTab1->page(tabOfSlot(slot)), slot);
+        m_label16[size_t(tabOfSlot(slot))] = m_slots[size_t(slot)].label16;
+    }
+    // The activation key gets one key choice only; the other two exist but stay out of sight.
+    m_slots[kActivationSlot].combo3->hide();
+    m_slots[kActivationSlot].combo4->hide();
+
+    m_timing = buildTimingPage(m_ssTab1->page(kTimingTab));
+    m_label16[kTimingTab] = m_timing.label16;
+
+    m_naming = buildNamingPage(m_ssTab1->page(kNamingTab));
+    m_label16[kNamingTab] = m_naming.label16;
+    registerCommand(1, m_naming.command1);
+    registerCommand(3, m_naming.command3);
+
+    m_menu = buildMenuPage(m_ssTab1->page(kMenuTab));
+    m_label16[kMenuTab] = m_menu.label16;
+    registerCommand(4, m_menu.command4);
+    registerCommand(7, m_menu.command7);
+
+    m_other = buildOtherPage(m_ssTab1->page(kOtherTab));
+    registerCommand(6, m_other.command6);
+    registerCommand(9, m_other.command9);
+    registerCommand(10, m_other.command10);
+    registerCommand(14, m_other.command14);
+
+    m_ssTab1->setCurrentIndex(0);
+}
+
+void Form1::registerCommand(int number, QPushButton* button)
+{
+    m_commands[size_t(number)] = button;
+}
+
+void Form1::setFrameGeometryTwips(const QRect& twipsGeometry)
+{
+    const QRect outer = twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height());
+    resize(outer.size() - kFrameAllowance);
+    move(outer.topLeft()); // move() places the frame, not the client area
+}
+
+void Form1::showSettingsArea(bool settings)
+{
+    if (settings) {
+        m_ssTab1->show();
+        m_panel.frame1->hide();
+        return;
+    }
+    m_panel.frame1->move(twips(kPanelShownAt.x()), twips(kPanelShownAt.y()));
+    m_panel.frame1->show();
+    m_ssTab1->hide();
+}
+
+QComboBox* Form1::combo1(int slot) const
+{
+    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo1 : nullptr;
+}
+
+QComboBox* Form1::combo3(int slot) const
+{
+    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo3 : nullptr;
+}
+
+QComboBox* Form1::combo4(int slot) const
+{
+    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo4 : nullptr;
+}
+
+QLabel* Form1::label16(int index) const
+{
+    return at(m_label16, index);
+}
+
+QLabel* Form1::label12(int index) const
+{
+    return at(m_menu.label12, index);
+}
+
+QPushButton* Form1::command11(int index) const
+{
+    return at(m_panel.command11, index);
+}
+
+QPushButton* Form1::command(int number) const
+{
+    return at(m_commands, number);
+}
+
+} // namespace rukcon::ui

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+namespace rukcon::ui {
+
+class MultiRowTabWidget;
+
+inline constexpr int kSlotCount = 15; // buttons 1 to 10, four stick directions, the activation key
+inline constexpr int kActivationSlot = 14;
+inline constexpr int kNameLabelCount = 19; // Label16: one per page that shows the name, one on the panel
+inline constexpr int kMenuEntryCount = 12;
+
+// Tabs of SSTab1: one per slot 0 to 13 first, then these.
+enum SettingsTab {
+    kTimingTab = 14,
+    kActivationTab = 15,
+    kNamingTab = 16,
+    kMenuTab = 17,
+    kOtherTab = 18,
+    kHelpTab = 19,
+    kTabCount = 20,
+};
+
+// Slots 0 to 13 have the tab of their own number; the activation key is on its own tab.
+constexpr int tabOfSlot(int slot)
+{
+    return slot == kActivationSlot ? kActivationTab : slot;
+}
+
+// Adds the twenty tabs with their captions.
+void addSettingsTabs(MultiRowTabWidget* tabs);
+
+// The three key choices of one slot and the name label on its page.
+struct SlotControls {
+    QLabel* label16 = nullptr;
+    QComboBox* combo1 = nullptr;
+    QComboBox* combo3 = nullptr;
+    QComboBox* combo4 = nullptr;
+};
+SlotControls buildSlotPage(QWidget* page, int slot);
+
+struct TimingControls {
+    QLabel* label7 = nullptr;
+    QScrollBar* hScroll1 = nullptr;
+    QLabel* label5 = nullptr;
+    QLabel* label9 = nullptr;
+    QScrollBar* hScroll2 = nullptr;
+    QLabel* label8 = nullptr;
+    QLabel* label16 = nullptr;
+};
+TimingControls buildTimingPage(QWidget* page);
+
+struct NamingControls {
+    QLabel* label10 = nullptr;
+    QLineEdit* text2 = nullptr;
+    QLabel* label11 = nullptr;
+    QComboBox* combo2 = nullptr;
+    QLabel* label1 = nullptr;
+    QPushButton* command3 = nullptr;
+    QPushButton* command1 = nullptr;
+    QLabel* label14 = nullptr;
+    QLabel* label16 = nullptr;
+};
+NamingControls buildNamingPage(QWidget* page);
+
+struct MenuControls {
+    std::array<QLabel*, kMenuEntryCount> label12{};
+    QPushButton* command4 = nullptr;
+    QPushButton* command7 = nullptr;
+    QLabel* label16 = nullptr;
+};
+MenuControls buildMenuPage(QWidget* page);
+
+struct OtherControls {
+    QPushButton* command14 = nullptr;
+    QPushButton* command6 = nullptr;
+    QPushButton* command9 = nullptr;
+    QPushButton* command10 = nullptr;
+};
+OtherControls buildOtherPage(QWidget* page);
+
+} // namespace rukcon::ui

@@ -1,0 +1,168 @@
+#include "UiTestSupport.h"
+#include "ui/Colours.h"
+#include "ui/Form1.h"
+#include "ui/MultiRowTabWidget.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using rukcon::ui::Form1;
+
+namespace {
+
+// What the screen shows, not what the palette claims.
+QImage shot(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Share of the control's pixels that show exactly the given colour.
+double shareOf(QWidget* widget, QRgb colour)
+{
+    const QImage image = shot(widget);
+    int hits = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            hits += image.pixel(x, y) == colour;
+    return double(hits) / (image.width() * image.height());
+}
+
+std::set<QRgb> coloursIn(const QImage& image, const QRect& area)
+{
+    std::set<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+class Form1LookTest : public ::testing::Test {
+protected:
+    Form1 form;
+    void SetUp() override { form.show(); }
+};
+
+TEST_F(Form1LookTest, designedColours_showOnScreen)
+{
+    struct Expected {
+        QWidget* widget;
+        QRgb colour;
+    };
+    const QRgb grey = qRgb(0xAB, 0xAB, 0xAB);
+    const Expected table[] = {
+        {form.command(17), grey},
+        {form.command(2), grey},
+        {form.command(1), qRgb(0x80, 0x80, 0x80)},
+        // BGR 0x000080 is a dark red.
+        {form.command11(0), qRgb(0x80, 0x00, 0x00)},
+        {form.command11(13), qRgb(0x80, 0x00, 0x00)},
+        {form.label6(), grey},
+        {form.label16(18), grey},
+        {form.label12(0), grey},
+        {form.label5(), grey},
+        {form.check2(), grey},
+    };
+    // The face is most of the control; caption and border take the rest.
+    for (const Expected& e : table)
+        EXPECT_GT(shareOf(e.widget, e.colour), 0.4) << e.widget->objectName().toStdString();
+}
+
+TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
+{
+    struct Case {
+        uint32_t bgr;
+        QRgb shown;
+    };
+    // The idle, active and design colours of the layout buttons, and plain primaries.
+    const Case cases[] = {{0xFF8000, qRgb(0x00, 0x80, 0xFF)},
+                          {0x0000FF, qRgb(0xFF, 0x00, 0x00)},
+                          {0x00FF00, qRgb(0x00, 0xFF, 0x00)},
+                          {0x000080, qRgb(0x80, 0x00, 0x00)},
+                          {0xFFFFFF, qRgb(0xFF, 0xFF, 0xFF)}};
+    for (int i : {0, 7}) {
+        QPushButton* button = form.command11(i);
+        for (const Case& c : cases) {
+            rukcon::ui::setButtonColour(button, c.bgr);
+            EXPECT_EQ(rukcon::ui::buttonColour(button), c.bgr);
+            EXPECT_GT(shareOf(button, c.shown), 0.4) << std::hex << c.bgr;
+            // The caption stays readable: some pixel of the face differs from the face colour.
+            const QImage image = shot(button);
+            EXPECT_GT(coloursIn(image, image.rect().adjusted(2, 2, -3, -3)).size(), 1u) << std::hex << c.bgr;
+        }
+    }
+    EXPECT_EQ(rukcon::ui::buttonColour(form.command(1)), 0x808080u);
+    EXPECT_EQ(rukcon::ui::buttonColour(form.command11(3)), 0x000080u);
+}
+
+TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
+{
+    form.ssTab1()->setCurrentIndex(17);
+    const QImage image = shot(form.label12(4));
+    const std::set<QRgb> colours = coloursIn(image, image.rect());
+    EXPECT_TRUE(colours.count(qRgb(0xFF, 0xFF, 0xFF))) << "no white text";
+    EXPECT_TRUE(colours.count(qRgb(0xAB, 0xAB, 0xAB)));
+    for (QRgb c : colours)
+        EXPECT_GE(qGray(c), 0xAB - 1) << "darker than the face: " << std::hex << c;
+}
+
+TEST_F(Form1LookTest, text1_neverShowsItsText)
+{
+    QLineEdit* text1 = form.text1();
+    ASSERT_FALSE(text1->text().isEmpty());
+    text1->selectAll();
+    const QImage image = shot(text1);
+    // Inside the frame there is one colour only, whatever the box holds.
+    EXPECT_EQ(coloursIn(image, image.rect().adjusted(3, 3, -4, -4)).size(), 1u);
+}
+
+TEST_F(Form1LookTest, captions_fitTheirControls)
+{
+    // Labels keep to one line; buttons may wrap onto as many lines as their height holds.
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+        const QString text = rukcon::test::textOf(widget);
+        if (text.isEmpty() || qobject_cast<QLineEdit*>(widget) || widget->objectName().isEmpty())
+            continue;
+        SCOPED_TRACE(widget->objectName().toStdString());
+        const QFontMetrics metrics = widget->fontMetrics();
+        if (qobject_cast<QLabel*>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(text), widget->width());
+        } else if (qobject_cast<QPushButton*>(widget)) {
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, widget->width() - 4, 1000), Qt::TextWordWrap, text);
+            EXPECT_LE(wrapped.height(), widget->height() + 1);
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            EXPECT_LE(metrics.horizontalAdvance(text) + 20, check->width());
+        }
+    }
+}
+
+TEST_F(Form1LookTest, wrappedCaption_showsBothLinesInsideTheButton)
+{
+    // The widest caption of the window: its two halves must both be drawn, inside the button.
+    QPushButton* button = form.command(14);
+    form.ssTab1()->setCurrentIndex(18);
+    const QImage image = shot(button);
+    const QRgb face = image.pixel(3, 3);
+    auto inkIn = [&](int top, int bottom, int left, int right) {
+        int ink = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                ink += qGray(image.pixel(x, y)) < qGray(face) - 80;
+        return ink;
+    };
+    const int h = image.height();
+    const int w = image.width();
+    EXPECT_GT(inkIn(2, h / 2, 2, w - 2), 20) << "first line";
+    EXPECT_GT(inkIn(h / 2, h - 2, 2, w - 2), 20) << "second line";
+    // Nothing at the very sides: the caption is not cut off there.
+    EXPECT_EQ(inkIn(2, h - 2, 2, 6), 0);
+    EXPECT_EQ(inkIn(2, h - 2, w - 6, w - 2), 0);
+}
+
+} // namespace

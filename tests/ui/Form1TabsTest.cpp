@@ -1,0 +1,141 @@
+#include "UiTestSupport.h"
+#include "ui/Form1.h"
+#include "ui/MultiRowTabWidget.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+using rukcon::ui::Form1;
+using rukcon::ui::MultiRowTabWidget;
+
+namespace {
+
+class Form1TabsTest : public ::testing::Test {
+protected:
+    Form1 form;
+    MultiRowTabWidget* tabs = form.ssTab1();
+    std::vector<int> changes;
+
+    void SetUp() override
+    {
+        QObject::connect(tabs, &MultiRowTabWidget::currentChanged, [this](int index) { changes.push_back(index); });
+        form.show();
+    }
+
+    // Exactly one page is visible, the current one.
+    void expectOnlyPageShown(int index)
+    {
+        for (int i = 0; i < tabs->count(); ++i)
+            EXPECT_EQ(tabs->page(i)->isVisible(), i == index) << "page " << i;
+    }
+
+    void sendKey(QWidget* to, int key, Qt::KeyboardModifiers modifiers)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(to, &press);
+    }
+};
+
+TEST_F(Form1TabsTest, captions_twentyInOrderInFourRowsOfFive)
+{
+    const QStringList expected{"第01ボタン",     "第02ボタン", "第03ボタン", "第04ボタン", "第05ボタン",
+                               "第06ボタン",     "第07ボタン", "第08ボタン", "第09ボタン", "第10ボタン",
+                               "←ボタン",        "→ボタン",    "↑ボタン",    "↓ボタン",    "反応時間",
+                               "アクティブ設定", "名前・保存", "メニュー",   "他設定",     "ヘルプ"};
+    ASSERT_EQ(tabs->count(), expected.size());
+    for (int i = 0; i < tabs->count(); ++i) {
+        EXPECT_EQ(tabs->tabText(i), expected[i]);
+        // Row i / 5, column i % 5, rows from the top down, every tab inside the control.
+        const QRect r = tabs->tabRect(i);
+        EXPECT_EQ(r.top(), tabs->tabRect(i % 5).top() + (i / 5) * r.height()) << i;
+        EXPECT_EQ(r.left(), tabs->tabRect(i % 5).left()) << i;
+        if (i % 5 > 0) {
+            EXPECT_EQ(r.left(), tabs->tabRect(i - 1).right() + 1) << i;
+        }
+        EXPECT_TRUE(tabs->rect().contains(r)) << i;
+        // The caption fits its tab.
+        EXPECT_LE(QFontMetrics(tabs->tabFont()).horizontalAdvance(expected[i]), r.width() - 4) << i;
+    }
+    EXPECT_DOUBLE_EQ(tabs->tabFont().pointSizeF(), 9.0);
+    EXPECT_TRUE(rukcon::test::isJapaneseGothic(tabs->tabFont()));
+    EXPECT_EQ(tabs->tabText(20), QString());
+    EXPECT_EQ(tabs->page(20), nullptr);
+}
+
+TEST_F(Form1TabsTest, setCurrentIndex_showsOnlyThatPage_signalsOnlyChanges)
+{
+    expectOnlyPageShown(0);
+    for (int index : {16, 16, 0, 19, -1, 20, 5}) {
+        const int before = tabs->currentIndex();
+        changes.clear();
+        tabs->setCurrentIndex(index);
+        const bool valid = index >= 0 && index < 20;
+        const int now = valid ? index : before;
+        EXPECT_EQ(tabs->currentIndex(), now) << index;
+        EXPECT_EQ(changes, now != before ? std::vector<int>{now} : std::vector<int>{}) << index;
+        expectOnlyPageShown(now);
+    }
+}
+
+TEST_F(Form1TabsTest, clickOnEachTab_selectsIt)
+{
+    // Reverse order so that every click changes the tab.
+    for (int i = tabs->count() - 1; i >= 0; --i) {
+        changes.clear();
+        const QPoint centre = tabs->mapTo(&form, tabs->tabRect(i).center());
+        rukcon::test::clickAt(&form, centre);
+        EXPECT_EQ(tabs->currentIndex(), i);
+        EXPECT_EQ(changes, std::vector<int>{i});
+        expectOnlyPageShown(i);
+    }
+    // A click on the page area below the rows changes nothing.
+    rukcon::test::clickAt(&form, tabs->mapTo(&form, QPoint(tabs->width() - 10, tabs->height() - 10)));
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(Form1TabsTest, ctrlTabFromAControlOnThePage_stepsThroughTabs)
+{
+    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    sendKey(form.combo1(1)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), 19);
+    tabs->setCurrentIndex(18);
+    sendKey(form.findChild<QWidget*>("Command10"), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 19);
+    // Plain arrows on a control stay with the control.
+    tabs->setCurrentIndex(0);
+    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
+TEST_F(Form1TabsTest, slotPages_holdTheirSlotsControls)
+{
+    // Slot 14's page is the アクティブ設定 tab; every other slot has the tab of its number.
+    for (int slot = 0; slot < 15; ++slot) {
+        const int tab = slot == 14 ? 15 : slot;
+        tabs->setCurrentIndex(tab);
+        EXPECT_TRUE(form.combo1(slot)->isVisible()) << slot;
+        EXPECT_EQ(form.combo3(slot)->isVisible(), slot != 14) << slot;
+        EXPECT_EQ(form.combo4(slot)->isVisible(), slot != 14) << slot;
+        EXPECT_TRUE(form.label16(tab)->isVisible()) << slot;
+    }
+}
+
+TEST_F(Form1TabsTest, typingIntoAKeyList_neverAddsAnEntry)
+{
+    QComboBox* combo = form.combo1(3);
+    tabs->setCurrentIndex(3);
+    combo->lineEdit()->setText("ABC");
+    sendKey(combo->lineEdit(), Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(combo->count(), 0);
+    EXPECT_EQ(combo->currentText(), "ABC");
+}
+
+} // namespace
