@@ -1,0 +1,30 @@
+#pragma once
+
+#include "target/TargetActivation.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+
+namespace rukcon::app {
+
+// The caption fragment box Combo2 and its list of running programs.
+class FormCaptionBox : public target::CaptionFragmentBox {
+public:
+    explicit FormCaptionBox(ui::Form1& form) : m_form(form) {}
+
+    std::string fragment() const override { return m_form.combo2()->currentText().toStdString(); }
+    void setFragment(const std::string& text) override
+    {
+        m_form.combo2()->setEditText(QString::fromStdString(text));
+    }
+    void clearList() override { m_form.combo2()->clear(); }
+    void appendListItem(const std::string& caption) override
+    {
+        m_form.combo2()->addItem(QString::fromStdString(caption));
+    }
+
+private:
+    ui::Form1& m_form;
+};
+
+} // namespace rukcon::app

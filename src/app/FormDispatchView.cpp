@@ -1,0 +1,61 @@
+#include "app/FormDispatchView.h"
+
+#include "ui/Colours.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace rukcon::app {
+
+std::string FormDispatchView::keyChoice(int position, int slot) const
+{
+    const QComboBox* box = position == 0 ? m_form.combo1(slot) : position == 1 ? m_form.combo3(slot)
+                                                                               : m_form.combo4(slot);
+    return box->currentText().toStdString();
+}
+
+std::string FormDispatchView::captionFragment() const
+{
+    return m_form.combo2()->currentText().toStdString();
+}
+
+std::string FormDispatchView::feedback() const
+{
+    return m_form.label6()->text().toStdString();
+}
+
+void FormDispatchView::setFeedback(const std::string& text)
+{
+    m_form.label6()->setText(QString::fromStdString(text));
+}
+
+bool FormDispatchView::panelShown() const
+{
+    return m_form.isVisible() && m_form.frame1()->isVisible();
+}
+
+void FormDispatchView::focusSink()
+{
+    m_form.text1()->setFocus(Qt::OtherFocusReason);
+}
+
+void FormDispatchView::clearSink()
+{
+    m_form.text1()->setText(QString());
+}
+
+uint32_t FormDispatchView::indicatorColour(int index) const
+{
+    return ui::buttonColour(m_form.command11(index));
+}
+
+void FormDispatchView::setIndicatorColour(int index, uint32_t bgr)
+{
+    ui::setButtonColour(m_form.command11(index), bgr);
+}
+
+} // namespace rukcon::app

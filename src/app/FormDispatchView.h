@@ -1,0 +1,30 @@
+#pragma once
+
+#include "input/DispatchView.h"
+
+namespace rukcon::ui {
+class Form1;
+}
+
+namespace rukcon::app {
+
+// The dispatch's and the poll cycle's view of the main window's controls.
+class FormDispatchView : public input::DispatchView {
+public:
+    explicit FormDispatchView(ui::Form1& form) : m_form(form) {}
+
+    std::string keyChoice(int position, int slot) const override;
+    std::string captionFragment() const override;
+    std::string feedback() const override;
+    void setFeedback(const std::string& text) override;
+    bool panelShown() const override;
+    void focusSink() override;
+    void clearSink() override;
+    uint32_t indicatorColour(int index) const override;
+    void setIndicatorColour(int index, uint32_t bgr) override;
+
+private:
+    ui::Form1& m_form;
+};
+
+} // namespace rukcon::app

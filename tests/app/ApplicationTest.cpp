@@ -1,0 +1,185 @@
+#include "app/Application.h"
+#include "fakes/FakeSoundDevice.h"
+#include "fakes/RecordingKeyboard.h"
+#include "fakes/ScriptedController.h"
+#include "fakes/ScriptedWindows.h"
+#include "input/PollCycle.h"
+#include "ui/Colours.h"
+#include "ui/Form1.h"
+#include "ui/MultiRowTabWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace rukcon;
+
+namespace {
+
+// The whole program logic and window on fakes of every platform part.
+class ApplicationTest : public ::testing::Test {
+protected:
+    test::EventLog keyLog;
+    test::ScriptedController* controller = nullptr;
+    test::RecordingKeyboard* keyboard = nullptr;
+    test::ScriptedWindows* windows = nullptr;
+    test::FakeSoundDevice* sound = nullptr;
+    std::unique_ptr<app::Application> app;
+
+    void SetUp() override
+    {
+        app::QtUserMessages::setRecording(true);
+        app::QtUserMessages::recorded().clear();
+        app::PlatformParts parts;
+        auto c = std::make_unique<test::ScriptedController>();
+        auto k = std::make_unique<test::RecordingKeyboard>(keyLog);
+        auto w = std::make_unique<test::ScriptedWindows>();
+        auto s = std::make_unique<test::FakeSoundDevice>();
+        controller = c.get();
+        keyboard = k.get();
+        windows = w.get();
+        sound = s.get();
+        parts.controller = std::move(c);
+        parts.keys = std::move(k);
+        parts.windows = std::move(w);
+        parts.sound = std::move(s);
+        app = std::make_unique<app::Application>(std::move(parts), "/nonexistent-app-folder");
+    }
+
+    ui::Form1& form() { return app->form(); }
+
+    void plugController(uint32_t buttons = 0)
+    {
+        controller->count = 16;
+        controller->ids[0].position = {32767, 32767, 0, buttons};
+    }
+};
+
+TEST_F(ApplicationTest, start_settingsModeTabZeroDefaultsAndFilledLists)
+{
+    app->start();
+    EXPECT_TRUE(form().check1()->isChecked());
+    EXPECT_FALSE(form().check1()->isVisibleTo(&form()));
+    EXPECT_TRUE(form().ssTab1()->isVisible());
+    EXPECT_FALSE(form().frame1()->isVisible());
+    EXPECT_EQ(form().ssTab1()->currentIndex(), 0);
+    EXPECT_TRUE(app->startupPending());
+    EXPECT_FALSE(app->paused());
+    for (int slot = 0; slot < 15; ++slot) {
+        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)}) {
+            EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
+            EXPECT_EQ(box->itemText(0), "なし");
+        }
+    }
+    EXPECT_EQ(form().combo1(10)->currentText(), "←");
+    EXPECT_EQ(form().combo1(13)->currentText(), "↓");
+    EXPECT_EQ(form().combo1(0)->currentText(), "なし");
+    EXPECT_TRUE(form().timer1()->isActive());
+    EXPECT_TRUE(form().timer2()->isActive());
+    EXPECT_EQ(form().windowTitle(), "R・U・Kコン");
+    ASSERT_FALSE(sound->calls.empty());
+    EXPECT_EQ(sound->calls.front(), "init");
+}
+
+TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
+{
+    sound->initResult = false;
+    app->start();
+    EXPECT_EQ(app::QtUserMessages::recorded(), (std::vector<std::string>{"i:DirectSoundは使えません。"}));
+    EXPECT_TRUE(form().timer1()->isActive());
+}
+
+TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
+{
+    app->start();
+    app->onStatusTick();
+    EXPECT_EQ(form().label6()->text(), "コントローラをパソコンにつないでください。");
+    EXPECT_FALSE(form().check1()->isChecked());
+    EXPECT_FALSE(form().ssTab1()->isVisible());
+    EXPECT_TRUE(form().frame1()->isVisible());
+
+    plugController();
+    form().check1()->setChecked(true); // the user opened the settings meanwhile
+    app->onStatusTick();
+    EXPECT_EQ(form().label6()->text(), "コントローラ ID : 1　ボタン数 : 12");
+    EXPECT_TRUE(form().check1()->isChecked()) << "only the first tick ends settings mode";
+}
+
+TEST_F(ApplicationTest, pollTick_heldButtonTypesIntoTargetAndLightsIndicator)
+{
+    windows->add(1, "R・U・Kコン");
+    windows->add(2, "無題 - メモ帳");
+    app->start();
+    form().combo2()->setEditText("メモ帳");
+    form().combo1(0)->setEditText("-A-");
+    plugController(0x1);
+    app->onStatusTick(); // detection, and settings mode ends
+    keyLog.clear();
+
+    app->onPollTick();
+    EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"}));
+    EXPECT_EQ(windows->front(), 2u);
+    EXPECT_EQ(form().label6()->text(), "Aキーを押した");
+    EXPECT_EQ(ui::buttonColour(form().command11(4)), input::kActiveColour);
+    EXPECT_EQ(ui::buttonColour(form().command11(5)), input::kIdleColour);
+    EXPECT_EQ(form().text1()->text(), "");
+}
+
+TEST_F(ApplicationTest, pollTick_suspendedBySettingsModeAndPause)
+{
+    windows->add(2, "メモ帳");
+    app->start();
+    form().combo2()->setEditText("メモ帳");
+    form().combo1(0)->setEditText("-A-");
+    plugController(0x1);
+    app->onStatusTick();
+    keyLog.clear();
+
+    form().check1()->setChecked(true);
+    app->onPollTick();
+    form().check1()->setChecked(false);
+    app->setPaused(true);
+    app->onPollTick();
+    EXPECT_TRUE(keyLog.empty());
+    app->setPaused(false);
+    app->onPollTick();
+    EXPECT_FALSE(keyLog.empty());
+}
+
+TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
+{
+    app->start();
+    ASSERT_TRUE(app->setReactionTime(1000));
+    EXPECT_EQ(form().timer1()->interval(), 1000);
+    EXPECT_EQ(form().label5()->text(), "1000");
+    EXPECT_EQ(app->pollCycle().ReactionTime, 1000);
+
+    form().label5()->setText("stale");
+    ASSERT_TRUE(app->setReactionTime(1000));
+    EXPECT_EQ(form().label5()->text(), "1000");
+
+    EXPECT_FALSE(app->setReactionTime(2000));
+    EXPECT_FALSE(app->setReactionTime(49));
+    EXPECT_EQ(form().hScroll1()->value(), 1000);
+    EXPECT_EQ(form().timer1()->interval(), 1000);
+
+    ASSERT_TRUE(app->setArrowMultiplier(10));
+    EXPECT_EQ(form().label8()->text(), "10");
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 10);
+    EXPECT_FALSE(app->setArrowMultiplier(0));
+    EXPECT_FALSE(app->setArrowMultiplier(11));
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 10);
+
+    form().hScroll2()->setValue(3); // a user move runs the same handler
+    EXPECT_EQ(form().label8()->text(), "3");
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 3);
+}
+
+} // namespace
