@@ -1,0 +1,27 @@
+#include "settings/FieldWriter.h"
+
+#include "settings/TextCodec.h"
+
+namespace rukcon::settings {
+
+std::string FieldWriter::Format(std::span<const std::string> fields)
+{
+    std::string out;
+    for (const std::string& field : fields) {
+        std::string value = TextCodec::ToCp932(field);
+        for (char& c : value)
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        out += '"';
+        out += value;
+        out += "\"\r\n";
+    }
+    return out;
+}
+
+bool FieldWriter::WriteFile(const std::filesystem::path& path, std::span<const std::string> fields, DiskIo& io)
+{
+    return ReplaceFile(path, Format(fields), io);
+}
+
+} // namespace rukcon::settings

@@ -1,0 +1,216 @@
+#include "SettingsTestSupport.h"
+#include "fakes/FakeFailingDisk.h"
+#include "settings/DiskIo.h"
+#include "settings/FieldReader.h"
+#include "settings/FieldWriter.h"
+#include "settings/SettingsFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace rukcon::settings;
+using rukcon::test::FakeFailingDisk;
+using rukcon::test::FolderEntries;
+using rukcon::test::ReadBytes;
+using rukcon::test::TempFolder;
+using rukcon::test::WriteBytes;
+
+namespace {
+
+class FieldFileTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    std::filesystem::path file = temp.path() / "f.txt";
+};
+
+// ---- Reading ----------------------------------------------------------------------------
+
+TEST_F(FieldFileTest, readFile_shortFile_laterEntriesKeepWhatTheyHeld)
+{
+    FieldBuffer buffer;
+    WriteBytes(file, "\"a\"\r\n\"b\"\r\n\"c\"\r\n");
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer));
+    WriteBytes(file, "\"x\"\r\n");
+    size_t count = 99;
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
+    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(buffer[0], "x");
+    EXPECT_EQ(buffer[1], "b");
+    EXPECT_EQ(buffer[2], "c");
+    EXPECT_EQ(buffer[3], "");
+}
+
+TEST_F(FieldFileTest, readFile_49Lines_fillsEntries0To48Only)
+{
+    std::string bytes;
+    for (int i = 0; i < 49; ++i)
+        bytes += "\"" + std::to_string(i) + "\"\r\n";
+    WriteBytes(file, bytes);
+    FieldBuffer buffer;
+    size_t count = 0;
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
+    EXPECT_EQ(count, 49u);
+    EXPECT_EQ(buffer[48], "48");
+    for (size_t i = 49; i < buffer.size(); ++i)
+        EXPECT_EQ(buffer[i], "") << i;
+}
+
+TEST_F(FieldFileTest, readFile_5000Fields_stopsAtBufferEnd)
+{
+    std::string bytes;
+    for (int i = 0; i < 5000; ++i)
+        bytes += "\"" + std::to_string(i) + "\"\r\n";
+    WriteBytes(file, bytes);
+    FieldBuffer buffer;
+    size_t count = 0;
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
+    EXPECT_EQ(count, buffer.size());
+    EXPECT_EQ(buffer[100], "100");
+}
+
+TEST_F(FieldFileTest, readFile_10MBOfRandomBytes_readsAtMostTheBuffer)
+{
+    std::mt19937 random(20250301);
+    std::string bytes(10 * 1024 * 1024, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    WriteBytes(file, bytes);
+    FieldBuffer buffer;
+    size_t count = 0;
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
+    EXPECT_EQ(count, buffer.size()); // random bytes hold commas and line ends aplenty
+    size_t total = 0;
+    for (const std::string& field : buffer)
+        total += field.size();
+    EXPECT_LE(total, 3 * FieldReader::kMaxFileBytes); // decoded text of the first megabyte at most
+}
+
+TEST_F(FieldFileTest, readFile_hugeFieldWithoutSeparators_cutAtTheByteCap)
+{
+    WriteBytes(file, std::string(3 * FieldReader::kMaxFileBytes, 'x'));
+    FieldBuffer buffer;
+    ASSERT_TRUE(FieldReader::ReadFile(file, buffer));
+    EXPECT_EQ(buffer[0].size(), FieldReader::kMaxFileBytes);
+}
+
+TEST_F(FieldFileTest, readFile_missingOrFolder_failsAndLeavesBuffer)
+{
+    FieldBuffer buffer;
+    buffer[0] = "kept";
+    EXPECT_FALSE(FieldReader::ReadFile(temp.path() / "missing.txt", buffer));
+    EXPECT_FALSE(FieldReader::ReadFile(temp.path(), buffer));
+    EXPECT_EQ(buffer[0], "kept");
+}
+
+// ---- Writing ----------------------------------------------------------------------------
+
+const std::string kOld = "\"old\"\r\n";
+
+TEST_F(FieldFileTest, writeFile_replacesContentAndLeavesNoTempFile)
+{
+    WriteBytes(file, kOld);
+    DiskIo disk;
+    const std::vector<std::string> fields{"new", "★"};
+    ASSERT_TRUE(FieldWriter::WriteFile(file, fields, disk));
+    EXPECT_EQ(ReadBytes(file), "\"new\"\r\n\"\x81\x9A\"\r\n");
+    EXPECT_EQ(FolderEntries(temp.path()), (std::vector<std::string>{"f.txt"}));
+}
+
+struct FailureCase {
+    const char* name;
+    size_t failAfterBytes;
+    bool failSync;
+    bool failRename;
+};
+
+class FieldFileFailure : public FieldFileTest, public ::testing::WithParamInterface<FailureCase> {};
+
+// A save interrupted anywhere keeps the old file whole and leaves nothing behind.
+TEST_P(FieldFileFailure, writeFile_failingStep_oldFileKept)
+{
+    WriteBytes(file, kOld);
+    FakeFailingDisk disk;
+    disk.failAfterBytes = GetParam().failAfterBytes;
+    disk.failSync = GetParam().failSync;
+    disk.failRename = GetParam().failRename;
+    std::vector<std::string> fields(49, "a rather long value that takes some bytes");
+
+    EXPECT_FALSE(FieldWriter::WriteFile(file, fields, disk));
+    EXPECT_EQ(ReadBytes(file), kOld);
+    EXPECT_EQ(FolderEntries(temp.path()), (std::vector<std::string>{"f.txt"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, FieldFileFailure,
+                         ::testing::Values(FailureCase{"nothingWritten", 0, false, false},
+                                           FailureCase{"halfWritten", 700, false, false},
+                                           FailureCase{"syncFails", FakeFailingDisk::kNever, true, false},
+                                           FailureCase{"renameFails", FakeFailingDisk::kNever, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FieldFileTest, writeFile_shortWrites_completeTheFile)
+{
+    // A disk that accepts only part of each write: the writer must carry on, not stop.
+    struct ShortWrites : DiskIo {
+        ssize_t write(int fd, const char* data, size_t size) override
+        {
+            return DiskIo::write(fd, data, size > 3 ? 3 : size);
+        }
+    } disk;
+    const std::vector<std::string> fields{"abcdefgh", "ijk"};
+    ASSERT_TRUE(FieldWriter::WriteFile(file, fields, disk));
+    EXPECT_EQ(ReadBytes(file), "\"abcdefgh\"\r\n\"ijk\"\r\n");
+}
+
+TEST_F(FieldFileTest, writeFile_missingFolder_fails)
+{
+    DiskIo disk;
+    const std::vector<std::string> fields{"x"};
+    EXPECT_FALSE(FieldWriter::WriteFile(temp.path() / "gone" / "f.txt", fields, disk));
+}
+
+// ---- The settings folder ----------------------------------------------------------------
+
+TEST(SettingsFolderTest, locate_writableApplicationFolder_besideProgram)
+{
+    TempFolder app, config;
+    const SettingsFolder folder = SettingsFolder::Locate(app.path(), config.path());
+    EXPECT_EQ(folder.path(), app.path() / "設定");
+    EXPECT_EQ(folder.historyFolder(), app.path() / "設定" / "過去の設定");
+    EXPECT_EQ(folder.file("前回.txt"), app.path() / "設定" / "前回.txt");
+    EXPECT_TRUE(std::filesystem::is_directory(app.path() / "設定"));
+    EXPECT_EQ(FolderEntries(app.path() / "設定"), std::vector<std::string>{}); // no probe left behind
+}
+
+TEST(SettingsFolderTest, locate_settingsFolderCannotBeMade_configHome)
+{
+    // A file where the folder should be blocks it even for root, unlike a read-only mode.
+    TempFolder app, config;
+    WriteBytes(app.path() / "設定", "");
+    const SettingsFolder folder = SettingsFolder::Locate(app.path(), config.path());
+    EXPECT_EQ(folder.path(), config.path() / "rukcon" / "設定");
+    EXPECT_TRUE(folder.EnsureSettingsFolder());
+    EXPECT_TRUE(folder.EnsureHistoryFolder());
+    EXPECT_TRUE(std::filesystem::is_directory(config.path() / "rukcon" / "設定" / "過去の設定"));
+}
+
+TEST(SettingsFolderTest, configHomeFromEnvironment_xdgThenHome)
+{
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string xdg = savedXdg ? savedXdg : "";
+    const std::string home = savedHome ? savedHome : "";
+
+    ::setenv("HOME", "/home/someone", 1);
+    ::setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
+    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/elsewhere/config");
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: ignored
+    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/home/someone/.config");
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/home/someone/.config");
+
+    savedXdg ? ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
+    savedHome ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");
+}
+
+} // namespace

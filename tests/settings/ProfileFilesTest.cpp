@@ -1,0 +1,308 @@
+#include "ProfileFixture.h"
+#include "settings/LastExitFile.h"
+#include "settings/ProfileRecord.h"
+#include "settings/UserDefaultFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace rukcon::settings;
+using namespace rukcon::test;
+
+namespace {
+
+using Profile = FakeSettingsWindow::Profile;
+
+// ---- The profile record -----------------------------------------------------------------
+
+TEST(ProfileRecordTest, captureThenApply_sameProfileAndFieldOrder)
+{
+    FakeSettingsWindow source;
+    source.setProfile(SampleProfile());
+    const ProfileRecord record = CaptureProfileRecord(source);
+    EXPECT_EQ(record[0], "キー0-0");
+    EXPECT_EQ(record[4], "キー1-1"); // Combo3 of slot 1
+    EXPECT_EQ(record[44], "キー14-2");
+    EXPECT_EQ(record[45], "250");
+    EXPECT_EQ(record[46], "4");
+
+    FakeSettingsWindow target;
+    StepRecorder steps;
+    ApplyProfileRecord(target, record, 0, NameOrder::NameFirst, steps);
+    EXPECT_FALSE(steps.anyFailed());
+    EXPECT_EQ(target.profile(), source.profile());
+}
+
+TEST(ProfileRecordTest, apply_multiplierBeforeReactionTime_nameOrderAsAsked)
+{
+    std::vector<std::string> buffer(60);
+    buffer[45] = "300";
+    buffer[46] = "2";
+    buffer[47] = "n";
+    buffer[48] = "c";
+    for (const auto& [order, expected] :
+         {std::pair{NameOrder::NameFirst,
+                    std::vector<std::string>{"HScroll2=2", "HScroll1=300", "Text2=n", "Combo2=c"}},
+          std::pair{NameOrder::CaptionFirst,
+                    std::vector<std::string>{"HScroll2=2", "HScroll1=300", "Combo2=c", "Text2=n"}}}) {
+        FakeSettingsWindow window;
+        StepRecorder steps;
+        ApplyProfileRecord(window, buffer, 0, order, steps);
+        EXPECT_EQ(window.log, expected);
+    }
+}
+
+struct NumbersCase {
+    const char* reaction;
+    const char* multiplier;
+    bool fails;
+    int hscroll1; // after applying to a window at 50 / 1
+    int hscroll2;
+};
+
+class ProfileRecordNumbers : public ::testing::TestWithParam<NumbersCase> {};
+
+// A number that does not convert or that the scroll bar refuses is a failed step; the steps
+// around it still run.
+TEST_P(ProfileRecordNumbers, apply_failedStepRecordedOthersRun)
+{
+    std::vector<std::string> buffer(101);
+    buffer[0] = "first";
+    buffer[1 + 45] = GetParam().reaction; // record starts at index 1, as in a menu entry
+    buffer[1 + 46] = GetParam().multiplier;
+    buffer[1 + 47] = "name";
+    FakeSettingsWindow window;
+    window.keys[0][0] = "before";
+    StepRecorder steps;
+    ApplyProfileRecord(window, buffer, 1, NameOrder::NameFirst, steps);
+    EXPECT_EQ(steps.anyFailed(), GetParam().fails);
+    EXPECT_EQ(window.hscroll1, GetParam().hscroll1);
+    EXPECT_EQ(window.hscroll2, GetParam().hscroll2);
+    EXPECT_EQ(window.keys[0][0], ""); // field 0 of the record is buffer[1]
+    EXPECT_EQ(window.text2, "name");
+    EXPECT_EQ(CanApplyProfileRecord(buffer, 1), !GetParam().fails);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ProfileRecordNumbers,
+                         ::testing::Values(NumbersCase{"200", "3", false, 200, 3},
+                                           NumbersCase{"1000", "10", false, 1000, 10},
+                                           NumbersCase{"2000", "3", true, 50, 3}, NumbersCase{"49", "3", true, 50, 3},
+                                           NumbersCase{"abc", "3", true, 50, 3}, NumbersCase{"", "", true, 50, 1},
+                                           NumbersCase{"200", "0", true, 200, 1},
+                                           NumbersCase{"200", "11", true, 200, 1}));
+
+// ---- "前回.txt" ---------------------------------------------------------------------------
+
+class LastExitTest : public SettingsFixture {
+protected:
+    LastExitFile lastExit{files, window};
+
+    void expectBuiltInDefaults(const std::string& caption)
+    {
+        for (int s = 0; s < 15; ++s)
+            for (int k = 0; k < 3; ++k) {
+                const bool special = k == 0 && (s == 6 || s >= 10);
+                if (!special) {
+                    EXPECT_EQ(window.keys[s][k], "なし") << s << "/" << k;
+                }
+                EXPECT_EQ(window.listSizes[s][k], 0) << s << "/" << k;
+            }
+        EXPECT_EQ(window.keys[10][0], "←");
+        EXPECT_EQ(window.keys[11][0], "→");
+        EXPECT_EQ(window.keys[12][0], "↑");
+        EXPECT_EQ(window.keys[13][0], "↓");
+        EXPECT_EQ(window.keys[14][0], "F24");
+        EXPECT_EQ(window.keys[6][0], "F24");
+        EXPECT_EQ(window.hscroll1, 128);
+        EXPECT_EQ(window.hscroll2, 1);
+        EXPECT_EQ(window.text2, "");
+        EXPECT_EQ(window.combo2, caption);
+    }
+};
+
+TEST_F(LastExitTest, firstStart_createsFolderAndEmptyFile_setsDefaults)
+{
+    window.setProfile(SampleProfile());
+    EXPECT_FALSE(lastExit.LoadLastExit());
+    EXPECT_TRUE(std::filesystem::is_directory(app.path() / "設定"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(app.path() / "設定" / "前回.txt"));
+    EXPECT_EQ(std::filesystem::file_size(app.path() / "設定" / "前回.txt"), 0u);
+    expectBuiltInDefaults("");
+}
+
+TEST_F(LastExitTest, reactionTime2000_wholeWindowFallsBack)
+{
+    std::vector<std::string> fields = RecordFields(SampleProfile());
+    fields[45] = "2000";
+    writeSettingsFile("前回.txt", FileImage(fields));
+    EXPECT_FALSE(lastExit.LoadLastExit());
+    expectBuiltInDefaults(SampleProfile().caption);
+}
+
+TEST_F(LastExitTest, multiplierLetters_defaultsButCaptionFragmentKept)
+{
+    std::vector<std::string> fields = RecordFields(SampleProfile());
+    fields[46] = "abc";
+    writeSettingsFile("前回.txt", FileImage(fields));
+    EXPECT_FALSE(lastExit.LoadLastExit());
+    expectBuiltInDefaults(SampleProfile().caption);
+    EXPECT_EQ(window.log.back(), "Combo2=" + SampleProfile().caption);
+}
+
+TEST_F(LastExitTest, saveThenLoad_sameControls)
+{
+    window.setProfile(SampleProfile());
+    ASSERT_TRUE(lastExit.SaveLastExit());
+    ExpectSameFile(ReadBytes(settingsFile("前回.txt")), FileImage(RecordFields(SampleProfile())));
+
+    window.setProfile(SampleProfile("changed"));
+    EXPECT_TRUE(lastExit.LoadLastExit());
+    EXPECT_EQ(window.profile(), SampleProfile());
+}
+
+TEST_F(LastExitTest, frozenFile_loadThenSave_byteForByte)
+{
+    const std::string frozen = ReadBytes(FrozenFile("last_exit.txt"));
+    writeSettingsFile("前回.txt", frozen);
+    ASSERT_TRUE(lastExit.LoadLastExit());
+    EXPECT_EQ(window.keys[2][0], "SHIFT");
+    EXPECT_EQ(window.keys[2][1], "-A-");
+    EXPECT_EQ(window.keys[9][1], "テンキーの+");
+    EXPECT_EQ(window.keys[7][0], "全角/半角");
+    EXPECT_EQ(window.hscroll1, 200);
+    EXPECT_EQ(window.hscroll2, 3);
+    EXPECT_EQ(window.text2, "シューティング");
+    EXPECT_EQ(window.combo2, "ゲーム - ステージ1");
+
+    std::filesystem::remove(settingsFile("前回.txt"));
+    ASSERT_TRUE(lastExit.SaveLastExit());
+    ExpectSameFile(ReadBytes(settingsFile("前回.txt")), frozen);
+}
+
+TEST_F(LastExitTest, shorterFileOnReload_laterEntriesFromPreviousLoad)
+{
+    writeSettingsFile("前回.txt", FileImage(RecordFields(SampleProfile())));
+    ASSERT_TRUE(lastExit.LoadLastExit());
+    writeSettingsFile("前回.txt", FileImage({"短い"}));
+    window.setProfile(SampleProfile("changed"));
+    EXPECT_TRUE(lastExit.LoadLastExit());
+    Profile expected = SampleProfile();
+    expected.keys[0][0] = "短い";
+    EXPECT_EQ(window.profile(), expected);
+}
+
+TEST_F(LastExitTest, moreFieldsThanTheBuffer_readsTheFirst101)
+{
+    std::vector<std::string> fields = RecordFields(SampleProfile());
+    fields.resize(5000, "surplus");
+    writeSettingsFile("前回.txt", FileImage(fields));
+    EXPECT_TRUE(lastExit.LoadLastExit());
+    EXPECT_EQ(window.profile(), SampleProfile());
+    EXPECT_EQ(lastExit.buffer()[100], "surplus");
+}
+
+TEST_F(LastExitTest, emojiInName_writtenAsQuestionMark_restOfFileIntact)
+{
+    Profile profile = SampleProfile();
+    profile.name = "ゲーム🎮";
+    window.setProfile(profile);
+    ASSERT_TRUE(lastExit.SaveLastExit());
+    const std::vector<std::string> lines = SplitLines(ReadBytes(settingsFile("前回.txt")));
+    ASSERT_EQ(lines.size(), 49u);
+    EXPECT_EQ(lines[47], "\"\x83\x51\x81\x5B\x83\x80?\"");
+    EXPECT_EQ(lines[48], "\"" + Sjis(profile.caption) + "\"");
+
+    EXPECT_TRUE(lastExit.LoadLastExit());
+    EXPECT_EQ(window.text2, "ゲーム?");
+}
+
+TEST_F(LastExitTest, saveInterrupted_oldFileKeptAndUserTold)
+{
+    writeSettingsFile("前回.txt", FileImage(RecordFields(SampleProfile("old"))));
+    window.setProfile(SampleProfile("new"));
+    disk.failAfterBytes = 100;
+    EXPECT_FALSE(lastExit.SaveLastExit());
+    EXPECT_EQ(window.label14, "設定を保存できませんでした。");
+    ExpectSameFile(ReadBytes(settingsFile("前回.txt")), FileImage(RecordFields(SampleProfile("old"))));
+}
+
+TEST_F(LastExitTest, folderRemovedWhileRunning_saveMakesItAgain)
+{
+    window.setProfile(SampleProfile());
+    ASSERT_TRUE(lastExit.SaveLastExit());
+    std::filesystem::remove_all(folder.path());
+    EXPECT_TRUE(lastExit.SaveLastExit());
+    ExpectSameFile(ReadBytes(settingsFile("前回.txt")), FileImage(RecordFields(SampleProfile())));
+}
+
+// ---- "デフォ設定.txt" ---------------------------------------------------------------------
+
+class UserDefaultTest : public SettingsFixture {
+protected:
+    UserDefaultFile userDefault{files, window, window};
+};
+
+TEST_F(UserDefaultTest, load_missingFile_createdEmptyNoControlChanged)
+{
+    window.setProfile(SampleProfile());
+    userDefault.LoadUserDefault();
+    EXPECT_TRUE(std::filesystem::is_regular_file(settingsFile("デフォ設定.txt")));
+    EXPECT_EQ(window.profile(), SampleProfile());
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(UserDefaultTest, registerThenApply_defaultOfStartUpUntilRestart)
+{
+    writeSettingsFile("デフォ設定.txt", FileImage(RecordFields(SampleProfile("A"))));
+    userDefault.LoadUserDefault();
+    window.setProfile(SampleProfile("B"));
+    ASSERT_TRUE(userDefault.SaveUserDefault());
+    window.setProfile(SampleProfile("C"));
+
+    EXPECT_TRUE(userDefault.ApplyUserDefault());
+    EXPECT_EQ(window.profile(), SampleProfile("A"));
+
+    UserDefaultFile afterRestart(files, window, window);
+    afterRestart.LoadUserDefault();
+    EXPECT_TRUE(afterRestart.ApplyUserDefault());
+    EXPECT_EQ(window.profile(), SampleProfile("B"));
+}
+
+TEST_F(UserDefaultTest, apply_multiplier3_scrollBarFollows_captionBeforeName)
+{
+    Profile profile = SampleProfile();
+    profile.multiplier = 3;
+    writeSettingsFile("デフォ設定.txt", FileImage(RecordFields(profile)));
+    userDefault.LoadUserDefault();
+    EXPECT_TRUE(userDefault.ApplyUserDefault());
+    EXPECT_EQ(window.hscroll2, 3);
+    const auto combo2 = std::find(window.log.begin(), window.log.end(), "Combo2=" + profile.caption);
+    const auto text2 = std::find(window.log.begin(), window.log.end(), "Text2=" + profile.name);
+    EXPECT_LT(combo2, text2);
+}
+
+class UserDefaultUnusable : public UserDefaultTest,
+                            public ::testing::WithParamInterface<std::pair<int, const char*>> {};
+
+// Nothing registered yet, or hand-edited numbers: the command changes nothing and alerts.
+TEST_P(UserDefaultUnusable, apply_changesNothingPlaysAlert)
+{
+    const auto [field, value] = GetParam();
+    if (field >= 0) {
+        std::vector<std::string> fields = RecordFields(SampleProfile("file"));
+        fields[static_cast<size_t>(field)] = value;
+        writeSettingsFile("デフォ設定.txt", FileImage(fields));
+    }
+    userDefault.LoadUserDefault();
+    window.setProfile(SampleProfile());
+    EXPECT_FALSE(userDefault.ApplyUserDefault());
+    EXPECT_EQ(window.profile(), SampleProfile());
+    EXPECT_EQ(window.log, std::vector<std::string>{"alert"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Buffers, UserDefaultUnusable,
+                         ::testing::Values(std::pair{-1, ""}, std::pair{45, "fast"}, std::pair{45, "5000"},
+                                           std::pair{46, "0"}, std::pair{46, ""}));
+
+} // namespace
