@@ -8,7 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
+#include <QPushButton>
 #include <QTimer>
 
 namespace rukcon::app {
@@ -35,66 +35,34 @@ private:
     ui::Form1& m_form;
 };
 
-// Sets a bar and makes sure its handler runs once, also when the value is unchanged.
-bool setBarValue(QScrollBar* bar, int value, void (Application::*handler)(int), Application* app)
+settings::SettingsWindow settingsWindowOf(FormSettingsWindow& w)
 {
-    if (value < bar->minimum() || value > bar->maximum())
-        return false;
-    if (bar->value() == value)
-        (app->*handler)(value);
-    else
-        bar->setValue(value); // valueChanged runs the handler
-    return true;
+    return {w, w, w, w, w, w, w};
 }
 
 } // namespace
 
-Application::Application(PlatformParts parts, std::string appFolder)
-    : m_platform(std::move(parts)), m_appFolder(std::move(appFolder)), m_form(std::make_unique<ui::Form1>()),
-      m_messages(m_form.get()), m_sound(*m_platform.sound, m_messages), m_view(*m_form), m_captionBox(*m_form),
-      m_target(*m_platform.windows, m_captionBox, m_sound), m_activator(m_target),
-      m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
+Application::Application(PlatformParts parts, std::filesystem::path appFolder, std::unique_ptr<settings::Clock> clock)
+    : m_platform(std::move(parts)), m_appFolder(std::move(appFolder)),
+      m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
+      m_form(std::make_unique<ui::Form1>()), m_messages(m_form.get()), m_sound(*m_platform.sound, m_messages),
+      m_view(*m_form), m_captionBox(*m_form), m_target(*m_platform.windows, m_captionBox, m_sound),
+      m_activator(m_target), m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
       m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
-      m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view)
+      m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
+      m_settingsWindow(*m_form, m_timing, m_sound),
+      m_store(m_appFolder, settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->timer2(), &QTimer::timeout, this, &Application::onStatusTick);
-    connect(m_form->hScroll1(), &QScrollBar::valueChanged, this, &Application::onReactionTimeSet);
-    connect(m_form->hScroll2(), &QScrollBar::valueChanged, this, &Application::onArrowMultiplierSet);
     // Settings mode shows the tabs, operation mode the controller picture.
     connect(m_form->check1(), &QCheckBox::toggled, m_form.get(), &ui::Form1::showSettingsArea);
 }
 
 Application::~Application() = default;
 
-bool Application::setReactionTime(int ms)
+void Application::resetKeyChoices()
 {
-    return setBarValue(m_form->hScroll1(), ms, &Application::onReactionTimeSet, this);
-}
-
-bool Application::setArrowMultiplier(int times)
-{
-    return setBarValue(m_form->hScroll2(), times, &Application::onArrowMultiplierSet, this);
-}
-
-void Application::onReactionTimeSet(int value)
-{
-    m_form->label5()->setText(QString::number(value));
-    m_pollCycle.ReactionTime = value;
-    m_form->timer1()->setInterval(value);
-}
-
-void Application::onArrowMultiplierSet(int value)
-{
-    m_form->label8()->setText(QString::number(value));
-    m_pollCycle.ArrowMultiplier = value;
-}
-
-void Application::start()
-{
-    m_startupPending = true;
-    m_form->check1()->setChecked(true);
-    m_paused = true; // nothing is polled while start-up runs
     for (int slot = 0; slot < input::kSlotCount; ++slot) {
         for (QComboBox* box : {m_form->combo1(slot), m_form->combo3(slot), m_form->combo4(slot)}) {
             box->clear();
@@ -106,18 +74,40 @@ void Application::start()
     m_form->combo1(11)->setEditText(QStringLiteral("→"));
     m_form->combo1(12)->setEditText(QStringLiteral("↑"));
     m_form->combo1(13)->setEditText(QStringLiteral("↓"));
+}
+
+void Application::start()
+{
+    m_startupPending = true;
+    m_form->check1()->setChecked(true);
+    m_paused = true; // nothing is polled while start-up runs
+    m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
+    resetKeyChoices();
     FormKeyLists lists(*m_form);
     input::FillKeyLists(lists);
-    setArrowMultiplier(1);
-    setReactionTime(128);
-    m_form->text2()->setText(QString());
-    m_form->combo2()->setEditText(QString());
+
+    m_store.geometry().LoadWindowGeometry();
+    m_store.userDefault().LoadUserDefault();
+    m_store.lastExit().LoadLastExit();
+    m_store.menu().LoadUserMenu();
+    m_store.menu().RefreshMenuLabels();
 
     m_target.ActivateTarget();
     m_paused = false;
     m_form->ssTab1()->setCurrentIndex(0);
-    m_sound.InitSound(m_appFolder);
+    m_form->combo3(14)->hide();
+    m_form->combo4(14)->hide();
+    m_sound.InitSound(m_appFolder.string());
     m_sound.playClick();
+
+    // From here on a failing step is skipped and start-up goes on.
+    m_store.folder().EnsureHistoryFolder();
+    m_settingsWindow.SyncTrayUserMenu();
+    m_store.layout().LoadButtonLayout();
+    m_form->check3()->hide();
+    m_form->command(13)->hide();
+    m_form->command(12)->hide();
+    m_form->check1()->hide();
 
     m_form->timer1()->start();
     m_form->timer2()->start();

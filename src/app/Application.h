@@ -2,9 +2,11 @@
 
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
+#include "app/FormSettingsWindow.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
 #include "app/TargetActivatorAdapter.h"
+#include "app/TimingControls.h"
 #include "input/ControllerAccess.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
@@ -13,12 +15,15 @@
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
 #include "platform/WindowSystem.h"
+#include "settings/Clock.h"
+#include "settings/DiskIo.h"
+#include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
 
 #include <QObject>
+#include <filesystem>
 #include <memory>
-#include <string>
 
 namespace rukcon::ui {
 class Form1;
@@ -39,9 +44,12 @@ struct PlatformParts {
 class Application : public QObject {
     Q_OBJECT
 public:
-    Application(PlatformParts parts, std::string appFolder);
+    // The application folder holds "bgm" and, normally, the settings folder.
+    Application(PlatformParts parts, std::filesystem::path appFolder,
+                std::unique_ptr<settings::Clock> clock = nullptr);
     ~Application() override;
 
+    // Builds the start-up state from the settings files and shows the window in settings mode.
     void start();
 
     ui::Form1& form() { return *m_form; }
@@ -49,16 +57,16 @@ public:
     input::PollCycle& pollCycle() { return m_pollCycle; }
     target::TargetActivation& targetActivation() { return m_target; }
     sound::SoundService& sound() { return m_sound; }
+    settings::SettingsStore& settingsStore() { return m_store; }
+    TimingControls& timing() { return m_timing; }
     bool startupPending() const { return m_startupPending; }
 
     // The pause of the tray menu: no polling while it is set.
     bool paused() const { return m_paused; }
     void setPaused(bool on) { m_paused = on; }
 
-    // Sets a scroll bar from code. Its handler runs even when the value does not change; a value
-    // outside the bar's range is refused (false) and changes nothing.
-    bool setReactionTime(int ms);
-    bool setArrowMultiplier(int times);
+    bool setReactionTime(int ms) { return m_timing.setReactionTime(ms); }
+    bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
 
     // The status tick: detect the controller, show its status, end the start-up hold.
     void onStatusTick();
@@ -66,11 +74,12 @@ public:
     void onPollTick();
 
 private:
-    void onReactionTimeSet(int value);
-    void onArrowMultiplierSet(int value);
+    void resetKeyChoices();
 
     PlatformParts m_platform;
-    std::string m_appFolder;
+    std::filesystem::path m_appFolder;
+    std::unique_ptr<settings::Clock> m_clock;
+    settings::DiskIo m_disk;
     std::unique_ptr<ui::Form1> m_form;
     QtUserMessages m_messages;
     sound::SoundService m_sound;
@@ -83,6 +92,9 @@ private:
     input::KeyEmission m_keyEmission;
     input::KeyDispatch m_dispatch;
     input::PollCycle m_pollCycle;
+    TimingControls m_timing;
+    FormSettingsWindow m_settingsWindow;
+    settings::SettingsStore m_store;
     bool m_startupPending = false;
     bool m_paused = false;
 };

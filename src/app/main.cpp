@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     if (!parts.windows)
         parts.windows = std::make_unique<rukcon::app::NullWindowSystem>();
 
-    rukcon::app::Application app(std::move(parts), QCoreApplication::applicationDirPath().toStdString());
+    rukcon::app::Application app(std::move(parts), std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
     app.start();
     return qapp.exec();
 }

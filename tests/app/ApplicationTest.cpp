@@ -3,6 +3,7 @@
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/ScriptedController.h"
 #include "fakes/ScriptedWindows.h"
+#include "fakes/TempFolder.h"
 #include "input/PollCycle.h"
 #include "ui/Colours.h"
 #include "ui/Form1.h"
@@ -32,9 +33,14 @@ protected:
     test::ScriptedWindows* windows = nullptr;
     test::FakeSoundDevice* sound = nullptr;
     std::unique_ptr<app::Application> app;
+    test::TempFolder folder;
 
-    void SetUp() override
+    void SetUp() override { makeApp(); }
+
+    // A fresh program on the same application folder, as after a restart.
+    void makeApp()
     {
+        app.reset();
         app::QtUserMessages::setRecording(true);
         app::QtUserMessages::recorded().clear();
         app::PlatformParts parts;
@@ -50,7 +56,7 @@ protected:
         parts.keys = std::move(k);
         parts.windows = std::move(w);
         parts.sound = std::move(s);
-        app = std::make_unique<app::Application>(std::move(parts), "/nonexistent-app-folder");
+        app = std::make_unique<app::Application>(std::move(parts), folder.path());
     }
 
     ui::Form1& form() { return app->form(); }
@@ -62,7 +68,7 @@ protected:
     }
 };
 
-TEST_F(ApplicationTest, start_settingsModeTabZeroDefaultsAndFilledLists)
+TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
 {
     app->start();
     EXPECT_TRUE(form().check1()->isChecked());
@@ -72,20 +78,46 @@ TEST_F(ApplicationTest, start_settingsModeTabZeroDefaultsAndFilledLists)
     EXPECT_EQ(form().ssTab1()->currentIndex(), 0);
     EXPECT_TRUE(app->startupPending());
     EXPECT_FALSE(app->paused());
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "設定" / "前回.txt"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "設定" / "過去の設定"));
+    // Without a last-exit file the built-in defaults apply, with empty drop-down lists.
     for (int slot = 0; slot < 15; ++slot) {
-        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)}) {
-            EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
-            EXPECT_EQ(box->itemText(0), "なし");
-        }
+        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)})
+            EXPECT_EQ(box->count(), 0) << box->objectName().toStdString();
     }
     EXPECT_EQ(form().combo1(10)->currentText(), "←");
     EXPECT_EQ(form().combo1(13)->currentText(), "↓");
+    EXPECT_EQ(form().combo1(6)->currentText(), "F24");
+    EXPECT_EQ(form().combo1(14)->currentText(), "F24");
     EXPECT_EQ(form().combo1(0)->currentText(), "なし");
+    EXPECT_EQ(form().hScroll1()->value(), 128);
+    EXPECT_EQ(form().timer1()->interval(), 128);
+    EXPECT_EQ(form().label8()->text(), "1");
+    EXPECT_EQ(form().text2()->text(), "");
+    EXPECT_TRUE(form().combo3(14)->isHidden());
     EXPECT_TRUE(form().timer1()->isActive());
     EXPECT_TRUE(form().timer2()->isActive());
     EXPECT_EQ(form().windowTitle(), "R・U・Kコン");
     ASSERT_FALSE(sound->calls.empty());
     EXPECT_EQ(sound->calls.front(), "init");
+}
+
+TEST_F(ApplicationTest, restart_restoresLastExitWithFilledLists)
+{
+    app->start();
+    form().combo1(0)->setEditText("-Q-");
+    form().text2()->setText("ゲーム");
+    form().combo2()->setEditText("メモ帳");
+    ASSERT_TRUE(app->setReactionTime(300));
+    ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
+
+    makeApp();
+    app->start();
+    EXPECT_EQ(form().combo1(0)->currentText(), "-Q-");
+    EXPECT_EQ(form().text2()->text(), "ゲーム");
+    EXPECT_EQ(form().combo2()->currentText(), "メモ帳");
+    EXPECT_EQ(form().timer1()->interval(), 300);
+    EXPECT_EQ(form().combo1(0)->count(), 106);
 }
 
 TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)

@@ -1,5 +1,5 @@
 #include "platform/sdl/SdlSoundDevice.h"
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
 #include "sound/SoundService.h"
 

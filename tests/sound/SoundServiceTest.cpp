@@ -1,5 +1,5 @@
 #include "sound/SoundService.h"
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "fakes/FakeSoundDevice.h"
 
 #include <gtest/gtest.h>

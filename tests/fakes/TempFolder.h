@@ -14,7 +14,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rukcon-sound-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "rukcon-test-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("mkdtemp failed");
         m_path = pattern;

@@ -1,0 +1,148 @@
+#include "app/FormSettingsWindow.h"
+
+#include "app/TimingControls.h"
+#include "sound/SoundEffects.h"
+#include "ui/Form1.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace rukcon::app {
+
+namespace {
+
+QComboBox* keyBox(ui::Form1& form, int slot, int position)
+{
+    return position == 0 ? form.combo1(slot) : position == 1 ? form.combo3(slot) : form.combo4(slot);
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+std::string FormSettingsWindow::keyChoice(int slot, int position) const
+{
+    return keyBox(m_form, slot, position)->currentText().toStdString();
+}
+
+void FormSettingsWindow::setKeyChoice(int slot, int position, const std::string& text)
+{
+    keyBox(m_form, slot, position)->setEditText(fromUtf8(text));
+}
+
+void FormSettingsWindow::clearKeyList(int slot, int position)
+{
+    QComboBox* box = keyBox(m_form, slot, position);
+    const QString shown = box->currentText();
+    box->clear();
+    box->setEditText(shown);
+}
+
+int FormSettingsWindow::reactionTime() const
+{
+    return m_timing.reactionTime();
+}
+
+bool FormSettingsWindow::setReactionTime(int milliseconds)
+{
+    return m_timing.setReactionTime(milliseconds);
+}
+
+int FormSettingsWindow::arrowMultiplier() const
+{
+    return m_timing.arrowMultiplier();
+}
+
+bool FormSettingsWindow::setArrowMultiplier(int multiplier)
+{
+    return m_timing.setArrowMultiplier(multiplier);
+}
+
+std::string FormSettingsWindow::profileName() const
+{
+    return m_form.text2()->text().toStdString();
+}
+
+void FormSettingsWindow::setProfileName(const std::string& name)
+{
+    m_form.text2()->setText(fromUtf8(name));
+}
+
+std::string FormSettingsWindow::captionFragment() const
+{
+    return m_form.combo2()->currentText().toStdString();
+}
+
+void FormSettingsWindow::setCaptionFragment(const std::string& fragment)
+{
+    m_form.combo2()->setEditText(fromUtf8(fragment));
+}
+
+void FormSettingsWindow::setMenuLabel(int index, const std::string& caption)
+{
+    m_form.label12(index)->setText(fromUtf8(caption));
+}
+
+void FormSettingsWindow::showMessage(const std::string& text)
+{
+    m_form.label14()->setText(fromUtf8(text));
+}
+
+settings::WindowRect FormSettingsWindow::mainWindowRect() const
+{
+    // Before the window manager has framed the window, its frame is assumed to be the usual one.
+    QRect outer = m_form.frameGeometry();
+    if (outer.size() == m_form.geometry().size())
+        outer.setSize(m_form.size() + ui::Form1::kFrameAllowance);
+    return {ui::toTwips(outer.y()), ui::toTwips(outer.x()), ui::toTwips(outer.height()), ui::toTwips(outer.width())};
+}
+
+void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
+{
+    m_form.setFrameGeometryTwips(QRect(rect.left, rect.top, rect.width, rect.height));
+}
+
+settings::LayoutButton FormSettingsWindow::layoutButton(int index) const
+{
+    const QPushButton* b = m_form.command11(index);
+    const QRect g = b->geometry();
+    return {{ui::toTwips(g.y()), ui::toTwips(g.x()), ui::toTwips(g.height()), ui::toTwips(g.width())},
+            !b->isHidden()};
+}
+
+void FormSettingsWindow::setLayoutButton(int index, const settings::LayoutButton& button)
+{
+    QPushButton* b = m_form.command11(index);
+    b->setGeometry(ui::twipsRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
+    b->setVisible(button.visible);
+}
+
+void FormSettingsWindow::playClickSound()
+{
+    m_sounds.playClick();
+}
+
+void FormSettingsWindow::playAlertSound()
+{
+    m_sounds.playAlert();
+}
+
+void FormSettingsWindow::systemBeep()
+{
+    QApplication::beep();
+}
+
+void FormSettingsWindow::SyncTrayUserMenu()
+{
+    if (m_traySync)
+        m_traySync();
+}
+
+} // namespace rukcon::app

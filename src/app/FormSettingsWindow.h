@@ -1,0 +1,76 @@
+#pragma once
+
+#include "settings/ButtonLayoutControls.h"
+#include "settings/MenuLabels.h"
+#include "settings/MessageLine.h"
+#include "settings/ProfileControls.h"
+#include "settings/SoundCues.h"
+#include "settings/TrayMenuSync.h"
+#include "settings/WindowPlacement.h"
+
+#include <functional>
+
+namespace rukcon::sound {
+class SoundEffects;
+}
+namespace rukcon::ui {
+class Form1;
+}
+
+namespace rukcon::app {
+
+class TimingControls;
+
+// The main window as the settings store sees it: the profile's controls, the menu labels, the
+// message line, the window's place, the controller picture's buttons and the sounds.
+class FormSettingsWindow : public settings::ProfileControls,
+                           public settings::MenuLabels,
+                           public settings::MessageLine,
+                           public settings::WindowPlacement,
+                           public settings::ButtonLayoutControls,
+                           public settings::SoundCues,
+                           public settings::TrayMenuSync {
+public:
+    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds)
+        : m_form(form), m_timing(timing), m_sounds(sounds)
+    {
+    }
+
+    // The tray menu is made after the store; until then nothing follows the menu labels.
+    void setTraySync(std::function<void()> sync) { m_traySync = std::move(sync); }
+
+    std::string keyChoice(int slot, int position) const override;
+    void setKeyChoice(int slot, int position, const std::string& text) override;
+    void clearKeyList(int slot, int position) override;
+    int reactionTime() const override;
+    bool setReactionTime(int milliseconds) override;
+    int arrowMultiplier() const override;
+    bool setArrowMultiplier(int multiplier) override;
+    std::string profileName() const override;
+    void setProfileName(const std::string& name) override;
+    std::string captionFragment() const override;
+    void setCaptionFragment(const std::string& fragment) override;
+
+    void setMenuLabel(int index, const std::string& caption) override;
+    void showMessage(const std::string& text) override;
+
+    settings::WindowRect mainWindowRect() const override;
+    void setMainWindowRect(const settings::WindowRect& rect) override;
+
+    settings::LayoutButton layoutButton(int index) const override;
+    void setLayoutButton(int index, const settings::LayoutButton& button) override;
+
+    void playClickSound() override;
+    void playAlertSound() override;
+    void systemBeep() override;
+
+    void SyncTrayUserMenu() override;
+
+private:
+    ui::Form1& m_form;
+    TimingControls& m_timing;
+    sound::SoundEffects& m_sounds;
+    std::function<void()> m_traySync;
+};
+
+} // namespace rukcon::app
