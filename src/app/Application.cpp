@@ -1,10 +1,15 @@
 #include "app/Application.h"
 
+#include "app/TrayCommands.h"
+#include "app/TrayWindow.h"
 #include "input/KeyTable.h"
+#include "ui/AppIcon.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,11 +60,97 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->timer2(), &QTimer::timeout, this, &Application::onStatusTick);
+    m_form->setWindowIcon(ui::programIcon());
+    m_form->installEventFilter(this);
+    m_exit = [](int code) { QCoreApplication::exit(code); };
+    m_usesTray = TrayWindow::trayAvailable();
+    // The tray window exists from the start, so the pause can hold polling during start-up.
+    m_tray = std::make_unique<TrayWindow>(*m_form);
+    m_trayCommands = std::make_unique<TrayCommands>(*this);
+    m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
+    connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     // Settings mode shows the tabs, operation mode the controller picture.
     connect(m_form->check1(), &QCheckBox::toggled, m_form.get(), &ui::Form1::showSettingsArea);
 }
 
 Application::~Application() = default;
+
+bool Application::paused() const
+{
+    return m_tray->Teisi()->isChecked();
+}
+
+void Application::setPaused(bool on)
+{
+    m_tray->Teisi()->setChecked(on);
+}
+
+void Application::showMainWindow()
+{
+    m_form->show();
+    m_form->raise();
+    m_form->activateWindow();
+}
+
+void Application::hideToTray()
+{
+    if (m_usesTray) {
+        m_form->hide();
+        m_tray->ShowIcon();
+    }
+    m_form->check1()->setChecked(false);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_form.get())
+        return false;
+    if (event->type() == QEvent::WindowStateChange) {
+        if (m_form->isMinimized() && m_form->isVisible()) {
+            hideToTray();
+            m_target.ActivateTarget();
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Close) {
+        if (m_form->isVisible()) {
+            // Closing the window only puts it away; "終了" ends the program.
+            m_form->check1()->setChecked(false);
+            if (m_usesTray) {
+                m_form->hide();
+                m_tray->ShowIcon();
+            } else {
+                m_form->showMinimized();
+            }
+            event->ignore();
+            m_target.ActivateTarget();
+            return true;
+        }
+        // The hidden window closed from outside: the session is ending.
+        endWithoutSaving();
+        return false;
+    }
+    return false;
+}
+
+void Application::ExitProgram()
+{
+    m_keyEmission.ReleaseModifiers();
+    m_sound.playAlert();
+    m_store.lastExit().SaveLastExit();
+    m_sound.ShutdownSound();
+    m_tray->RemoveIcon();
+    m_form->hide();
+    m_exit(0);
+}
+
+void Application::endWithoutSaving()
+{
+    m_keyEmission.ReleaseModifiers();
+    m_sound.ShutdownSound();
+    m_tray->RemoveIcon();
+    m_exit(0);
+}
 
 void Application::resetKeyChoices()
 {
@@ -80,7 +171,7 @@ void Application::start()
 {
     m_startupPending = true;
     m_form->check1()->setChecked(true);
-    m_paused = true; // nothing is polled while start-up runs
+    setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
     resetKeyChoices();
     FormKeyLists lists(*m_form);
@@ -92,8 +183,13 @@ void Application::start()
     m_store.menu().LoadUserMenu();
     m_store.menu().RefreshMenuLabels();
 
+    m_form->hide();
     m_target.ActivateTarget();
-    m_paused = false;
+    m_tray->setWindowTitle(m_form->text2()->text());
+    if (m_usesTray)
+        m_tray->ShowIcon();
+    setPaused(false);
+    m_tray->setWindowTitle(m_form->text2()->text());
     m_form->ssTab1()->setCurrentIndex(0);
     m_form->combo3(14)->hide();
     m_form->combo4(14)->hide();
@@ -102,7 +198,7 @@ void Application::start()
 
     // From here on a failing step is skipped and start-up goes on.
     m_store.folder().EnsureHistoryFolder();
-    m_settingsWindow.SyncTrayUserMenu();
+    m_tray->SyncTrayUserMenu();
     m_store.layout().LoadButtonLayout();
     m_form->check3()->hide();
     m_form->command(13)->hide();
@@ -111,12 +207,12 @@ void Application::start()
 
     m_form->timer1()->start();
     m_form->timer2()->start();
-    m_form->show();
+    showMainWindow();
 }
 
 void Application::onPollTick()
 {
-    m_pollCycle.Tick(m_form->check1()->isChecked(), m_paused);
+    m_pollCycle.Tick(m_form->check1()->isChecked(), paused());
 }
 
 void Application::onStatusTick()

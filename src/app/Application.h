@@ -23,6 +23,7 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace rukcon::ui {
@@ -30,6 +31,9 @@ class Form1;
 }
 
 namespace rukcon::app {
+
+class TrayCommands;
+class TrayWindow;
 
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
@@ -61,9 +65,32 @@ public:
     TimingControls& timing() { return m_timing; }
     bool startupPending() const { return m_startupPending; }
 
-    // The pause of the tray menu: no polling while it is set.
-    bool paused() const { return m_paused; }
-    void setPaused(bool on) { m_paused = on; }
+    TrayWindow& tray() { return *m_tray; }
+    TrayCommands& trayCommands() { return *m_trayCommands; }
+
+    // The pause: the check mark of the tray item "一時停止". No polling while it is set.
+    bool paused() const;
+    void setPaused(bool on);
+
+    // Whether the main window hides into the tray. Without a notification area it stays on the
+    // task bar instead, minimised, so it can always be reached.
+    bool usesTray() const { return m_usesTray; }
+    void setUsesTray(bool on) { m_usesTray = on; }
+
+    // Shows the main window (tray commands, start-up).
+    void showMainWindow();
+
+    // The orderly end from the tray: alert, save the last-exit state, sound off, icon gone,
+    // window hidden, and the process ends. Shift, Ctrl and Alt are released first so no key
+    // is left down whatever was being typed.
+    void ExitProgram();
+    // How the process ends; tests replace it so they keep running.
+    void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
+    // The end without saving: a signal or the session closing the hidden window.
+    void endWithoutSaving();
+
+    // Every key box emptied and set to "なし", the stick slots to the arrows.
+    void resetKeyChoices();
 
     bool setReactionTime(int ms) { return m_timing.setReactionTime(ms); }
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
@@ -73,8 +100,12 @@ public:
     // The poll tick: one poll cycle unless settings mode or the pause suspend it.
     void onPollTick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void resetKeyChoices();
+    // The main window goes to the tray (minimised or closed while visible).
+    void hideToTray();
 
     PlatformParts m_platform;
     std::filesystem::path m_appFolder;
@@ -95,8 +126,11 @@ private:
     TimingControls m_timing;
     FormSettingsWindow m_settingsWindow;
     settings::SettingsStore m_store;
+    std::unique_ptr<TrayWindow> m_tray;
+    std::unique_ptr<TrayCommands> m_trayCommands;
+    std::function<void(int)> m_exit;
+    bool m_usesTray = true;
     bool m_startupPending = false;
-    bool m_paused = false;
 };
 
 } // namespace rukcon::app

@@ -1,0 +1,126 @@
+#include "app/TrayWindow.h"
+
+#include "settings/TextCodec.h"
+#include "ui/AppIcon.h"
+#include "ui/Form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace rukcon::app {
+
+namespace {
+
+// Lead bytes of the two-byte characters of code page 932.
+bool isLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+} // namespace
+
+TrayWindow::TrayWindow(ui::Form1& form) : m_form(form)
+{
+    setObjectName(QStringLiteral("Porm1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(ui::programIcon());
+
+    m_menu = new QMenu(QStringLiteral("メニュー"), this);
+    m_menu->setObjectName(QStringLiteral("mn1"));
+    m_mnopen = addItem("mnopen", QStringLiteral("動作チェック"));
+    m_teisi = addItem("Teisi", QStringLiteral("一時停止"));
+    m_teisi->setCheckable(true);
+    m_sact = addItem("Sact", QStringLiteral("RUKアクティブ"));
+    m_openUmn = addItem("openUmn", QStringLiteral("ユーザーメニューを開く"));
+    m_hosi1 = m_menu->addSeparator();
+    m_hosi1->setObjectName(QStringLiteral("hosi1"));
+    for (int k = 1; k <= kMenuEntries; ++k)
+        m_entries[static_cast<size_t>(k - 1)] = addItem(("M" + std::to_string(k)).c_str(), QStringLiteral("M%1").arg(k));
+    m_hosi2 = m_menu->addSeparator();
+    m_hosi2->setObjectName(QStringLiteral("hosi2"));
+    m_zenkai = addItem("Zenkai", QStringLiteral("前回の終了時に戻す"));
+    m_uzer = addItem("Uzer", QStringLiteral("ユーザーデフォルトにする"));
+    m_shoki = addItem("Shoki", QStringLiteral("初期状態にする"));
+    m_mnend = addItem("mnend", QStringLiteral("終了"));
+
+    m_icon = new QSystemTrayIcon(ui::programIcon(), this);
+    m_icon->setObjectName(QStringLiteral("TrayIcon"));
+    // The right button opens the menu; a left click or double-click does nothing visible.
+    m_icon->setContextMenu(m_menu);
+}
+
+TrayWindow::~TrayWindow() = default;
+
+QAction* TrayWindow::addItem(const char* name, const QString& caption)
+{
+    QAction* action = m_menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+bool TrayWindow::trayAvailable()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+QString TrayWindow::tipFor(const QString& caption)
+{
+    const std::string bytes = settings::TextCodec::ToCp932(caption.toStdString());
+    size_t end = 0;
+    while (end < bytes.size()) {
+        const size_t width = isLeadByte(static_cast<unsigned char>(bytes[end])) ? 2 : 1;
+        if (end + width > kTipBytes - 1)
+            break;
+        end += width;
+    }
+    return QString::fromStdString(settings::TextCodec::FromCp932(std::string_view(bytes).substr(0, end)));
+}
+
+void TrayWindow::ShowIcon()
+{
+    if (!m_iconPresent) {
+        m_icon->setToolTip(tipFor(windowTitle()));
+        m_icon->show();
+        m_iconPresent = true;
+    }
+}
+
+void TrayWindow::RemoveIcon()
+{
+    m_icon->hide();
+    m_iconPresent = false;
+}
+
+void TrayWindow::ChangeToolTip(const QString& tip)
+{
+    m_icon->setToolTip(tipFor(tip));
+}
+
+QString TrayWindow::toolTip() const
+{
+    return m_icon->toolTip();
+}
+
+void TrayWindow::SyncTrayUserMenu()
+{
+    // "&" would turn into a keyboard accelerator in a menu item; "&&" shows it as it is.
+    for (int k = 1; k <= kMenuEntries; ++k)
+        menuEntry(k)->setText(QString(m_form.label12(k - 1)->text()).replace('&', QStringLiteral("&&")));
+    for (int k = 1; k <= kMenuEntries; ++k)
+        menuEntry(k)->setVisible(!menuEntry(k)->text().isEmpty());
+    const bool any = !menuEntry(1)->text().isEmpty();
+    m_hosi1->setVisible(any);
+    m_hosi2->setVisible(any);
+}
+
+void TrayWindow::closeEvent(QCloseEvent* event)
+{
+    RemoveIcon();
+    event->accept();
+    emit closedFromOutside();
+}
+
+} // namespace rukcon::app

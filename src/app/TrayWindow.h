@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace rukcon::ui {
+class Form1;
+}
+
+namespace rukcon::app {
+
+// The hidden window Porm1 that owns the tray icon and the tray menu mn1. Its caption is the
+// profile name, which the icon shows as its tooltip.
+class TrayWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMenuEntries = 12;
+    // The tip field holds 64 bytes of code page 932, its closing NUL included.
+    static constexpr size_t kTipBytes = 64;
+
+    explicit TrayWindow(ui::Form1& form);
+    ~TrayWindow() override;
+
+    // Adds the icon with the caption as tooltip. Adding while the icon is there changes
+    // nothing: the icon keeps its old tooltip.
+    void ShowIcon();
+    void RemoveIcon();
+    // Puts a new tip on the icon that is shown.
+    void ChangeToolTip(const QString& tip);
+
+    // The user-menu items M1 … M12 take the captions of the menu labels; empty ones hide, and
+    // the two separators show only when the first entry exists.
+    void SyncTrayUserMenu();
+
+    bool iconPresent() const { return m_iconPresent; }
+    QString toolTip() const;
+    QSystemTrayIcon* trayIcon() const { return m_icon; }
+    QMenu* menu() const { return m_menu; }
+
+    // Whether a notification area exists to hold the icon.
+    static bool trayAvailable();
+
+    QAction* mnopen() const { return m_mnopen; }
+    QAction* Teisi() const { return m_teisi; }
+    QAction* Sact() const { return m_sact; }
+    QAction* openUmn() const { return m_openUmn; }
+    QAction* hosi1() const { return m_hosi1; }
+    QAction* menuEntry(int k) const { return m_entries.at(static_cast<size_t>(k - 1)); } // M1 … M12
+    QAction* hosi2() const { return m_hosi2; }
+    QAction* Zenkai() const { return m_zenkai; }
+    QAction* Uzer() const { return m_uzer; }
+    QAction* Shoki() const { return m_shoki; }
+    QAction* mnend() const { return m_mnend; }
+
+    // The tooltip for a caption: cut to what the tip field holds, never inside a character.
+    static QString tipFor(const QString& caption);
+
+signals:
+    // The hidden window was closed from outside (the session is ending).
+    void closedFromOutside();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* addItem(const char* name, const QString& caption);
+
+    ui::Form1& m_form;
+    QSystemTrayIcon* m_icon = nullptr;
+    QMenu* m_menu = nullptr;
+    bool m_iconPresent = false;
+    QAction* m_mnopen = nullptr;
+    QAction* m_teisi = nullptr;
+    QAction* m_sact = nullptr;
+    QAction* m_openUmn = nullptr;
+    QAction* m_hosi1 = nullptr;
+    std::array<QAction*, kMenuEntries> m_entries{};
+    QAction* m_hosi2 = nullptr;
+    QAction* m_zenkai = nullptr;
+    QAction* m_uzer = nullptr;
+    QAction* m_shoki = nullptr;
+    QAction* m_mnend = nullptr;
+};
+
+} // namespace rukcon::app
