@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVariant>
 
 namespace rukcon::ui {
 
@@ -73,6 +74,7 @@ PanelControls buildButtonPanel(QWidget* window)
             panel, arrayName("Command11", i), QString::fromUtf8(designed.caption),
             twipsRect(designed.left, designed.top, kLayoutButtonSize, kLayoutButtonSize), kLayoutButtonDesignBgr);
         button->setFont(buttonFont);
+        setLayoutButtonTwips(button, QRect(designed.left, designed.top, kLayoutButtonSize, kLayoutButtonSize));
         c.command11[size_t(i)] = button;
     }
 
@@ -84,6 +86,28 @@ PanelControls buildButtonPanel(QWidget* window)
     c.command13->hide();
     c.command12->hide();
     return c;
+}
+
+namespace {
+constexpr const char* kTwipsProperty = "twipsGeometry";
+}
+
+QRect layoutButtonTwips(const QPushButton* button)
+{
+    const QRect shown = button->geometry();
+    const QVariant kept = button->property(kTwipsProperty);
+    if (kept.typeId() == QMetaType::QRect) {
+        const QRect t = kept.toRect();
+        if (twipsRect(t.x(), t.y(), t.width(), t.height()) == shown)
+            return t;
+    }
+    return QRect(toTwips(shown.x()), toTwips(shown.y()), toTwips(shown.width()), toTwips(shown.height()));
+}
+
+void setLayoutButtonTwips(QPushButton* button, const QRect& twips)
+{
+    button->setProperty(kTwipsProperty, twips);
+    button->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
 } // namespace rukcon::ui

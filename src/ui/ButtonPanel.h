@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 #include <cstdint>
@@ -36,5 +37,11 @@ struct PanelControls {
 // Builds Frame1 on the window at its designed place, hidden, with the layout buttons where
 // they stand before any stored layout is applied. The three editing controls start hidden.
 PanelControls buildButtonPanel(QWidget* window);
+
+// A layout button's Left, Top, Width and Height in twips, relative to Frame1. The widget sits
+// on whole pixels, so the exact twips are kept beside it; a button that other code has placed
+// in pixels since reads as its pixels.
+QRect layoutButtonTwips(const QPushButton* button);
+void setLayoutButtonTwips(QPushButton* button, const QRect& twips);
 
 } // namespace rukcon::ui

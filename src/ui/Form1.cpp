@@ -3,6 +3,7 @@
 #include "ui/Colours.h"
 #include "ui/ControlFactory.h"
 #include "ui/Fonts.h"
+#include "ui/HelpPage.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
@@ -119,6 +120,8 @@ void Form1::buildSettingsTabs()
     registerCommand(9, m_other.command9);
     registerCommand(10, m_other.command10);
     registerCommand(14, m_other.command14);
+
+    new HelpPage(m_ssTab1); // owned by its page
 
     m_ssTab1->setCurrentIndex(0);
 }

@@ -176,6 +176,7 @@ TEST_F(Form1LayoutTest, everyControl_hasItsKindTextPlaceContainerFaceAndStartSta
     std::map<QString, int> known;
     for (const ControlRow& row : table)
         ++known[row.name];
+    ++known["HelpText"]; // the help tab's text, see HelpPageTest
     for (int id = kPanel; id < form.ssTab1()->count(); ++id) {
         for (QWidget* child : container(id)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             EXPECT_EQ(known[child->objectName()], 1) << "unexpected or duplicate " << child->objectName().toStdString();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace rukcon::ui {
+
+class MultiRowTabWidget;
+
+// The "ヘルプ" tab: a short read-only guide to the program. It fills the page frame below the
+// tab rows and scrolls when the text is longer than the page.
+class HelpPage : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    // Places itself on the help tab's page of tabs.
+    explicit HelpPage(MultiRowTabWidget* tabs);
+
+    static QString helpHtml();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeInPageFrame();
+
+    MultiRowTabWidget* m_tabs;
+};
+
+} // namespace rukcon::ui
