@@ -1,12 +1,18 @@
 #pragma once
 
 #include "platform/KeyEmitter.h"
+#include "platform/WindowSystem.h"
 
 #include <memory>
 
 namespace rukcon::platform::x11 {
 
-// Key emission on the display named by $DISPLAY; nullptr without a display or without XTest.
-std::unique_ptr<KeyEmitter> createKeyEmitter();
+// Each part opens its own connection to the display of that name, $DISPLAY when null.
+
+// Key emission; nullptr without a display or without XTest.
+std::unique_ptr<KeyEmitter> createKeyEmitter(const char* displayName = nullptr);
+
+// Listing and activation of the top-level windows; nullptr without a display.
+std::unique_ptr<WindowSystem> createWindowSystem(const char* displayName = nullptr);
 
 } // namespace rukcon::platform::x11

@@ -1,0 +1,180 @@
+#include "platform/x11/X11WindowSystem.h"
+
+#include "platform/x11/XErrorTrap.h"
+
+#include <chrono>
+#include <thread>
+
+namespace rukcon::platform::x11 {
+
+namespace {
+
+// The window manager acts on requests asynchronously, within milliseconds. Keys sent before it
+// has acted would reach the previous window, so requests wait for the outcome, this long at most.
+constexpr auto kSettleBound = std::chrono::milliseconds(100);
+constexpr auto kPollInterval = std::chrono::milliseconds(2);
+
+template <typename Done> bool waitUntil(Done done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kSettleBound;
+    for (;;) {
+        if (done())
+            return true;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+}
+
+bool isViewable(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+bool exists(Display* display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) != 0;
+}
+
+} // namespace
+
+X11WindowSystem::X11WindowSystem(std::shared_ptr<X11Connection> connection)
+    : m_connection(std::move(connection)), m_display(m_connection->display()), m_root(DefaultRootWindow(m_display)),
+      m_atoms(m_display)
+{
+}
+
+std::optional<std::vector<Window>> X11WindowSystem::managedStacking()
+{
+    // A manager that exited leaves its properties on the root; its check window then no
+    // longer exists or no longer points to itself. The BadWindow that costs is expected and
+    // must not count against the caller's own requests.
+    XErrorTrap trap(m_display);
+    const std::optional<Window> check = readWindow(m_display, m_root, m_atoms.netSupportingWmCheck);
+    if (!check)
+        return std::nullopt;
+    const std::optional<Window> self = readWindow(m_display, *check, m_atoms.netSupportingWmCheck);
+    if (!self || *self != *check)
+        return std::nullopt;
+    return readWindowList(m_display, m_root, m_atoms.netClientListStacking);
+}
+
+bool X11WindowSystem::isVisibleClient(Window window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(m_display, window, &attributes))
+        return false;
+    if (attributes.map_state == IsViewable)
+        return true;
+    const WmState state = readWmState(m_display, window, m_atoms);
+    return state == WmState::Normal || state == WmState::Iconic;
+}
+
+std::optional<Window> X11WindowSystem::activeWindow()
+{
+    return readWindow(m_display, m_root, m_atoms.netActiveWindow);
+}
+
+void X11WindowSystem::requestActivation(Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = m_atoms.netActiveWindow;
+    event.xclient.format = 32;
+    // Source 2 (pager): the user asked for this window through another program, so managers
+    // with focus-stealing prevention let it through even without a user timestamp.
+    event.xclient.data.l[0] = 2;
+    event.xclient.data.l[1] = CurrentTime;
+    event.xclient.data.l[2] = 0;
+    XSendEvent(m_display, m_root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(m_display);
+}
+
+bool X11WindowSystem::listVisibleWindows(std::vector<WindowEntry>& out)
+{
+    XErrorTrap trap(m_display);
+    if (const std::optional<std::vector<Window>> stacking = managedStacking()) {
+        // Bottom to top; callers want the front first.
+        for (auto it = stacking->rbegin(); it != stacking->rend(); ++it) {
+            if (isVisibleClient(*it))
+                out.push_back({*it, readCaption(m_display, *it, m_atoms)});
+        }
+        return true;
+    }
+
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(m_display, m_root, &root, &parent, &children, &count))
+        return false;
+    // Also bottom to top. The viewable filter drops the unmapped helper windows toolkits keep.
+    for (unsigned int i = count; i-- > 0;) {
+        if (isViewable(m_display, children[i]))
+            out.push_back({children[i], readCaption(m_display, children[i], m_atoms)});
+    }
+    if (children)
+        XFree(children);
+    return true;
+}
+
+WindowId X11WindowSystem::findByCaption(const std::string& caption)
+{
+    std::vector<WindowEntry> windows;
+    listVisibleWindows(windows);
+    for (const WindowEntry& w : windows) {
+        if (w.caption == caption)
+            return w.id;
+    }
+    return 0;
+}
+
+bool X11WindowSystem::restore(WindowId id)
+{
+    const Window window = static_cast<Window>(id);
+    XErrorTrap trap(m_display);
+    if (managedStacking()) {
+        if (readWmState(m_display, window, m_atoms) != WmState::Iconic)
+            return exists(m_display, window);
+        // ICCCM: a client leaves the iconic state by mapping its window; the manager does the rest.
+        XMapWindow(m_display, window);
+        XFlush(m_display);
+        return waitUntil([&] {
+            return readWmState(m_display, window, m_atoms) != WmState::Iconic && isViewable(m_display, window);
+        });
+    }
+
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(m_display, window, &attributes))
+        return false;
+    if (attributes.map_state == IsViewable)
+        return true;
+    XMapRaised(m_display, window);
+    return !trap.failed();
+}
+
+bool X11WindowSystem::activate(WindowId id)
+{
+    const Window window = static_cast<Window>(id);
+    XErrorTrap trap(m_display);
+    if (!exists(m_display, window))
+        return false;
+
+    if (const std::optional<std::vector<Window>> stacking = managedStacking()) {
+        // Called before every key the controller types: the common case must stay a few round
+        // trips. The manager's active window alone is not enough, as it lags behind a window
+        // that was just mapped over it.
+        if (activeWindow() == window && !stacking->empty() && stacking->back() == window)
+            return true;
+        requestActivation(window);
+        return waitUntil([&] { return activeWindow() == window; });
+    }
+
+    XRaiseWindow(m_display, window);
+    XSetInputFocus(m_display, window, RevertToParent, CurrentTime);
+    return !trap.failed(); // an unviewable window refuses the focus with BadMatch
+}
+
+} // namespace rukcon::platform::x11
