@@ -34,8 +34,9 @@ test: deps-test configure
 sanitize:
 	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DRUKCON_SANITIZE=ON
 
-bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && tools/headless.sh "$$b"; done; true
+bench: deps-test build
+	$(BUILD_DIR)/bench/bench_poll_cycle
+	tools/headless.sh bench/idle-cpu.sh $(BUILD_DIR)/rukcon
 
 format: configure
 	cmake --build $(BUILD_DIR) --target format

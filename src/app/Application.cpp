@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "app/FormKeyLists.h"
+#include "app/MainWindowCommands.h"
 #include "app/TrayCommands.h"
 #include "app/TrayWindow.h"
 #include "input/KeyTable.h"
@@ -19,26 +21,6 @@
 namespace rukcon::app {
 
 namespace {
-
-// The key-choice drop-down lists of the window, for the key table to fill.
-class FormKeyLists : public input::KeyChoiceLists {
-public:
-    explicit FormKeyLists(ui::Form1& form) : m_form(form) {}
-    void appendItem(int position, int slot, const std::string& name) override
-    {
-        QComboBox* box = position == 0   ? m_form.combo1(slot)
-                         : position == 1 ? m_form.combo3(slot)
-                                         : m_form.combo4(slot);
-        // Appending never changes what the box shows, though Qt selects the first item added.
-        const QString shown = box->currentText();
-        box->addItem(QString::fromStdString(name));
-        if (box->currentText() != shown)
-            box->setEditText(shown);
-    }
-
-private:
-    ui::Form1& m_form;
-};
 
 settings::SettingsWindow settingsWindowOf(FormSettingsWindow& w)
 {
@@ -69,8 +51,8 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
     m_trayCommands = std::make_unique<TrayCommands>(*this);
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
-    // Settings mode shows the tabs, operation mode the controller picture.
-    connect(m_form->check1(), &QCheckBox::toggled, m_form.get(), &ui::Form1::showSettingsArea);
+    // The handlers of the window's own controls, the settings-mode switch among them.
+    m_commands = std::make_unique<MainWindowCommands>(*this);
 }
 
 Application::~Application() = default;
@@ -106,10 +88,9 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_form.get())
         return false;
     if (event->type() == QEvent::WindowStateChange) {
-        if (m_form->isMinimized() && m_form->isVisible()) {
-            hideToTray();
-            m_target.ActivateTarget();
-        }
+        // Queued: the state change arrives in the middle of showing the minimised window.
+        if (m_form->isMinimized())
+            QMetaObject::invokeMethod(this, &Application::onMinimised, Qt::QueuedConnection);
         return false;
     }
     if (event->type() == QEvent::Close) {
@@ -131,6 +112,14 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     return false;
+}
+
+void Application::onMinimised()
+{
+    if (!m_form->isMinimized() || !m_form->isVisible())
+        return;
+    hideToTray();
+    m_target.ActivateTarget();
 }
 
 void Application::ExitProgram()

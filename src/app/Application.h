@@ -33,6 +33,7 @@ class Form1;
 namespace rukcon::app {
 
 class TrayCommands;
+class MainWindowCommands;
 class TrayWindow;
 
 // The platform backends the program runs on; tests hand in fakes.
@@ -67,6 +68,7 @@ public:
 
     TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
+    MainWindowCommands& commands() { return *m_commands; }
 
     // The pause: the check mark of the tray item "一時停止". No polling while it is set.
     bool paused() const;
@@ -106,6 +108,7 @@ protected:
 private:
     // The main window goes to the tray (minimised or closed while visible).
     void hideToTray();
+    void onMinimised();
 
     PlatformParts m_platform;
     std::filesystem::path m_appFolder;
@@ -128,6 +131,7 @@ private:
     settings::SettingsStore m_store;
     std::unique_ptr<TrayWindow> m_tray;
     std::unique_ptr<TrayCommands> m_trayCommands;
+    std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
     bool m_usesTray = true;
     bool m_startupPending = false;

@@ -2,6 +2,7 @@
 
 #include "app/TimingControls.h"
 #include "sound/SoundEffects.h"
+#include "ui/ButtonPanel.h"
 #include "ui/Form1.h"
 #include "ui/Twips.h"
 
@@ -111,16 +112,16 @@ void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
 
 settings::LayoutButton FormSettingsWindow::layoutButton(int index) const
 {
+    // The panel keeps each button's exact twips; whole pixels alone would round 1319 to 1320.
     const QPushButton* b = m_form.command11(index);
-    const QRect g = b->geometry();
-    return {{ui::toTwips(g.y()), ui::toTwips(g.x()), ui::toTwips(g.height()), ui::toTwips(g.width())},
-            !b->isHidden()};
+    const QRect t = ui::layoutButtonTwips(b);
+    return {{t.y(), t.x(), t.height(), t.width()}, !b->isHidden()};
 }
 
 void FormSettingsWindow::setLayoutButton(int index, const settings::LayoutButton& button)
 {
     QPushButton* b = m_form.command11(index);
-    b->setGeometry(ui::twipsRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
+    ui::setLayoutButtonTwips(b, QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
     b->setVisible(button.visible);
 }
 

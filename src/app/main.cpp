@@ -1,15 +1,44 @@
 #include "app/Application.h"
 #include "app/NullPlatform.h"
+#include "app/SignalBridge.h"
+#include "app/SingleInstance.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
 
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
 #include <cstring>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path executablePath(const char* argv0)
+{
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::absolute(argv0, ec) : self;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    // A second copy of the same executable ends before it reads or writes any settings file.
+    const std::filesystem::path executable = executablePath(argv[0]);
+    rukcon::app::SingleInstance instance;
+    const bool first = instance.acquire(executable);
+
     QApplication qapp(argc, argv);
+    if (!first) {
+        QApplication::beep();
+        std::fputs("RUKコン is already running.\n", stderr);
+        return 1;
+    }
+    QApplication::setApplicationName(QStringLiteral("rukcon"));
+    // The program lives in the tray: closing its last visible window must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     // Captions of other programs in legacy encodings decode through the C library's locale;
     // make sure it is a UTF-8 one even when the session has none.
     const char* ctype = std::setlocale(LC_CTYPE, nullptr);
@@ -27,7 +56,10 @@ int main(int argc, char** argv)
     if (!parts.windows)
         parts.windows = std::make_unique<rukcon::app::NullWindowSystem>();
 
-    rukcon::app::Application app(std::move(parts), std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+    rukcon::app::Application app(std::move(parts), executable.parent_path());
+    rukcon::app::SignalBridge signalBridge;
+    QObject::connect(&signalBridge, &rukcon::app::SignalBridge::terminationRequested, &app,
+                     [&app](int) { app.endWithoutSaving(); });
     app.start();
     return qapp.exec();
 }

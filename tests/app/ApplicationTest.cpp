@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "app/Application.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
@@ -24,49 +25,7 @@ using namespace rukcon;
 
 namespace {
 
-// The whole program logic and window on fakes of every platform part.
-class ApplicationTest : public ::testing::Test {
-protected:
-    test::EventLog keyLog;
-    test::ScriptedController* controller = nullptr;
-    test::RecordingKeyboard* keyboard = nullptr;
-    test::ScriptedWindows* windows = nullptr;
-    test::FakeSoundDevice* sound = nullptr;
-    std::unique_ptr<app::Application> app;
-    test::TempFolder folder;
-
-    void SetUp() override { makeApp(); }
-
-    // A fresh program on the same application folder, as after a restart.
-    void makeApp()
-    {
-        app.reset();
-        app::QtUserMessages::setRecording(true);
-        app::QtUserMessages::recorded().clear();
-        app::PlatformParts parts;
-        auto c = std::make_unique<test::ScriptedController>();
-        auto k = std::make_unique<test::RecordingKeyboard>(keyLog);
-        auto w = std::make_unique<test::ScriptedWindows>();
-        auto s = std::make_unique<test::FakeSoundDevice>();
-        controller = c.get();
-        keyboard = k.get();
-        windows = w.get();
-        sound = s.get();
-        parts.controller = std::move(c);
-        parts.keys = std::move(k);
-        parts.windows = std::move(w);
-        parts.sound = std::move(s);
-        app = std::make_unique<app::Application>(std::move(parts), folder.path());
-    }
-
-    ui::Form1& form() { return app->form(); }
-
-    void plugController(uint32_t buttons = 0)
-    {
-        controller->count = 16;
-        controller->ids[0].position = {32767, 32767, 0, buttons};
-    }
-};
+class ApplicationTest : public test::AppFixture {};
 
 TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
 {

@@ -1,0 +1,273 @@
+#include "app/MainWindowCommands.h"
+
+#include "app/Application.h"
+#include "app/FormKeyLists.h"
+#include "app/TrayWindow.h"
+#include "ui/Colours.h"
+#include "ui/Form1.h"
+#include "ui/HistoryFolderWindow.h"
+#include "ui/MultiRowTabWidget.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace rukcon::app {
+
+namespace {
+
+// The tray window carries both texts itself.
+class TrayWindowTexts : public TrayTexts {
+public:
+    explicit TrayWindowTexts(TrayWindow& tray) : m_tray(tray) {}
+    void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
+    void setActivateItemCaption(const QString& text) override { m_tray.Sact()->setText(text); }
+
+private:
+    TrayWindow& m_tray;
+};
+
+constexpr int kNewProfileReactionTime = 128;
+constexpr int kNewProfileArrowMultiplier = 1;
+
+} // namespace
+
+MainWindowCommands::MainWindowCommands(Application& app)
+    : m_app(app), m_drops(app.settingsStore().history(), app.sound()),
+      m_ownTrayTexts(std::make_unique<TrayWindowTexts>(app.tray())), m_trayTexts(m_ownTrayTexts.get()),
+      m_exit([](int code) { QCoreApplication::exit(code); })
+{
+    ui::Form1& form = m_app.form();
+
+    // toggled fires only on a change, so setting the mode it is already in runs nothing.
+    connect(form.check1(), &QCheckBox::toggled, this, &MainWindowCommands::SettingsModeChanged);
+    for (int slot = 0; slot < ui::kSlotCount; ++slot)
+        connect(form.combo1(slot), &QComboBox::activated, this, [this, slot] { Combo1Chosen(slot); });
+    // Combo2 needs no handler: the activation reads the caption fragment from the box each time.
+    connect(form.text2(), &QLineEdit::textChanged, this, &MainWindowCommands::Text2Changed);
+
+    const std::pair<int, void (MainWindowCommands::*)()> buttons[] = {
+        {1, &MainWindowCommands::Command1Click},   {2, &MainWindowCommands::Command2Click},
+        {3, &MainWindowCommands::Command3Click},   {4, &MainWindowCommands::Command4Click},
+        {5, &MainWindowCommands::Command5Click},   {6, &MainWindowCommands::Command6Click},
+        {7, &MainWindowCommands::Command7Click},   {8, &MainWindowCommands::Command8Click},
+        {9, &MainWindowCommands::Command9Click},   {10, &MainWindowCommands::Command10Click},
+        {15, &MainWindowCommands::Command15Click}, {16, &MainWindowCommands::Command16Click},
+        {17, &MainWindowCommands::Command17Click},
+    };
+    for (const auto& [number, handler] : buttons)
+        connect(form.command(number), &QPushButton::clicked, this, handler);
+
+    for (int i = 0; i < ui::kMenuEntryCount; ++i)
+        form.label12(i)->installEventFilter(this);
+
+    m_drops.watch(&form);
+    m_drops.watch(form.ssTab1());
+}
+
+MainWindowCommands::~MainWindowCommands()
+{
+    for (const QPointer<ui::HistoryFolderWindow>& window : m_openedFolderWindows)
+        delete window.data();
+}
+
+void MainWindowCommands::SettingsModeChanged(bool on)
+{
+    ui::Form1& form = m_app.form();
+    if (on) {
+        m_app.targetActivation().RefreshCaptionList();
+        form.ssTab1()->show();
+        form.frame1()->hide();
+        return;
+    }
+    form.frame1()->show();
+    form.frame1()->move(ui::twips(ui::kPanelShownAt.x()), ui::twips(ui::kPanelShownAt.y()));
+    form.ssTab1()->hide();
+}
+
+void MainWindowCommands::Combo1Chosen(int /*slot*/)
+{
+    m_app.form().check1()->setChecked(true);
+}
+
+void MainWindowCommands::Text2Changed(const QString& text)
+{
+    if (m_trayTexts) {
+        m_trayTexts->setTrayCaption(text);
+        m_trayTexts->setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
+    }
+    for (int i = 0; i < ui::kNameLabelCount; ++i)
+        m_app.form().label16(i)->setText(text);
+}
+
+bool MainWindowCommands::addToMenu()
+{
+    m_app.sound().playClick();
+    return m_app.settingsStore().menu().AddCurrentToMenu();
+}
+
+void MainWindowCommands::enterSettingsTab(int tab)
+{
+    m_app.form().check1()->setChecked(true);
+    m_app.form().ssTab1()->setCurrentIndex(tab);
+}
+
+void MainWindowCommands::fillKeyLists()
+{
+    FormKeyLists lists(m_app.form());
+    input::FillKeyLists(lists);
+}
+
+void MainWindowCommands::Command1Click()
+{
+    addToMenu();
+}
+
+void MainWindowCommands::Command2Click()
+{
+    m_app.sound().playAlert();
+    m_app.settingsStore().lastExit().SaveLastExit();
+    m_app.sound().ShutdownSound();
+    m_exit(0);
+}
+
+void MainWindowCommands::Command3Click()
+{
+    m_app.sound().playClick();
+    m_app.settingsStore().userDefault().SaveUserDefault();
+}
+
+void MainWindowCommands::Command4Click()
+{
+    m_app.sound().playClick();
+    m_app.settingsStore().userDefault().ApplyUserDefault();
+}
+
+void MainWindowCommands::Command5Click()
+{
+    m_app.sound().playClick();
+    enterSettingsTab(ui::kMenuTab);
+}
+
+void MainWindowCommands::Command6Click()
+{
+    settings::WindowGeometryFile& geometry = m_app.settingsStore().geometry();
+    // A folder window the user has closed is gone; the remembered place then stays as it was.
+    if (const ui::HistoryFolderWindow* window = m_folderWindow.data(); window && window->isVisible())
+        geometry.setFolderWindow({window->y(), window->x(), window->height(), window->width()});
+    geometry.SaveWindowGeometry();
+}
+
+void MainWindowCommands::Command7Click()
+{
+    m_app.sound().playClick();
+    m_app.settingsStore().lastExit().LoadLastExit();
+}
+
+void MainWindowCommands::Command8Click()
+{
+    if (addToMenu())
+        enterSettingsTab(ui::kMenuTab);
+}
+
+void MainWindowCommands::Command9Click()
+{
+    const settings::SettingsFolder& folder = m_app.settingsStore().folder();
+    folder.EnsureHistoryFolder();
+    auto* window = new ui::HistoryFolderWindow(QFile::decodeName(folder.historyFolder().c_str()));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Placed before it is shown, so it does not appear elsewhere first.
+    const settings::WindowRect& place = m_app.settingsStore().geometry().folderWindow();
+    window->move(place.left, place.top);
+    window->resize(place.width, place.height);
+    window->show();
+
+    // Every press opens a window of its own; the last one is the one whose place is recorded.
+    std::erase_if(m_openedFolderWindows, [](const QPointer<ui::HistoryFolderWindow>& w) { return w.isNull(); });
+    m_openedFolderWindows.emplace_back(window);
+    m_folderWindow = window;
+}
+
+void MainWindowCommands::Command10Click()
+{
+    fillKeyLists();
+}
+
+void MainWindowCommands::Command15Click()
+{
+    m_app.sound().playClick();
+    enterSettingsTab(ui::kOtherTab);
+}
+
+void MainWindowCommands::Command16Click()
+{
+    ui::Form1& form = m_app.form();
+    form.check1()->setChecked(true);
+    m_app.sound().playClick();
+    form.ssTab1()->setCurrentIndex(ui::kNamingTab);
+    m_app.resetKeyChoices();
+    form.combo1(14)->setEditText(QStringLiteral("F24"));
+    form.combo1(6)->setEditText(QStringLiteral("F24"));
+    m_app.targetActivation().RefreshCaptionList();
+    fillKeyLists();
+    m_app.setReactionTime(kNewProfileReactionTime);
+    m_app.setArrowMultiplier(kNewProfileArrowMultiplier);
+    form.combo2()->setEditText(QString());
+    form.text2()->setText(QStringLiteral("初期状態"));
+}
+
+void MainWindowCommands::Command17Click()
+{
+    m_app.sound().playClick();
+    m_app.form().check1()->setChecked(false);
+}
+
+void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
+{
+    QLabel* label = m_app.form().label12(index);
+    ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
+    settings::UserMenu& menu = m_app.settingsStore().menu();
+    menu.setSelectedMenuEntry(index);
+    if (label->text().isEmpty())
+        return;
+    if (button == Qt::RightButton) {
+        m_app.sound().playAlert();
+        // Archives the entry first, then saves, reloads and shows the menu, tray included.
+        menu.DeleteMenuEntry();
+    } else {
+        m_app.sound().playClick();
+        menu.ApplyMenuEntry();
+    }
+}
+
+void MainWindowCommands::Label12MouseUp(int index)
+{
+    ui::setWidgetColours(m_app.form().label12(index), ui::kWhite, ui::kWorkspaceGrey);
+}
+
+bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    // A double click's second press arrives as its own event type and does not press again.
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return false;
+    for (int i = 0; i < ui::kMenuEntryCount; ++i) {
+        if (watched != m_app.form().label12(i))
+            continue;
+        if (event->type() == QEvent::MouseButtonPress)
+            Label12MouseDown(i, static_cast<QMouseEvent*>(event)->button());
+        else
+            Label12MouseUp(i);
+        return true;
+    }
+    return false;
+}
+
+} // namespace rukcon::app

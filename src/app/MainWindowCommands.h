@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/ProfileFileDrop.h"
+#include "app/TrayTexts.h"
+#include "ui/HistoryFolderWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace rukcon::app {
+
+class Application;
+
+// What the main window's own controls do: the settings-mode switch, the key lists of the
+// first key position, the profile name, the command bar and the tab-page buttons, the
+// user-menu labels and file drops. The button layout designer has its own home.
+//
+// Setting a control from code runs its handler as a user change would, and several commands
+// rely on that in the middle of their steps, so the steps keep their order.
+class MainWindowCommands : public QObject {
+    Q_OBJECT
+public:
+    static constexpr uint32_t kMenuLabelPressedBgr = 0x535353;
+    static constexpr const char* kActivateItemSuffix = "をアクティブにする。";
+
+    explicit MainWindowCommands(Application& app);
+    ~MainWindowCommands() override;
+
+    // Where the profile name goes in the tray; by default the application's tray window.
+    void setTrayTexts(TrayTexts* texts) { m_trayTexts = texts; }
+    // How "終了" ends the process; tests replace it so they keep running.
+    void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
+
+    // Check1 changed: settings mode shows the tabs and refreshes the list of running programs,
+    // operation mode shows the controller picture.
+    void SettingsModeChanged(bool on);
+    // An item chosen from the list of Combo1(slot).
+    void Combo1Chosen(int slot);
+    // Text2 changed: the tray texts and the nineteen name labels follow.
+    void Text2Changed(const QString& text);
+
+    void Command1Click();  // "保存" on the name tab
+    void Command2Click();  // "終了"
+    void Command3Click();  // "ユーザーデフォルトに登録"
+    void Command4Click();  // "ユーザーデフォルト"
+    void Command5Click();  // "メニュー"
+    void Command6Click();  // "このソフトのサイズと位置の設定"
+    void Command7Click();  // "前回の設定"
+    void Command8Click();  // "保存" on the command bar
+    void Command9Click();  // "過去の設定フォルダを開く"
+    void Command10Click(); // "リスト再ロード"
+    void Command15Click(); // "他設定"
+    void Command16Click(); // "新規設定"
+    void Command17Click(); // "動作確認"
+
+    // A mouse button pressed or released on the user-menu label Label12(index).
+    void Label12MouseDown(int index, Qt::MouseButton button);
+    void Label12MouseUp(int index);
+
+    // The folder window Command9 opened last, while it is open.
+    ui::HistoryFolderWindow* FolderWindow() const { return m_folderWindow.data(); }
+
+    ProfileFileDrop& drops() { return m_drops; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The steps both "保存" buttons share; true when the entry was added.
+    bool addToMenu();
+    void enterSettingsTab(int tab);
+    void fillKeyLists();
+
+    Application& m_app;
+    ProfileFileDrop m_drops;
+    std::unique_ptr<TrayTexts> m_ownTrayTexts;
+    TrayTexts* m_trayTexts = nullptr;
+    std::function<void(int)> m_exit;
+    QPointer<ui::HistoryFolderWindow> m_folderWindow;
+    std::vector<QPointer<ui::HistoryFolderWindow>> m_openedFolderWindows;
+};
+
+} // namespace rukcon::app

@@ -1,0 +1,526 @@
+#include "app/MainWindowCommands.h"
+#include "AppFixture.h"
+#include "app/TrayWindow.h"
+#include "fakes/FakeClock.h"
+#include "settings/FieldReader.h"
+#include "settings/FieldWriter.h"
+#include "ui/Colours.h"
+#include "ui/HistoryFolderWindow.h"
+#include "ui/MultiRowTabWidget.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <fstream>
+
+using namespace rukcon;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowCommandsTest : public test::AppFixture {
+protected:
+    std::vector<int> exits;
+
+    void SetUp() override
+    {
+        writeEffects();
+        makeApp();
+    }
+
+    void startApp()
+    {
+        app->start();
+        app->commands().setExitFunction([this](int code) { exits.push_back(code); });
+        sounds();
+    }
+
+    // Operation mode on some key tab, as after the first status tick and a look at tab 3.
+    void leaveSettingsOnTab3()
+    {
+        form().ssTab1()->setCurrentIndex(3);
+        form().check1()->setChecked(false);
+    }
+
+    fs::path settingsFile(const char* name) const { return folder.path() / "設定" / name; }
+
+    static std::string bytes(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // A profile file: every key "なし" but slot 0's first key; caption fragment "メモ帳".
+    std::string writeProfile(const std::string& relative, const std::string& name, const std::string& key0,
+                             int reactionTime, const std::string& padding = {}) const
+    {
+        std::vector<std::string> fields(49, "なし");
+        fields[0] = key0;
+        fields[45] = std::to_string(reactionTime);
+        fields[46] = "2";
+        fields[47] = name;
+        fields[48] = "メモ帳";
+        return folder.write(relative, settings::FieldWriter::Format(fields) + padding);
+    }
+
+    // Drags the data over the widget and drops it; false when the widget would not take it.
+    static bool dropOn(QWidget* target, const QMimeData& data)
+    {
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
+    }
+
+    static bool dropFiles(QWidget* target, const std::vector<std::string>& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::string& p : paths)
+            urls.append(QUrl::fromLocalFile(QString::fromStdString(p)));
+        data.setUrls(urls);
+        return dropOn(target, data);
+    }
+
+    std::vector<std::string> readFields(const fs::path& path, size_t count) const
+    {
+        std::vector<std::string> fields(count);
+        EXPECT_TRUE(settings::FieldReader::ReadFile(path, fields));
+        return fields;
+    }
+};
+
+TEST_F(MainWindowCommandsTest, settingsMode_switchesAreasAndRefreshesCaptionsOnlyOnChange)
+{
+    startApp();
+    windows->add(5, "無題 - メモ帳");
+    form().combo2()->setEditText("メモ");
+
+    form().check1()->setChecked(false);
+    EXPECT_FALSE(form().frame1()->isHidden());
+    EXPECT_EQ(form().frame1()->pos(), QPoint(ui::twips(120), ui::twips(360)));
+    EXPECT_TRUE(form().ssTab1()->isHidden());
+    form().frame1()->move(0, 0);
+    form().check1()->setChecked(false); // unchanged: the panel is not moved back
+    EXPECT_EQ(form().frame1()->pos(), QPoint(0, 0));
+
+    form().check1()->setChecked(true);
+    EXPECT_FALSE(form().ssTab1()->isHidden());
+    EXPECT_TRUE(form().frame1()->isHidden());
+    ASSERT_EQ(form().combo2()->count(), 1);
+    EXPECT_EQ(form().combo2()->itemText(0), "無題 - メモ帳");
+    EXPECT_EQ(form().combo2()->currentText(), "メモ");
+
+    windows->add(6, "電卓");
+    form().check1()->setChecked(true); // unchanged: the list is not read again
+    EXPECT_EQ(form().combo2()->count(), 1);
+}
+
+TEST_F(MainWindowCommandsTest, keyListChoice_onlyFirstKeyPositionEntersSettingsMode)
+{
+    startApp();
+    leaveSettingsOnTab3();
+    emit form().combo3(2)->activated(0);
+    emit form().combo4(2)->activated(0);
+    EXPECT_FALSE(form().check1()->isChecked());
+    emit form().combo1(2)->activated(0);
+    EXPECT_TRUE(form().check1()->isChecked());
+}
+
+TEST_F(MainWindowCommandsTest, command16_everySlotResetListsRefilledNamingTab)
+{
+    startApp();
+    windows->add(2, "電卓");
+    form().command(10)->click(); // lists full, so a second fill without clearing would show
+    form().combo1(0)->setEditText("-Q-");
+    form().combo3(5)->setEditText("F1");
+    form().combo4(14)->setEditText("F2");
+    ASSERT_TRUE(app->setReactionTime(500));
+    ASSERT_TRUE(app->setArrowMultiplier(7));
+    form().combo2()->setEditText("メモ帳");
+    form().text2()->setText("ゲーム");
+    leaveSettingsOnTab3();
+
+    form().command(16)->click();
+    EXPECT_TRUE(form().check1()->isChecked());
+    EXPECT_EQ(form().ssTab1()->currentIndex(), ui::kNamingTab);
+    const std::map<int, QString> firstKey{{6, "F24"}, {10, "←"}, {11, "→"}, {12, "↑"}, {13, "↓"}, {14, "F24"}};
+    for (int slot = 0; slot < 15; ++slot) {
+        const QString expected = firstKey.contains(slot) ? firstKey.at(slot) : "なし";
+        EXPECT_EQ(form().combo1(slot)->currentText(), expected) << slot;
+        EXPECT_EQ(form().combo3(slot)->currentText(), "なし") << slot;
+        EXPECT_EQ(form().combo4(slot)->currentText(), "なし") << slot;
+        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)})
+            EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(form().hScroll1()->value(), 128);
+    EXPECT_EQ(form().timer1()->interval(), 128);
+    EXPECT_EQ(form().hScroll2()->value(), 1);
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 1);
+    EXPECT_EQ(form().combo2()->currentText(), "");
+    EXPECT_EQ(form().combo2()->findText("電卓"), 0);
+    EXPECT_EQ(form().text2()->text(), "初期状態");
+    EXPECT_EQ(form().label16(18)->text(), "初期状態");
+    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+}
+
+struct SaveCase {
+    int command;
+    bool menuFull;
+    bool settingsAfter;
+    int tabAfter;
+    int menuCountAfter;
+    const char* message;
+};
+
+class SaveButtonTest : public MainWindowCommandsTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyCommand8ShowsTheMenu)
+{
+    const SaveCase& c = GetParam();
+    startApp();
+    for (int i = 0; c.menuFull && i < 12; ++i) {
+        form().text2()->setText(QString("項目%1").arg(i));
+        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    }
+    const std::string menuBefore = bytes(settingsFile("Menyu.txt"));
+    form().text2()->setText("新しい");
+    leaveSettingsOnTab3();
+    sounds();
+
+    form().command(c.command)->click();
+    EXPECT_EQ(form().check1()->isChecked(), c.settingsAfter);
+    EXPECT_EQ(form().ssTab1()->currentIndex(), c.tabAfter);
+    EXPECT_EQ(app->settingsStore().menu().menuCount(), c.menuCountAfter);
+    EXPECT_EQ(form().label14()->text(), QString::fromUtf8(c.message));
+    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+    if (c.menuFull)
+        EXPECT_EQ(bytes(settingsFile("Menyu.txt")), menuBefore);
+    else
+        EXPECT_EQ(form().label12(0)->text(), "新しい");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, SaveButtonTest,
+                         ::testing::Values(SaveCase{8, false, true, ui::kMenuTab, 1, ""},
+                                           SaveCase{8, true, false, 3, 12, "メニューがいっぱいになってます。"},
+                                           SaveCase{1, false, false, 3, 1, ""},
+                                           SaveCase{1, true, false, 3, 12, "メニューがいっぱいになってます。"}));
+
+TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
+{
+    struct Case {
+        int command;
+        bool settingsBefore;
+        bool settingsAfter;
+        int tabAfter;
+    };
+    const Case cases[] = {{5, false, true, ui::kMenuTab}, {15, false, true, ui::kOtherTab}, {17, true, false, 3}};
+    startApp();
+    for (const Case& c : cases) {
+        form().ssTab1()->setCurrentIndex(3);
+        form().check1()->setChecked(c.settingsBefore);
+        sounds();
+        form().command(c.command)->click();
+        EXPECT_EQ(form().check1()->isChecked(), c.settingsAfter) << c.command;
+        EXPECT_EQ(form().ssTab1()->currentIndex(), c.tabAfter) << c.command;
+        EXPECT_EQ(sounds(), std::vector<std::string>{"click"}) << c.command;
+    }
+}
+
+TEST_F(MainWindowCommandsTest, text2Typing_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
+{
+    startApp();
+    form().ssTab1()->setCurrentIndex(ui::kNamingTab);
+    form().text2()->clear();
+    QString typed;
+    auto expectEverywhere = [&](const QString& name) {
+        for (int i = 0; i < 19; ++i)
+            ASSERT_EQ(form().label16(i)->text(), name) << i;
+        EXPECT_EQ(app->tray().windowTitle(), name);
+        EXPECT_EQ(app->tray().Sact()->text(), name + "をアクティブにする。");
+    };
+    for (const QChar ch : QString("ゲームA")) {
+        QTest::sendKeyEvent(QTest::Click, form().text2(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        typed += ch;
+        ASSERT_EQ(form().text2()->text(), typed);
+        expectEverywhere(typed);
+    }
+    QTest::keyClick(form().text2(), Qt::Key_Backspace);
+    expectEverywhere("ゲーム");
+}
+
+TEST_F(MainWindowCommandsTest, label12LeftPress_pressedColourAppliesEntryReleaseRestoresGrey)
+{
+    startApp();
+    form().text2()->setText("甲");
+    form().combo1(0)->setEditText("-A-");
+    ASSERT_TRUE(app->setReactionTime(300));
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().text2()->setText("乙");
+    form().combo1(0)->setEditText("-B-");
+    ASSERT_TRUE(app->setReactionTime(400));
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    sounds();
+
+    QLabel* first = form().label12(0);
+    QTest::mousePress(first, Qt::LeftButton);
+    EXPECT_EQ(first->palette().color(QPalette::Window), ui::colourFromBgr(0x535353));
+    EXPECT_EQ(app->settingsStore().menu().selectedMenuEntry(), 0);
+    EXPECT_EQ(form().text2()->text(), "甲");
+    EXPECT_EQ(form().combo1(0)->currentText(), "-A-");
+    EXPECT_EQ(form().hScroll1()->value(), 300);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+    QTest::mouseRelease(first, Qt::LeftButton);
+    EXPECT_EQ(first->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
+    EXPECT_EQ(app->settingsStore().menu().menuCount(), 2);
+}
+
+TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTrayEmptied)
+{
+    makeApp(std::make_unique<test::FakeClock>(std::vector<settings::LocalTime>{{2025, 3, 1, 9, 0, 0}}));
+    startApp();
+    form().text2()->setText("テスト");
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    ASSERT_TRUE(app->tray().menuEntry(1)->isVisible());
+    std::vector<std::string> entry(50);
+    ASSERT_TRUE(settings::FieldReader::ReadFile(settingsFile("Menyu.txt"), entry));
+    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    sounds();
+
+    QTest::mousePress(form().label12(0), Qt::RightButton);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"alert"});
+    EXPECT_EQ(app->settingsStore().menu().menuCount(), 0);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(form().label12(i)->text(), "") << i;
+        EXPECT_FALSE(app->tray().menuEntry(i + 1)->isVisible()) << i;
+    }
+    EXPECT_FALSE(app->tray().hosi1()->isVisible());
+    EXPECT_FALSE(app->tray().hosi2()->isVisible());
+    std::string emptyMenu;
+    for (int i = 0; i < 600; ++i)
+        emptyMenu += "\"\"\r\n";
+    EXPECT_EQ(bytes(settingsFile("Menyu.txt")), emptyMenu);
+
+    const fs::path archived =
+        folder.path() / "設定" / "過去の設定" / "テスト2025年03月01日2025年03月01日 09時00分00秒.txt";
+    ASSERT_TRUE(fs::exists(archived));
+    EXPECT_EQ(readFields(archived, 49), std::vector<std::string>(entry.begin() + 1, entry.end()));
+    QTest::mouseRelease(form().label12(0), Qt::RightButton);
+    EXPECT_EQ(form().label12(0)->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
+}
+
+TEST_F(MainWindowCommandsTest, label12PressOnEmptyEntry_onlySelectsAndColours)
+{
+    startApp();
+    form().text2()->setText("ひとつ");
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().text2()->setText("そのまま");
+    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    sounds();
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mousePress(form().label12(5), button);
+        EXPECT_EQ(form().label12(5)->palette().color(QPalette::Window), ui::colourFromBgr(0x535353));
+        EXPECT_EQ(app->settingsStore().menu().selectedMenuEntry(), 5);
+        QTest::mouseRelease(form().label12(5), button);
+    }
+    EXPECT_TRUE(sounds().empty());
+    EXPECT_EQ(app->settingsStore().menu().menuCount(), 1);
+    EXPECT_EQ(form().text2()->text(), "そのまま");
+    EXPECT_TRUE(fs::is_empty(folder.path() / "設定" / "過去の設定"));
+}
+
+TEST_F(MainWindowCommandsTest, drop_threeFilesLoadInTurnAndTheLastWins)
+{
+    startApp();
+    const std::string one = writeProfile("drops/1.txt", "一", "-A-", 100);
+    const std::string two = writeProfile("drops/2.txt", "二", "-B-", 200);
+    const std::string three = writeProfile("drops/3.txt", "三", "-C-", 300);
+    std::vector<QString> names;
+    QObject::connect(form().text2(), &QLineEdit::textChanged, [&](const QString& t) { names.push_back(t); });
+
+    EXPECT_TRUE(dropFiles(&form(), {one, two, three}));
+    EXPECT_EQ(names, (std::vector<QString>{"一", "二", "三"}));
+    EXPECT_EQ(form().combo1(0)->currentText(), "-C-");
+    EXPECT_EQ(form().hScroll1()->value(), 300);
+    EXPECT_EQ(form().combo2()->currentText(), "メモ帳");
+    EXPECT_EQ(app->commands().drops().DroppedSettingsPath(), fs::path(three));
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "click", "click"}));
+}
+
+TEST_F(MainWindowCommandsTest, drop_onTabsAndOnTextBoxesLoadsTheFileTextDragsStayText)
+{
+    startApp();
+    const std::string file = writeProfile("drops/a.txt", "タブ", "-T-", 250);
+    EXPECT_TRUE(dropFiles(form().ssTab1(), {file}));
+    EXPECT_EQ(form().text2()->text(), "タブ");
+
+    form().combo1(0)->setEditText("-X-");
+    EXPECT_TRUE(dropFiles(form().combo1(0)->lineEdit(), {file}));
+    EXPECT_EQ(form().combo1(0)->currentText(), "-T-"); // loaded, not the path typed in
+
+    QMimeData text;
+    text.setText("ただの文字");
+    EXPECT_FALSE(dropOn(&form(), text));
+}
+
+TEST_F(MainWindowCommandsTest, drop_folderMissingAndHugeFilesSkippedWithAlert)
+{
+    startApp();
+    const std::string exactlyLimit = writeProfile("drops/limit.txt", "上限", "-L-", 150);
+    const size_t size = fs::file_size(exactlyLimit);
+    const std::string padding(app::ProfileFileDrop::kMaxProfileFileBytes - size, '\n');
+    writeProfile("drops/limit.txt", "上限", "-L-", 150, padding);
+    writeProfile("drops/huge.txt", "巨大", "-H-", 900, padding + "\n");
+    ASSERT_EQ(fs::file_size(exactlyLimit), app::ProfileFileDrop::kMaxProfileFileBytes);
+    const std::string folderPath = (folder.path() / "drops").string();
+    const std::string missing = (folder.path() / "drops" / "gone.txt").string();
+    const std::string huge = (folder.path() / "drops" / "huge.txt").string();
+
+    EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, huge}));
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert"}));
+    EXPECT_EQ(form().text2()->text(), "上限");
+    EXPECT_EQ(form().hScroll1()->value(), 150);
+    EXPECT_TRUE(exits.empty());
+}
+
+TEST_F(MainWindowCommandsTest, command10_doublesFullListsAndRestoresEmptiedOnes)
+{
+    startApp(); // no last-exit file: the fallback leaves every list empty
+    ASSERT_EQ(form().combo1(0)->count(), 0);
+    form().command(10)->click();
+    for (QComboBox* box : {form().combo1(0), form().combo3(7), form().combo4(14)})
+        EXPECT_EQ(box->count(), 106);
+    form().command(10)->click();
+    EXPECT_EQ(form().combo1(0)->count(), 212);
+    EXPECT_EQ(form().combo1(0)->itemText(106), form().combo1(0)->itemText(0));
+    EXPECT_EQ(form().combo1(10)->currentText(), "←");
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(MainWindowCommandsTest, command4_appliesTheDefaultLoadedAtStartNotOneRegisteredLater)
+{
+    startApp();
+    form().text2()->setText("最初の既定");
+    form().command(3)->click();
+    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+    form().text2()->setText("別");
+    form().command(4)->click(); // nothing was registered when this run started
+    EXPECT_EQ(form().text2()->text(), "別");
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert"}));
+
+    makeApp();
+    startApp();
+    form().text2()->setText("後の既定");
+    form().command(3)->click();
+    form().text2()->setText("別");
+    form().command(4)->click();
+    EXPECT_EQ(form().text2()->text(), "最初の既定");
+}
+
+TEST_F(MainWindowCommandsTest, command7_restoresTheLastExit)
+{
+    startApp();
+    form().text2()->setText("前回");
+    ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
+    form().text2()->setText("今");
+    form().command(7)->click();
+    EXPECT_EQ(form().text2()->text(), "前回");
+    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+}
+
+TEST_F(MainWindowCommandsTest, command6_recordsTheOpenFolderWindowElseKeepsTheRememberedPlace)
+{
+    startApp();
+    const auto folderLines = [&] {
+        const std::vector<std::string> all = readFields(settingsFile("サイズ位置.txt"), 8);
+        return std::vector<std::string>(all.begin() + 4, all.end());
+    };
+    form().command(6)->click();
+    EXPECT_EQ(folderLines(), (std::vector<std::string>{"3", "576", "601", "680"}));
+
+    form().command(9)->click();
+    ui::HistoryFolderWindow* window = app->commands().FolderWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->geometry().size(), QSize(680, 601));
+    window->move(100, 50);
+    window->resize(300, 200);
+    form().command(6)->click();
+    EXPECT_EQ(folderLines(), (std::vector<std::string>{"50", "100", "200", "300"}));
+
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app->commands().FolderWindow(), nullptr);
+    form().command(6)->click();
+    EXPECT_EQ(folderLines(), (std::vector<std::string>{"50", "100", "200", "300"}));
+
+    form().command(9)->click(); // reopens where it was recorded
+    ASSERT_NE(app->commands().FolderWindow(), nullptr);
+    EXPECT_EQ(app->commands().FolderWindow()->pos(), QPoint(100, 50));
+    EXPECT_EQ(app->commands().FolderWindow()->size(), QSize(300, 200));
+    EXPECT_TRUE(sounds().empty());
+}
+
+TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileLoads)
+{
+    startApp();
+    const std::string older = writeProfile("設定/過去の設定/古い.txt", "古い", "-O-", 110);
+    const std::string newer = writeProfile("設定/過去の設定/新しい.txt", "新しい", "-N-", 120);
+    fs::last_write_time(older, fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    form().command(9)->click();
+    ui::HistoryFolderWindow* first = app->commands().FolderWindow();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), "過去の設定");
+    EXPECT_EQ(first->fileNames(), (QStringList{"新しい.txt", "古い.txt"}));
+
+    QListWidget* list = first->fileList();
+    std::unique_ptr<QMimeData> dragged(list->model()->mimeData({list->model()->index(0, 0)}));
+    ASSERT_NE(dragged, nullptr);
+    EXPECT_EQ(dragged->urls(), QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(newer))});
+    EXPECT_TRUE(dropOn(&form(), *dragged));
+    EXPECT_EQ(form().text2()->text(), "新しい");
+    EXPECT_EQ(form().combo1(0)->currentText(), "-N-");
+
+    form().command(9)->click(); // every press opens a window of its own
+    EXPECT_NE(app->commands().FolderWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(MainWindowCommandsTest, command2_alertSavesLastExitShutsSoundDownThenEnds)
+{
+    startApp();
+    form().text2()->setText("終わりの名前");
+    const std::string playAlert = "play " + std::to_string(app->sound().alertSound());
+    std::vector<std::string> callsAtExit;
+    app->commands().setExitFunction([&](int code) {
+        exits.push_back(code);
+        callsAtExit = sound->calls;
+    });
+    form().command(2)->click();
+    EXPECT_EQ(exits, std::vector<int>{0});
+    ASSERT_FALSE(callsAtExit.empty());
+    EXPECT_EQ(callsAtExit.front(), playAlert);
+    EXPECT_EQ(callsAtExit.back(), "quit");
+    EXPECT_EQ(readFields(settingsFile("前回.txt"), 49)[47], "終わりの名前");
+}
+
+} // namespace

@@ -1,0 +1,322 @@
+#include "app/Application.h"
+#include "app/TrayCommands.h"
+#include "app/TrayWindow.h"
+#include "fakes/FakeSoundDevice.h"
+#include "fakes/RecordingKeyboard.h"
+#include "fakes/ScriptedController.h"
+#include "fakes/ScriptedWindows.h"
+#include "fakes/TempFolder.h"
+#include "settings/TextCodec.h"
+#include "ui/Form1.h"
+#include "ui/MultiRowTabWidget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace rukcon;
+
+namespace {
+
+// The program with a tray, on fakes; the click effect is handle 1 and the alert handle 2.
+class TrayTest : public ::testing::Test {
+protected:
+    test::EventLog keyLog;
+    test::ScriptedWindows* windows = nullptr;
+    test::FakeSoundDevice* sound = nullptr;
+    std::unique_ptr<app::Application> app;
+    test::TempFolder folder;
+    std::vector<int> exits;
+
+    void SetUp() override
+    {
+        app::QtUserMessages::setRecording(true);
+        folder.write("bgm/001.wav", "click");
+        folder.write("bgm/002.wav", "alert");
+        makeApp();
+    }
+
+    void makeApp()
+    {
+        app.reset();
+        app::PlatformParts parts;
+        auto w = std::make_unique<test::ScriptedWindows>();
+        auto s = std::make_unique<test::FakeSoundDevice>();
+        windows = w.get();
+        sound = s.get();
+        parts.controller = std::make_unique<test::ScriptedController>();
+        parts.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
+        parts.windows = std::move(w);
+        parts.sound = std::move(s);
+        app = std::make_unique<app::Application>(std::move(parts), folder.path());
+        app->setUsesTray(true);
+        app->setExitFunction([this](int code) { exits.push_back(code); });
+    }
+
+    ui::Form1& form() { return app->form(); }
+    app::TrayWindow& tray() { return app->tray(); }
+
+    // The sounds played since the last call: "click", "alert".
+    std::vector<std::string> sounds()
+    {
+        std::vector<std::string> out;
+        for (const auto& call : sound->calls) {
+            if (call == "play 1")
+                out.push_back("click");
+            else if (call == "play 2")
+                out.push_back("alert");
+        }
+        sound->calls.clear();
+        return out;
+    }
+
+    void startAndSettle()
+    {
+        app->start();
+        sounds();
+        windows->log.clear();
+    }
+
+    void addMenuEntry(const QString& name)
+    {
+        form().text2()->setText(name);
+        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    }
+
+    std::string fileBytes(const std::filesystem::path& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+};
+
+TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
+{
+    const std::vector<std::pair<QString, QString>> expected{
+        {"mnopen", "動作チェック"},     {"Teisi", "一時停止"},
+        {"Sact", "RUKアクティブ"},     {"openUmn", "ユーザーメニューを開く"},
+        {"hosi1", ""},                 {"M1", "M1"},
+        {"M2", "M2"},                  {"M3", "M3"},
+        {"M4", "M4"},                  {"M5", "M5"},
+        {"M6", "M6"},                  {"M7", "M7"},
+        {"M8", "M8"},                  {"M9", "M9"},
+        {"M10", "M10"},                {"M11", "M11"},
+        {"M12", "M12"},                {"hosi2", ""},
+        {"Zenkai", "前回の終了時に戻す"}, {"Uzer", "ユーザーデフォルトにする"},
+        {"Shoki", "初期状態にする"},     {"mnend", "終了"}};
+    const auto actions = tray().menu()->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actions[i]->objectName(), expected[i].first);
+        EXPECT_EQ(actions[i]->text(), expected[i].second);
+        EXPECT_EQ(actions[i]->isSeparator(), expected[i].first.startsWith("hosi"));
+    }
+    EXPECT_EQ(tray().objectName(), "Porm1");
+    EXPECT_EQ(tray().menu()->objectName(), "mn1");
+    EXPECT_TRUE(tray().Teisi()->isCheckable());
+    EXPECT_FALSE(tray().isVisible());
+}
+
+TEST_F(TrayTest, startup_iconWithRestoredNameAndEmptyMenuHidesEntriesAndSeparators)
+{
+    startAndSettle();
+    form().text2()->setText("ゲームA");
+    ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
+    makeApp();
+    app->start();
+    EXPECT_TRUE(tray().iconPresent());
+    EXPECT_EQ(tray().toolTip(), "ゲームA");
+    EXPECT_FALSE(app->paused());
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_FALSE(tray().menuEntry(k)->isVisible()) << k;
+    EXPECT_FALSE(tray().hosi1()->isVisible());
+    EXPECT_FALSE(tray().hosi2()->isVisible());
+}
+
+TEST_F(TrayTest, threeEntries_firstThreeShownWithSeparators)
+{
+    startAndSettle();
+    addMenuEntry("一");
+    addMenuEntry("二");
+    addMenuEntry("三");
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_TRUE(tray().menuEntry(k)->isVisible()) << k;
+    EXPECT_EQ(tray().menuEntry(2)->text(), "二");
+    for (int k = 4; k <= 12; ++k)
+        EXPECT_FALSE(tray().menuEntry(k)->isVisible()) << k;
+    EXPECT_TRUE(tray().hosi1()->isVisible());
+    EXPECT_TRUE(tray().hosi2()->isVisible());
+}
+
+TEST_F(TrayTest, pause_alertStopsPolling_resumeClicks)
+{
+    startAndSettle();
+    tray().Teisi()->trigger();
+    EXPECT_TRUE(app->paused());
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"alert"}));
+    tray().Teisi()->trigger();
+    EXPECT_FALSE(app->paused());
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
+}
+
+TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
+{
+    startAndSettle();
+    windows->add(7, "メモ帳");
+    form().combo2()->setEditText("メモ帳");
+    addMenuEntry("エディタ用");
+    form().text2()->setText("別の名前");
+    tray().Teisi()->trigger();
+    sounds();
+
+    tray().menuEntry(1)->trigger();
+    EXPECT_FALSE(app->paused());
+    EXPECT_EQ(form().text2()->text(), "エディタ用");
+    EXPECT_EQ(tray().toolTip(), "エディタ用");
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
+    EXPECT_EQ(windows->front(), 7u) << "the new profile's target comes to the front";
+}
+
+TEST_F(TrayTest, shoki_initialStateTooltipNoActivationNoAlertListsEmpty)
+{
+    startAndSettle();
+    form().combo2()->setEditText("何か");
+    tray().Shoki()->trigger();
+    EXPECT_EQ(tray().toolTip(), "初期状態");
+    EXPECT_EQ(form().combo2()->currentText(), "");
+    EXPECT_TRUE(windows->log.empty());
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
+    EXPECT_EQ(form().combo1(0)->count(), 0);
+    EXPECT_EQ(form().combo1(11)->currentText(), "→");
+    EXPECT_EQ(form().hScroll2()->value(), 3);
+    EXPECT_EQ(form().hScroll1()->value(), 128);
+}
+
+TEST_F(TrayTest, zenkai_restoresLastExitButKeepsTooltip)
+{
+    startAndSettle();
+    form().text2()->setText("保存した名前");
+    ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
+    tray().Shoki()->trigger();
+    ASSERT_EQ(tray().toolTip(), "初期状態");
+    tray().Zenkai()->trigger();
+    EXPECT_EQ(form().text2()->text(), "保存した名前");
+    EXPECT_EQ(tray().toolTip(), "初期状態");
+}
+
+TEST_F(TrayTest, uzer_noMatchingWindow_alertTwice)
+{
+    startAndSettle();
+    form().combo2()->setEditText("走っていない");
+    ASSERT_TRUE(app->settingsStore().userDefault().SaveUserDefault());
+    app->settingsStore().userDefault().LoadUserDefault();
+    sounds();
+    tray().Uzer()->trigger();
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert"}));
+}
+
+TEST_F(TrayTest, longName_tooltipCutToTheTipField)
+{
+    startAndSettle();
+    form().text2()->setText(QString(70, QChar('x')));
+    app->trayCommands().RefreshTrayIcon();
+    EXPECT_EQ(tray().toolTip(), QString(63, QChar('x')));
+    form().text2()->setText(QString(70, QChar(u'あ'))); // two bytes each in the tip
+    app->trayCommands().RefreshTrayIcon();
+    EXPECT_EQ(tray().toolTip(), QString(31, QChar(u'あ')));
+    EXPECT_TRUE(tray().iconPresent());
+}
+
+TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
+{
+    startAndSettle();
+    windows->add(3, "ターゲット");
+    form().combo2()->setEditText("ターゲット");
+    tray().mnopen()->trigger();
+    EXPECT_FALSE(tray().iconPresent());
+    EXPECT_TRUE(form().isVisible());
+    for (int i = 0; i < 2; ++i) {
+        form().showMinimized();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(form().isVisible());
+        EXPECT_TRUE(tray().iconPresent());
+        const QString tip = tray().toolTip();
+        form().text2()->setText("別名");
+        tray().ShowIcon(); // a second add is refused: one icon, its tooltip unchanged
+        EXPECT_EQ(tray().toolTip(), tip);
+        if (i == 0) {
+            tray().mnopen()->trigger();
+            EXPECT_FALSE(form().isMinimized());
+        }
+    }
+    EXPECT_FALSE(form().check1()->isChecked());
+    EXPECT_EQ(windows->front(), 3u);
+}
+
+TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
+{
+    startAndSettle();
+    form().hide();
+    tray().ShowIcon();
+    form().check2()->setChecked(true);
+    tray().Teisi()->trigger();
+    tray().mnopen()->trigger();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(tray().iconPresent());
+    EXPECT_FALSE(app->paused());
+    EXPECT_FALSE(form().check1()->isChecked());
+    EXPECT_FALSE(form().check2()->isChecked());
+    EXPECT_TRUE(form().frame1()->isVisible());
+
+    form().close(); // back to the tray
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_TRUE(tray().iconPresent());
+    EXPECT_TRUE(exits.empty()) << "closing the visible window never ends the program";
+
+    tray().openUmn()->trigger();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_TRUE(form().check1()->isChecked());
+    EXPECT_EQ(form().ssTab1()->currentIndex(), 17);
+    EXPECT_FALSE(tray().iconPresent());
+}
+
+TEST_F(TrayTest, mnend_savesLastExitReleasesModifiersAndEnds)
+{
+    startAndSettle();
+    form().text2()->setText("終了前");
+    keyLog.clear();
+    tray().mnend()->trigger();
+    EXPECT_EQ(exits, (std::vector<int>{0}));
+    EXPECT_EQ(keyLog, (test::EventLog{"16-", "17-", "18-"}));
+    EXPECT_EQ(sounds().front(), "alert");
+    const std::string saved = fileBytes(folder.path() / "設定" / "前回.txt");
+    EXPECT_NE(saved.find(settings::TextCodec::ToCp932("\"終了前\"\r\n")), std::string::npos);
+    EXPECT_FALSE(tray().iconPresent());
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST_F(TrayTest, hiddenWindowClosedFromOutside_endsWithoutSaving)
+{
+    startAndSettle();
+    form().hide();
+    const std::string before = fileBytes(folder.path() / "設定" / "前回.txt");
+    form().text2()->setText("保存されない");
+    form().close();
+    EXPECT_EQ(exits, (std::vector<int>{0}));
+    EXPECT_EQ(fileBytes(folder.path() / "設定" / "前回.txt"), before);
+    EXPECT_EQ(sound->calls.back(), "quit");
+}
+
+} // namespace

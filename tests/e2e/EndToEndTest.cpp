@@ -1,0 +1,215 @@
+// The whole program logic on the real backends: an SDL virtual joystick as the controller,
+// XTest for the keys, the X11 window code for the activation, and a real X client window as
+// the target program. Needs DISPLAY with a window manager (make test provides one).
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "fakes/FakeSoundDevice.h"
+#include "fakes/TempFolder.h"
+#include "input/PollCycle.h"
+#include "platform/sdl/SdlFactory.h"
+#include "platform/x11/X11Factory.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+using namespace rukcon;
+
+namespace {
+
+// Passes every key on to the real emitter and counts the presses.
+class CountingEmitter : public platform::KeyEmitter {
+public:
+    explicit CountingEmitter(std::unique_ptr<platform::KeyEmitter> inner) : m_inner(std::move(inner)) {}
+    int presses = 0;
+    bool sendKey(uint8_t code, bool down) override
+    {
+        presses += down ? 1 : 0;
+        return m_inner->sendKey(code, down);
+    }
+
+private:
+    std::unique_ptr<platform::KeyEmitter> m_inner;
+};
+
+// A plain X client window standing in for the target program; it reports the text typed.
+class TargetWindow {
+public:
+    explicit TargetWindow(const std::string& caption)
+    {
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display)
+            return;
+        m_window = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 50, 50, 300, 200, 0, 0, 0xFFFFFF);
+        XSelectInput(m_display, m_window, KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask);
+        Xutf8SetWMProperties(m_display, m_window, caption.c_str(), caption.c_str(), nullptr, 0, nullptr, nullptr,
+                             nullptr);
+        XMapWindow(m_display, m_window);
+        XFlush(m_display);
+        waitFor([](const XEvent& e) { return e.type == MapNotify; });
+    }
+    ~TargetWindow()
+    {
+        if (m_display) {
+            XDestroyWindow(m_display, m_window);
+            XCloseDisplay(m_display);
+        }
+    }
+    bool ok() const { return m_display && m_mapped; }
+
+    // Text of the key presses that arrived; up to `presses` of them, waiting a bounded time.
+    std::string typed(int presses)
+    {
+        std::string text;
+        int seen = 0;
+        waitFor([&](const XEvent& e) {
+            if (e.type == MappingNotify) {
+                XMappingEvent copy = e.xmapping;
+                XRefreshKeyboardMapping(&copy);
+            }
+            if (e.type != KeyPress)
+                return false;
+            XKeyEvent key = e.xkey;
+            char buffer[8] = {};
+            KeySym sym = NoSymbol;
+            const int n = XLookupString(&key, buffer, sizeof buffer, &sym, nullptr);
+            if (n > 0)
+                text.append(buffer, static_cast<size_t>(n));
+            return ++seen >= presses;
+        });
+        return text;
+    }
+
+    // True when no key is down on the server (no Shift left pressed).
+    bool noKeyDown() const
+    {
+        char keys[32];
+        XQueryKeymap(m_display, keys);
+        for (char k : keys) {
+            if (k)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    template <typename Pred> void waitFor(Pred pred)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::chrono::steady_clock::now() < deadline) {
+            while (XPending(m_display)) {
+                XEvent e;
+                XNextEvent(m_display, &e);
+                if (e.type == MapNotify)
+                    m_mapped = true;
+                if (pred(e))
+                    return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
+    Display* m_display = nullptr;
+    Window m_window = 0;
+    bool m_mapped = false;
+};
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    std::unique_ptr<app::Application> app;
+    CountingEmitter* keys = nullptr;
+    SDL_Joystick* pad = nullptr;
+    int padIndex = -1;
+
+    void SetUp() override
+    {
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs an X display";
+        app::QtUserMessages::setRecording(true);
+        app::PlatformParts parts;
+        parts.controller = platform::sdl::createController(); // brings up SDL's joystick part
+        auto emitter = platform::x11::createKeyEmitter();
+        ASSERT_TRUE(emitter);
+        auto counting = std::make_unique<CountingEmitter>(std::move(emitter));
+        keys = counting.get();
+        parts.keys = std::move(counting);
+        parts.windows = platform::x11::createWindowSystem();
+        ASSERT_TRUE(parts.windows);
+        parts.sound = std::make_unique<test::FakeSoundDevice>();
+
+        padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
+        ASSERT_GE(padIndex, 0) << SDL_GetError();
+        pad = SDL_JoystickOpen(padIndex);
+        ASSERT_TRUE(pad);
+
+        app = std::make_unique<app::Application>(std::move(parts), folder.path());
+        app->start();
+        app->onStatusTick(); // detects the pad and ends the start-up settings hold
+        ASSERT_EQ(app->controllerAccess().controllerId(), 0);
+    }
+
+    void TearDown() override
+    {
+        app.reset();
+        if (pad) {
+            SDL_JoystickClose(pad);
+            SDL_JoystickDetachVirtual(padIndex);
+        }
+    }
+
+    void button(int b, bool down) { SDL_JoystickSetVirtualButton(pad, b, down ? SDL_PRESSED : SDL_RELEASED); }
+    ui::Form1& form() { return app->form(); }
+};
+
+TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)
+{
+    TargetWindow target("E2Eテスト窓 - メモ");
+    ASSERT_TRUE(target.ok());
+    form().combo2()->setEditText("テスト窓");
+    form().combo1(0)->setEditText("-A-");
+    form().combo1(1)->setEditText("SHIFT");
+    form().combo3(1)->setEditText("-C-");
+    form().combo1(11)->setEditText("-R-");
+
+    // Button 1 held: one a per tick.
+    button(0, true);
+    for (int tick = 0; tick < 3; ++tick)
+        app->onPollTick();
+    EXPECT_EQ(target.typed(3), "aaa");
+    button(0, false);
+
+    // Button 2 held: Shift down, C, then Shift released by the cycle.
+    button(1, true);
+    app->onPollTick();
+    EXPECT_EQ(target.typed(2), "C"); // the Shift press has no text
+    EXPECT_TRUE(target.noKeyDown()) << "a modifier was left down";
+    button(1, false);
+
+    // Stick right at multiplier 2: two taps per tick.
+    ASSERT_TRUE(app->setArrowMultiplier(2));
+    SDL_JoystickSetVirtualAxis(pad, 0, 32767);
+    app->onPollTick();
+    EXPECT_EQ(target.typed(2), "rr");
+    SDL_JoystickSetVirtualAxis(pad, 0, 0);
+
+    // A fragment that matches no window: nothing is sent at all.
+    form().combo2()->setEditText("どこにもない窓");
+    button(0, true);
+    const int before = keys->presses;
+    app->onPollTick();
+    EXPECT_EQ(keys->presses, before) << "no key may be pressed without a target";
+    button(0, false);
+}
+
+} // namespace
