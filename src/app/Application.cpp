@@ -2,10 +2,12 @@
 
 #include "app/FormKeyLists.h"
 #include "app/MainWindowCommands.h"
+#include "app/DesignerHost.h"
 #include "app/TrayCommands.h"
 #include "app/TrayWindow.h"
 #include "input/KeyTable.h"
 #include "ui/AppIcon.h"
+#include "ui/ButtonLayoutDesigner.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 
@@ -52,6 +54,9 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     // The handlers of the window's own controls, the settings-mode switch among them.
+    connect(m_form->check2(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
+    m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
+    m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     m_commands = std::make_unique<MainWindowCommands>(*this);
 }
 
@@ -65,6 +70,12 @@ bool Application::paused() const
 void Application::setPaused(bool on)
 {
     m_tray->Teisi()->setChecked(on);
+}
+
+void Application::SetAlwaysOnTop()
+{
+    // The outcome is not looked at: a window manager may refuse.
+    m_platform.windows->setKeepAbove(m_form->winId(), m_form->check2()->isChecked());
 }
 
 void Application::showMainWindow()
@@ -133,6 +144,15 @@ void Application::ExitProgram()
     m_exit(0);
 }
 
+void Application::ExitFromMainWindow()
+{
+    m_keyEmission.ReleaseModifiers();
+    m_sound.playAlert();
+    m_store.lastExit().SaveLastExit();
+    m_sound.ShutdownSound();
+    m_exit(0);
+}
+
 void Application::endWithoutSaving()
 {
     m_keyEmission.ReleaseModifiers();
@@ -159,7 +179,10 @@ void Application::resetKeyChoices()
 void Application::start()
 {
     m_startupPending = true;
+    // The window is built in settings mode already, so the switch would not run: the list of
+    // running programs is read here instead.
     m_form->check1()->setChecked(true);
+    m_target.RefreshCaptionList();
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
     resetKeyChoices();

@@ -27,13 +27,15 @@
 #include <memory>
 
 namespace rukcon::ui {
+class ButtonLayoutDesigner;
 class Form1;
 }
 
 namespace rukcon::app {
 
-class TrayCommands;
+class DesignerHost;
 class MainWindowCommands;
+class TrayCommands;
 class TrayWindow;
 
 // The platform backends the program runs on; tests hand in fakes.
@@ -68,6 +70,7 @@ public:
 
     TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
+    ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
 
     // The pause: the check mark of the tray item "一時停止". No polling while it is set.
@@ -79,6 +82,9 @@ public:
     bool usesTray() const { return m_usesTray; }
     void setUsesTray(bool on) { m_usesTray = on; }
 
+    // Check2 "常に手前に表示": keeps the main window above all others, or not, where it is.
+    void SetAlwaysOnTop();
+
     // Shows the main window (tray commands, start-up).
     void showMainWindow();
 
@@ -86,6 +92,8 @@ public:
     // window hidden, and the process ends. Shift, Ctrl and Alt are released first so no key
     // is left down whatever was being typed.
     void ExitProgram();
+    // "終了" of the main window: the same without removing the tray icon.
+    void ExitFromMainWindow();
     // How the process ends; tests replace it so they keep running.
     void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
     // The end without saving: a signal or the session closing the hidden window.
@@ -129,6 +137,8 @@ private:
     TimingControls m_timing;
     FormSettingsWindow m_settingsWindow;
     settings::SettingsStore m_store;
+    std::unique_ptr<DesignerHost> m_designerHost;
+    std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;
     std::unique_ptr<TrayWindow> m_tray;
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;

@@ -42,8 +42,7 @@ constexpr int kNewProfileArrowMultiplier = 1;
 
 MainWindowCommands::MainWindowCommands(Application& app)
     : m_app(app), m_drops(app.settingsStore().history(), app.sound()),
-      m_ownTrayTexts(std::make_unique<TrayWindowTexts>(app.tray())), m_trayTexts(m_ownTrayTexts.get()),
-      m_exit([](int code) { QCoreApplication::exit(code); })
+      m_ownTrayTexts(std::make_unique<TrayWindowTexts>(app.tray())), m_trayTexts(m_ownTrayTexts.get())
 {
     ui::Form1& form = m_app.form();
 
@@ -133,10 +132,7 @@ void MainWindowCommands::Command1Click()
 
 void MainWindowCommands::Command2Click()
 {
-    m_app.sound().playAlert();
-    m_app.settingsStore().lastExit().SaveLastExit();
-    m_app.sound().ShutdownSound();
-    m_exit(0);
+    m_app.ExitFromMainWindow();
 }
 
 void MainWindowCommands::Command3Click()

@@ -34,7 +34,6 @@ public:
     // Where the profile name goes in the tray; by default the application's tray window.
     void setTrayTexts(TrayTexts* texts) { m_trayTexts = texts; }
     // How "終了" ends the process; tests replace it so they keep running.
-    void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
 
     // Check1 changed: settings mode shows the tabs and refreshes the list of running programs,
     // operation mode shows the controller picture.
@@ -80,7 +79,6 @@ private:
     ProfileFileDrop m_drops;
     std::unique_ptr<TrayTexts> m_ownTrayTexts;
     TrayTexts* m_trayTexts = nullptr;
-    std::function<void(int)> m_exit;
     QPointer<ui::HistoryFolderWindow> m_folderWindow;
     std::vector<QPointer<ui::HistoryFolderWindow>> m_openedFolderWindows;
 };

@@ -18,6 +18,7 @@ public:
     platform::WindowId findByCaption(const std::string&) override { return 0; }
     bool restore(platform::WindowId) override { return false; }
     bool activate(platform::WindowId) override { return false; }
+    bool setKeepAbove(platform::WindowId, bool) override { return false; }
 };
 
 } // namespace rukcon::app

@@ -31,6 +31,10 @@ public:
     // Brings the window to the front with the keyboard focus. Returns once the window system
     // has made it active (or a short bound has passed), so keys sent next reach it.
     virtual bool activate(WindowId id) = 0;
+
+    // Puts the window into the band above all ordinary windows, or takes it out again, without
+    // moving or resizing it.
+    virtual bool setKeepAbove(WindowId id, bool above) = 0;
 };
 
 } // namespace rukcon::platform

@@ -45,7 +45,7 @@ protected:
     void startApp()
     {
         app->start();
-        app->commands().setExitFunction([this](int code) { exits.push_back(code); });
+        app->setExitFunction([this](int code) { exits.push_back(code); });
         sounds();
     }
 
@@ -511,7 +511,7 @@ TEST_F(MainWindowCommandsTest, command2_alertSavesLastExitShutsSoundDownThenEnds
     form().text2()->setText("終わりの名前");
     const std::string playAlert = "play " + std::to_string(app->sound().alertSound());
     std::vector<std::string> callsAtExit;
-    app->commands().setExitFunction([&](int code) {
+    app->setExitFunction([&](int code) {
         exits.push_back(code);
         callsAtExit = sound->calls;
     });

@@ -320,3 +320,22 @@ TEST_F(TrayTest, hiddenWindowClosedFromOutside_endsWithoutSaving)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TrayTest, check2_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
+{
+    startAndSettle();
+    const auto id = static_cast<platform::WindowId>(form().winId());
+    form().check2()->setChecked(true);
+    form().check2()->setChecked(false);
+    form().check2()->setChecked(true);
+    EXPECT_EQ(windows->keepAbove,
+              (std::vector<std::pair<platform::WindowId, bool>>{{id, true}, {id, false}, {id, true}}));
+    form().hide();
+    tray().mnopen()->trigger();
+    EXPECT_FALSE(form().check2()->isChecked());
+    EXPECT_EQ(windows->keepAbove.back(), std::make_pair(id, false));
+}
+
+} // namespace

@@ -73,6 +73,14 @@ public:
         return true;
     }
 
+    std::vector<std::pair<platform::WindowId, bool>> keepAbove; // every request, in order
+
+    bool setKeepAbove(platform::WindowId id, bool above) override
+    {
+        keepAbove.emplace_back(id, above);
+        return true;
+    }
+
     bool activate(platform::WindowId id) override
     {
         log.push_back("activate " + std::to_string(id));

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -416,6 +417,38 @@ TEST_F(X11WindowSystemManagedTest, minimisedWindow_isListedRestoredAndActivated)
 } // namespace
 
 namespace {
+
+TEST_F(X11WindowSystemManagedTest, keepAbove_joinsAndLeavesTheTopBandWithoutMoving)
+{
+    const Window w = openWindow("テスト窓 手前" + m_pid);
+    const Atom above = XInternAtom(m_client, "_NET_WM_STATE_ABOVE", False);
+    auto hasAbove = [&] {
+        for (long a : longProperty(w, "_NET_WM_STATE")) {
+            if (static_cast<Atom>(a) == above)
+                return true;
+        }
+        return false;
+    };
+    auto placeOnScreen = [&] {
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(m_client, w, DefaultRootWindow(m_client), 0, 0, &x, &y, &child);
+        XWindowAttributes a{};
+        XGetWindowAttributes(m_client, w, &a);
+        return std::array<int, 4>{x, y, a.width, a.height};
+    };
+    const auto before = placeOnScreen();
+    ASSERT_FALSE(hasAbove());
+
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(m_windows->setKeepAbove(w, true));
+        EXPECT_TRUE(eventually(hasAbove)) << "round " << round;
+        EXPECT_EQ(placeOnScreen(), before);
+        ASSERT_TRUE(m_windows->setKeepAbove(w, false));
+        EXPECT_TRUE(eventually([&] { return !hasAbove(); })) << "round " << round;
+        EXPECT_EQ(placeOnScreen(), before);
+    }
+}
 
 TEST_F(X11WindowSystemBareTest, deadManagersProperties_goneWindowsSkippedThenFallBackToFocus)
 {

@@ -155,6 +155,34 @@ bool X11WindowSystem::restore(WindowId id)
     return !trap.failed();
 }
 
+bool X11WindowSystem::setKeepAbove(WindowId id, bool above)
+{
+    const Window window = static_cast<Window>(id);
+    XErrorTrap trap(m_display);
+    if (!exists(m_display, window))
+        return false;
+    if (!managedStacking()) {
+        // Without a window manager there is no band to join; raising is all there is.
+        if (above)
+            XRaiseWindow(m_display, window);
+        XFlush(m_display);
+        return !trap.failed();
+    }
+    // The window manager owns _NET_WM_STATE of a mapped window: ask it (add 1, remove 0).
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = above ? 1 : 0;
+    event.xclient.data.l[1] = static_cast<long>(XInternAtom(m_display, "_NET_WM_STATE_ABOVE", False));
+    event.xclient.data.l[2] = 0;
+    event.xclient.data.l[3] = 2; // source: on the user's behalf
+    XSendEvent(m_display, m_root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(m_display);
+    return !trap.failed();
+}
+
 bool X11WindowSystem::activate(WindowId id)
 {
     const Window window = static_cast<Window>(id);

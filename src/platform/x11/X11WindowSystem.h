@@ -32,6 +32,7 @@ public:
     WindowId findByCaption(const std::string& caption) override;
     bool restore(WindowId id) override;
     bool activate(WindowId id) override;
+    bool setKeepAbove(WindowId id, bool above) override;
 
 private:
     // The manager's clients bottom to top, or nothing when no EWMH window manager runs.
