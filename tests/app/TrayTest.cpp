@@ -339,3 +339,75 @@ TEST_F(TrayTest, check2_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
 }
 
 } // namespace
+
+#include "app/SignalBridge.h"
+#include "ui/ButtonPanel.h"
+
+#include <QPushButton>
+#include <csignal>
+
+namespace {
+
+TEST_F(TrayTest, restart_everySettingsFileRestoredInStartupOrder)
+{
+    startAndSettle();
+    form().text2()->setText("既定");
+    form().combo1(3)->setEditText("-D-");
+    ASSERT_TRUE(app->settingsStore().userDefault().SaveUserDefault());
+    form().text2()->setText("メニュー一");
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    ui::setLayoutButtonTwips(form().command11(4), QRect(600, 300, 1095, 255));
+    ASSERT_TRUE(app->settingsStore().layout().SaveButtonLayout());
+    form().setFrameGeometryTwips(QRect(1500, 1200, 7500, 5325));
+    ASSERT_TRUE(app->settingsStore().geometry().SaveWindowGeometry());
+    form().text2()->setText("最後");
+    form().combo1(3)->setEditText("-L-");
+    ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
+
+    makeApp();
+    app->start();
+    EXPECT_TRUE(form().check1()->isChecked()) << "settings mode until the first status tick";
+    EXPECT_EQ(form().ssTab1()->currentIndex(), 0);
+    EXPECT_TRUE(form().combo3(14)->isHidden());
+    EXPECT_TRUE(form().combo4(14)->isHidden());
+    EXPECT_EQ(form().text2()->text(), "最後");
+    EXPECT_EQ(tray().toolTip(), "最後");
+    EXPECT_EQ(form().label12(0)->text(), "メニュー一");
+    EXPECT_TRUE(tray().menuEntry(1)->isVisible());
+    EXPECT_EQ(ui::layoutButtonTwips(form().command11(4)), QRect(600, 300, 1095, 255));
+    EXPECT_EQ(form().pos(), QPoint(100, 80)) << "the frame's top-left corner, 1500 x 1200 twips";
+    EXPECT_EQ(form().combo1(3)->currentText(), "-L-");
+
+    ASSERT_TRUE(app->settingsStore().userDefault().ApplyUserDefault());
+    EXPECT_EQ(form().combo1(3)->currentText(), "-D-") << "the user default was read at start-up";
+
+    app->onStatusTick();
+    EXPECT_FALSE(form().check1()->isChecked());
+}
+
+TEST_F(TrayTest, sessionEnd_releasesModifiersToo)
+{
+    startAndSettle();
+    form().hide();
+    keyLog.clear();
+    form().close();
+    EXPECT_EQ(keyLog, (test::EventLog{"16-", "17-", "18-"}));
+    EXPECT_EQ(exits, (std::vector<int>{0}));
+}
+
+TEST_F(TrayTest, terminationSignal_endsThroughTheOrderlyPathWithoutSaving)
+{
+    startAndSettle();
+    app::SignalBridge bridge;
+    QObject::connect(&bridge, &app::SignalBridge::terminationRequested, app.get(),
+                     [this](int) { app->endWithoutSaving(); });
+    keyLog.clear();
+    ::raise(SIGTERM); // handled: the byte waits in the socket until the event loop runs
+    for (int i = 0; i < 100 && exits.empty(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(exits, (std::vector<int>{0}));
+    EXPECT_EQ(keyLog, (test::EventLog{"16-", "17-", "18-"}));
+    EXPECT_EQ(sound->calls.back(), "quit");
+}
+
+} // namespace
