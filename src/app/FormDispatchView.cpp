@@ -13,9 +13,7 @@ namespace rukcon::app {
 
 std::string FormDispatchView::keyChoice(int position, int slot) const
 {
-    const QComboBox* box = position == 0 ? m_form.combo1(slot) : position == 1 ? m_form.combo3(slot)
-                                                                               : m_form.combo4(slot);
-    return box->currentText().toStdString();
+    return m_form.keyChoiceBox(position, slot)->currentText().toStdString();
 }
 
 std::string FormDispatchView::captionFragment() const

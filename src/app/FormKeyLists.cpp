@@ -8,7 +8,7 @@ namespace rukcon::app {
 
 void FormKeyLists::appendItem(int position, int slot, const std::string& name)
 {
-    QComboBox* box = position == 0 ? m_form.combo1(slot) : position == 1 ? m_form.combo3(slot) : m_form.combo4(slot);
+    QComboBox* box = m_form.keyChoiceBox(position, slot);
     // Appending never changes what the box shows, though Qt selects the first item added.
     const QString shown = box->currentText();
     box->addItem(QString::fromStdString(name));

@@ -16,11 +16,6 @@ namespace rukcon::app {
 
 namespace {
 
-QComboBox* keyBox(ui::Form1& form, int slot, int position)
-{
-    return position == 0 ? form.combo1(slot) : position == 1 ? form.combo3(slot) : form.combo4(slot);
-}
-
 QString fromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -30,17 +25,17 @@ QString fromUtf8(const std::string& text)
 
 std::string FormSettingsWindow::keyChoice(int slot, int position) const
 {
-    return keyBox(m_form, slot, position)->currentText().toStdString();
+    return m_form.keyChoiceBox(position, slot)->currentText().toStdString();
 }
 
 void FormSettingsWindow::setKeyChoice(int slot, int position, const std::string& text)
 {
-    keyBox(m_form, slot, position)->setEditText(fromUtf8(text));
+    m_form.keyChoiceBox(position, slot)->setEditText(fromUtf8(text));
 }
 
 void FormSettingsWindow::clearKeyList(int slot, int position)
 {
-    QComboBox* box = keyBox(m_form, slot, position);
+    QComboBox* box = m_form.keyChoiceBox(position, slot);
     const QString shown = box->currentText();
     box->clear();
     box->setEditText(shown);

@@ -165,6 +165,11 @@ QComboBox* Form1::combo4(int slot) const
     return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo4 : nullptr;
 }
 
+QComboBox* Form1::keyChoiceBox(int position, int slot) const
+{
+    return position == 0 ? combo1(slot) : position == 1 ? combo3(slot) : combo4(slot);
+}
+
 QLabel* Form1::label16(int index) const
 {
     return at(m_label16, index);

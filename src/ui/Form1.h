@@ -44,6 +44,8 @@ public:
     QComboBox* combo1(int slot) const;
     QComboBox* combo3(int slot) const;
     QComboBox* combo4(int slot) const;
+    // The key-choice box of a slot by key position: 0 Combo1, 1 Combo3, 2 Combo4.
+    QComboBox* keyChoiceBox(int position, int slot) const;
     QLabel* label16(int index) const;
     QLabel* label12(int index) const;
     QPushButton* command11(int index) const;

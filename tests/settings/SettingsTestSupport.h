@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fakes/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,30 +15,6 @@
 #include <vector>
 
 namespace rukcon::test {
-
-// A fresh folder per test, removed afterwards; it plays the application folder.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rukcon-settings-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            ADD_FAILURE() << "mkdtemp failed";
-        m_path = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
 
 inline std::string ReadBytes(const std::filesystem::path& path)
 {
