@@ -133,11 +133,19 @@ void Application::onMinimised()
     m_target.ActivateTarget();
 }
 
+void Application::saveLastExitOrTell()
+{
+    // The program is about to end, so the message line would never be seen: say it in a box.
+    if (!m_store.lastExit().SaveLastExit())
+        m_messages.warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
+                           (m_store.folder().path() / "前回.txt").string());
+}
+
 void Application::ExitProgram()
 {
     m_keyEmission.ReleaseModifiers();
     m_sound.playAlert();
-    m_store.lastExit().SaveLastExit();
+    saveLastExitOrTell();
     m_sound.ShutdownSound();
     m_tray->RemoveIcon();
     m_form->hide();
@@ -148,7 +156,7 @@ void Application::ExitFromMainWindow()
 {
     m_keyEmission.ReleaseModifiers();
     m_sound.playAlert();
-    m_store.lastExit().SaveLastExit();
+    saveLastExitOrTell();
     m_sound.ShutdownSound();
     m_exit(0);
 }

@@ -117,6 +117,7 @@ private:
     // The main window goes to the tray (minimised or closed while visible).
     void hideToTray();
     void onMinimised();
+    void saveLastExitOrTell();
 
     PlatformParts m_platform;
     std::filesystem::path m_appFolder;

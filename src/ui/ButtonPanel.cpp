@@ -52,7 +52,7 @@ PanelControls buildButtonPanel(QWidget* window)
     c.frame1->hide();
     QWidget* panel = c.frame1;
 
-    c.label6 = makeLabel(panel, "Label6", QString(), twipsRect(120, 240, 2655, 255));
+    c.label6 = makeFitLabel(panel, "Label6", QString(), twipsRect(120, 240, 2655, 255));
     c.label16 = makeLabel(panel, arrayName("Label16", 18), QStringLiteral("ソフト名"), twipsRect(3600, 240, 2055, 255));
     c.label16->setFont(gothicFont(kBarPointSize));
 

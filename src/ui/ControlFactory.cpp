@@ -2,6 +2,7 @@
 
 #include "ui/CaptionButton.h"
 #include "ui/Colours.h"
+#include "ui/FitLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,13 @@ QString arrayName(const char* base, int index)
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect)
 {
     auto* label = place(new QLabel(text, parent), name, rect);
+    setWidgetColours(label, kBlack, kWorkspaceGrey);
+    return label;
+}
+
+QLabel* makeFitLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect)
+{
+    auto* label = place(new FitLabel(text, parent), name, rect);
     setWidgetColours(label, kBlack, kWorkspaceGrey);
     return label;
 }

@@ -24,6 +24,8 @@ QString arrayName(const char* base, int index);
 
 // Labels are opaque with workspace-grey back colour unless told otherwise.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place);
+// The same, with text that shrinks to fit instead of being cut off.
+QLabel* makeFitLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& place);
 QPushButton* makeGraphicalButton(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                                  uint32_t backBgr);

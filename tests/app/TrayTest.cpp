@@ -411,3 +411,21 @@ TEST_F(TrayTest, terminationSignal_endsThroughTheOrderlyPathWithoutSaving)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TrayTest, mnend_lastExitCannotBeWritten_userToldBeforeTheEnd)
+{
+    startAndSettle();
+    app::QtUserMessages::recorded().clear();
+    // A folder where the file should be: the rename of the finished temporary file fails.
+    const auto lastExit = folder.path() / "設定" / "前回.txt";
+    std::filesystem::remove(lastExit);
+    std::filesystem::create_directories(lastExit / "blocked");
+    tray().mnend()->trigger();
+    EXPECT_EQ(exits, (std::vector<int>{0}));
+    ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
+    EXPECT_EQ(app::QtUserMessages::recorded()[0].rfind("w:終了時の設定を保存できませんでした。", 0), 0u);
+}
+
+} // namespace

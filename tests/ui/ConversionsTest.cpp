@@ -23,3 +23,18 @@ TEST(ConversionsTest, bgr_roundTripsAndPutsRedInTheLowByte)
     for (uint32_t bgr : {0x000000u, 0x000080u, 0x808080u, 0xFF8000u, 0x123456u, 0xFFFFFFu})
         EXPECT_EQ(rukcon::ui::bgrFromColour(rukcon::ui::colourFromBgr(bgr)), bgr);
 }
+
+#include "ui/FitLabel.h"
+
+TEST(FitLabel, longStatusShrinksToTheLabelWidth_shortTextKeepsItsFont)
+{
+    rukcon::ui::FitLabel label;
+    label.setFixedSize(177, 17);
+    label.setFont(QFont(label.font().family(), 9));
+    label.setText(QStringLiteral("コントローラをパソコンにつないでください。"));
+    const QFont fitted = label.fittedFont();
+    EXPECT_LT(fitted.pointSizeF(), 9.0);
+    EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(label.text()), label.contentsRect().width());
+    label.setText(QStringLiteral("F1キーを押した"));
+    EXPECT_EQ(label.fittedFont().pointSizeF(), 9.0);
+}
