@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
+#include "app/DesignerHost.h"
 #include "app/FormKeyLists.h"
 #include "app/MainWindowCommands.h"
-#include "app/DesignerHost.h"
 #include "app/TrayCommands.h"
 #include "app/TrayWindow.h"
 #include "input/KeyTable.h"
@@ -13,8 +13,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,10 +53,10 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
     m_trayCommands = std::make_unique<TrayCommands>(*this);
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
-    // The handlers of the window's own controls, the settings-mode switch among them.
     connect(m_form->check2(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
+    // The handlers of the window's own controls, the settings-mode switch among them.
     m_commands = std::make_unique<MainWindowCommands>(*this);
 }
 
@@ -90,8 +90,9 @@ void Application::hideToTray()
     if (m_usesTray) {
         m_form->hide();
         m_tray->ShowIcon();
+    } else if (!m_form->isMinimized()) {
+        m_form->showMinimized();
     }
-    m_form->check1()->setChecked(false);
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event)
@@ -108,12 +109,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
         if (m_form->isVisible()) {
             // Closing the window only puts it away; "終了" ends the program.
             m_form->check1()->setChecked(false);
-            if (m_usesTray) {
-                m_form->hide();
-                m_tray->ShowIcon();
-            } else {
-                m_form->showMinimized();
-            }
+            hideToTray();
             event->ignore();
             m_target.ActivateTarget();
             return true;
@@ -130,6 +126,7 @@ void Application::onMinimised()
     if (!m_form->isMinimized() || !m_form->isVisible())
         return;
     hideToTray();
+    m_form->check1()->setChecked(false);
     m_target.ActivateTarget();
 }
 
@@ -143,21 +140,24 @@ void Application::saveLastExitOrTell()
 
 void Application::ExitProgram()
 {
-    m_keyEmission.ReleaseModifiers();
-    m_sound.playAlert();
-    saveLastExitOrTell();
-    m_sound.ShutdownSound();
-    m_tray->RemoveIcon();
-    m_form->hide();
-    m_exit(0);
+    endAfterSaving(true);
 }
 
 void Application::ExitFromMainWindow()
+{
+    endAfterSaving(false);
+}
+
+void Application::endAfterSaving(bool removeIcon)
 {
     m_keyEmission.ReleaseModifiers();
     m_sound.playAlert();
     saveLastExitOrTell();
     m_sound.ShutdownSound();
+    if (removeIcon) {
+        m_tray->RemoveIcon();
+        m_form->hide();
+    }
     m_exit(0);
 }
 

@@ -114,8 +114,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The main window goes to the tray (minimised or closed while visible).
+    // The main window goes to the tray (minimised or closed while visible); without a tray it
+    // stays minimised on the task bar.
     void hideToTray();
+    // The two "終了": alert, last-exit state saved, sound off, then the end.
+    void endAfterSaving(bool removeIcon);
     void onMinimised();
     void saveLastExitOrTell();
 
