@@ -32,7 +32,8 @@ test: deps-test configure
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
 sanitize:
-	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DRUKCON_SANITIZE=ON
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
+	    $(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DRUKCON_SANITIZE=ON
 
 bench: deps-test build
 	$(BUILD_DIR)/bench/bench_poll_cycle
