@@ -42,6 +42,12 @@ if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; the
     cat "$tmp/openbox.log" >&2
     exit 1
 fi
+# openbox announces itself a moment before it manages new windows reliably.
+for _ in $(seq 1 50); do
+    xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -q 'WINDOW' && break
+    sleep 0.1
+done
+sleep 0.3
 
 export XDG_RUNTIME_DIR="$tmp/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
