@@ -41,12 +41,18 @@ TEST_F(FieldFileTest, readFile_shortFile_laterEntriesKeepWhatTheyHeld)
     EXPECT_EQ(buffer[3], "");
 }
 
-TEST_F(FieldFileTest, readFile_49Lines_fillsEntries0To48Only)
+// "0", "1", … as a settings file writes them, one quoted field per line.
+static std::string numberedFields(int count)
 {
     std::string bytes;
-    for (int i = 0; i < 49; ++i)
+    for (int i = 0; i < count; ++i)
         bytes += "\"" + std::to_string(i) + "\"\r\n";
-    WriteBytes(file, bytes);
+    return bytes;
+}
+
+TEST_F(FieldFileTest, readFile_49Lines_fillsEntries0To48Only)
+{
+    WriteBytes(file, numberedFields(49));
     FieldBuffer buffer;
     size_t count = 0;
     ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
@@ -58,10 +64,7 @@ TEST_F(FieldFileTest, readFile_49Lines_fillsEntries0To48Only)
 
 TEST_F(FieldFileTest, readFile_5000Fields_stopsAtBufferEnd)
 {
-    std::string bytes;
-    for (int i = 0; i < 5000; ++i)
-        bytes += "\"" + std::to_string(i) + "\"\r\n";
-    WriteBytes(file, bytes);
+    WriteBytes(file, numberedFields(5000));
     FieldBuffer buffer;
     size_t count = 0;
     ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));
