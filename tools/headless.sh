@@ -13,20 +13,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts an Xvfb that picks a free display number itself; sets $display_num.
+# Starts an Xvfb that picks a free display number itself; sets $display_num. Further
+# arguments go to Xvfb.
 start_xvfb() {
-    local fifo="$tmp/displayfd.$1"
+    local name="$1"
+    shift
+    local fifo="$tmp/displayfd.$name"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$tmp/xvfb.$1.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$fifo" >"$tmp/xvfb.$name.log" 2>&1 &
     pids+=($!)
     if ! read -r -t 15 display_num <"$fifo"; then
         echo "headless: Xvfb did not start" >&2
-        cat "$tmp/xvfb.$1.log" >&2
+        cat "$tmp/xvfb.$name.log" >&2
         exit 1
     fi
 }
 
-start_xvfb main
+# Keyboard layout tests run setxkbmap there: without -noreset the server would go back to its
+# first keymap whenever its last client leaves.
+start_xvfb main -noreset
 export DISPLAY=":$display_num"
 start_xvfb bare
 export RUKCON_BARE_DISPLAY=":$display_num"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev libsdl2-dev libx11-dev libxtst-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic python3)
-test_pkgs=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick trayer)
+test_pkgs=(xvfb openbox xdotool x11-utils x11-xserver-utils x11-xkb-utils xkb-data imagemagick trayer)
 
 wanted=()
 for set in "$@"; do
