@@ -1,5 +1,7 @@
 #include "KeyCatcher.h"
 
+#include <X11/XKBlib.h>
+
 #include <chrono>
 #include <poll.h>
 #include <thread>
@@ -87,7 +89,12 @@ void KeyCatcher::readOne(std::vector<KeyArrival>& arrivals)
         // Keys bound on the fly are only translated right after the client reloads its keymap.
         XRefreshKeyboardMapping(&event.xmapping);
     } else if (event.type == KeyPress || event.type == KeyRelease) {
-        const KeySym keysym = XLookupKeysym(&event.xkey, 0);
+        // Read as a client that follows the keyboard layout does: in the group the event
+        // carries, at the level of no modifiers (a held Shift still reads as the plain key).
+        const unsigned int groupOnly = XkbBuildCoreState(0, XkbGroupForCoreState(event.xkey.state));
+        KeySym keysym = NoSymbol;
+        unsigned int modsUsed = 0;
+        XkbLookupKeySym(m_display, static_cast<KeyCode>(event.xkey.keycode), groupOnly, &modsUsed, &keysym);
         const char* name = keysym == NoSymbol ? nullptr : XKeysymToString(keysym);
         arrivals.push_back({name ? name : "NoSymbol", event.type == KeyPress, static_cast<int>(event.xkey.keycode)});
     }

@@ -8,8 +8,8 @@
 
 namespace rukcon::test {
 
-// A key event as a client window saw it: the keysym of its key without modifiers ("F13"),
-// press or release, and the keycode.
+// A key event as a client window saw it: the keysym of its key without modifiers in the
+// keyboard group of the event ("F13"), press or release, and the keycode.
 struct KeyArrival {
     std::string keysym;
     bool press;

@@ -14,9 +14,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <set>
 #include <iterator>
+#include <memory>
+#include <ostream>
+#include <set>
 
 using rukcon::platform::x11::X11Connection;
 using rukcon::platform::x11::XTestKeyEmitter;
@@ -48,15 +49,17 @@ std::set<int> emptyKeycodes(Display* display)
     return empty;
 }
 
-// Runs on the display named by the environment variable in the parameter: the one with a
-// window manager and the bare one.
-class XTestKeyEmitterTest : public ::testing::TestWithParam<const char*> {
+// A key catcher and an emitter on the display named by an environment variable; checks at the
+// end that no key is left down and the keyboard state is as it was.
+template <class Param> class EmitterFixture : public ::testing::TestWithParam<Param> {
 protected:
+    virtual const char* displayVariable() const = 0;
+
     void SetUp() override
     {
-        m_displayName = std::getenv(GetParam());
+        m_displayName = std::getenv(displayVariable());
         if (!m_displayName || !*m_displayName)
-            GTEST_SKIP() << GetParam() << " is not set";
+            GTEST_SKIP() << displayVariable() << " is not set";
         m_catcher = std::make_unique<KeyCatcher>(m_displayName);
         ASSERT_TRUE(m_catcher->ready()) << "no window with the keyboard grab on " << m_displayName;
         Display* display = m_catcher->display();
@@ -144,6 +147,13 @@ protected:
     std::set<int> m_spareKeycodes;
     XkbStateRec m_stateBefore{};
     bool m_autoRepeat = true;
+};
+
+// Runs on the display named by the environment variable in the parameter: the one with a
+// window manager and the bare one.
+class XTestKeyEmitterTest : public EmitterFixture<const char*> {
+protected:
+    const char* displayVariable() const override { return GetParam(); }
 };
 
 TEST_P(XTestKeyEmitterTest, keyTable_everyCodeArrivesAsItsKeysym_pressThenRelease)
@@ -313,6 +323,90 @@ TEST_P(XTestKeyEmitterTest, codeOutsideKeyTable_refused_nothingArrives)
 
 INSTANTIATE_TEST_SUITE_P(Displays, XTestKeyEmitterTest, ::testing::Values("DISPLAY", "RUKCON_BARE_DISPLAY"),
                          [](const auto& info) { return std::string(info.param) == "DISPLAY" ? "main" : "bare"; });
+
+// A layout the user switches to while the program runs, and the keyboard group then locked as a
+// group switch key would (0: the first).
+struct LayoutChange {
+    const char* name;
+    const char* layout;
+    int group;
+};
+
+void PrintTo(const LayoutChange& change, std::ostream* out)
+{
+    *out << change.layout << ", group " << change.group;
+}
+
+class KeyboardLayoutTest : public EmitterFixture<LayoutChange> {
+protected:
+    const char* displayVariable() const override { return "DISPLAY"; }
+
+    void TearDown() override
+    {
+        if (m_layoutChanged) {
+            XkbLockGroup(m_catcher->display(), XkbUseCoreKbd, 0);
+            setLayout("us");
+        }
+        EmitterFixture::TearDown();
+    }
+
+    // The window manager reloads its key bindings on every change, so each test makes few.
+    void setLayout(const char* layout)
+    {
+        m_layoutChanged = true;
+        const std::string command = std::string("setxkbmap -display '") + m_displayName + "' -layout " + layout;
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        heardByEmitter();
+    }
+
+    void lockGroup(int group)
+    {
+        XkbLockGroup(m_catcher->display(), XkbUseCoreKbd, static_cast<unsigned int>(group));
+        XSync(m_catcher->display(), False);
+        heardByEmitter();
+    }
+
+    // In use a change reaches the emitter's connection long before the next key; here that key
+    // follows at once.
+    void heardByEmitter() { XSync(m_connection->display(), False); }
+
+    // Letters, digits and F13, a key the keymaps lack (bound to a spare keycode, which a new
+    // keymap takes back). Each is read before the next is sent, with the keymap of that moment.
+    void expectKeysArrive(const char* phase)
+    {
+        for (const auto& key : rukcon::test::kListedKeys) {
+            if (key.name[0] != '-' && key.code != 124)
+                continue;
+            SCOPED_TRACE(std::string(phase) + ": " + key.name);
+            tap(key.code, key.name);
+            const Strokes expected{std::string(key.keysym) + "+", std::string(key.keysym) + "-"};
+            EXPECT_EQ(strokes(arrivals(expected)), expected);
+        }
+    }
+
+    bool m_layoutChanged = false;
+};
+
+TEST_P(KeyboardLayoutTest, layoutChangedWhileEmitterLives_keysArriveAsTheirKeysyms)
+{
+    expectKeysArrive("us, before the change"); // every code is resolved now
+    setLayout(GetParam().layout);
+    if (HasFatalFailure())
+        return;
+    expectKeysArrive(GetParam().layout);
+    if (GetParam().group != 0) {
+        lockGroup(GetParam().group);
+        expectKeysArrive("group switched");
+    }
+}
+
+// On de "-Z-" sits on us y's key; on fr "-A-" on us q's key, and every digit is shifted; jp
+// (as every new keymap) drops the keys bound to spare keycodes; us,de switched to its second
+// group keeps the keymap but moves the keys.
+INSTANTIATE_TEST_SUITE_P(Layouts, KeyboardLayoutTest,
+                         ::testing::Values(LayoutChange{"de", "de", 0}, LayoutChange{"fr", "fr", 0},
+                                           LayoutChange{"jp", "jp", 0}, LayoutChange{"usDe_secondGroup", "us,de", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(X11FactoryTest, createKeyEmitter_followsDisplayVariable)
 {

@@ -1,6 +1,5 @@
 #include "platform/x11/XTestKeyEmitter.h"
 
-#include "platform/x11/KeyboardMapping.h"
 #include "platform/x11/VirtualKeyMap.h"
 #include "platform/x11/XErrorTrap.h"
 
@@ -13,15 +12,26 @@ std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Conn
 {
     if (!connection)
         return nullptr;
+    Display* display = connection->display();
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(connection->display(), &eventBase, &errorBase, &major, &minor))
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor))
         return nullptr;
-    return std::unique_ptr<XTestKeyEmitter>(new XTestKeyEmitter(std::move(connection)));
+    int xkbOpcode = 0, xkbEventBase = 0, xkbErrorBase = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &xkbOpcode, &xkbEventBase, &xkbErrorBase, &xkbMajor, &xkbMinor))
+        return nullptr;
+    // Of the state changes only the group's: a modifier going down changes no key's keysym.
+    const unsigned long keymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+    XkbSelectEvents(display, XkbUseCoreKbd, keymapEvents, keymapEvents);
+    XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbGroupStateMask, XkbGroupStateMask);
+    XFlush(display);
+    return std::unique_ptr<XTestKeyEmitter>(new XTestKeyEmitter(std::move(connection), xkbEventBase));
 }
 
 bool XTestKeyEmitter::sendKey(uint8_t virtualKey, bool down)
 {
-    const uint8_t keycode = keycodeFor(virtualKey);
+    readChangeEvents();
+    // A key goes up (or repeats) on the keycode it went down on, whatever changed since.
+    const uint8_t keycode = m_pressedOn[virtualKey] != 0 ? m_pressedOn[virtualKey] : keycodeFor(virtualKey);
     if (keycode == 0)
         return false;
     Display* display = m_connection->display();
@@ -29,8 +39,40 @@ bool XTestKeyEmitter::sendKey(uint8_t virtualKey, bool down)
         return false;
     XFlush(display);
     m_down[keycode] = down;
+    m_pressedOn[virtualKey] = down ? keycode : 0;
     noteUse(keycode);
     return true;
+}
+
+void XTestKeyEmitter::readChangeEvents()
+{
+    Display* display = m_connection->display();
+    // Takes what the socket holds without asking the server; nothing else is selected here.
+    while (XEventsQueued(display, QueuedAfterReading) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MappingNotify || event.type == m_xkbEventType)
+            m_mapping.reset();
+    }
+}
+
+void XTestKeyEmitter::refreshMapping()
+{
+    Display* display = m_connection->display();
+    {
+        XErrorTrap trap(display);
+        m_mapping.emplace(display);
+        if (trap.failed() || !m_mapping->isValid())
+            m_mapping.reset();
+    }
+    m_keycodes.fill(0);
+    if (!m_mapping)
+        return;
+    // A new keymap takes back the keycodes we had bound; those still in place stay ours (our
+    // own bindings cause these refreshes too).
+    std::erase_if(m_bindings, [this](const Binding& b) {
+        return !m_mapping->isBoundTo(b.keycode, keysymForVirtualKey(b.virtualKey));
+    });
 }
 
 void XTestKeyEmitter::noteUse(uint8_t keycode)
@@ -41,10 +83,12 @@ void XTestKeyEmitter::noteUse(uint8_t keycode)
     }
 }
 
-int XTestKeyEmitter::freeKeycode(const KeyboardMapping& mapping)
+int XTestKeyEmitter::freeKeycode()
 {
-    if (const int spare = mapping.spareKeycode(); spare != 0)
-        return spare;
+    for (int keycode = m_mapping->minKeycode(); keycode <= m_mapping->maxKeycode(); ++keycode) {
+        if (m_mapping->isSpare(keycode) && !m_down[keycode])
+            return keycode;
+    }
     // Keymaps have few empty keycodes (about 19 on a stock server) and the table has more keys
     // than that missing. Moving an old binding is safe once its release has been delivered.
     Binding* oldest = nullptr;
@@ -62,6 +106,10 @@ int XTestKeyEmitter::freeKeycode(const KeyboardMapping& mapping)
 
 uint8_t XTestKeyEmitter::keycodeFor(uint8_t virtualKey)
 {
+    if (!m_mapping)
+        refreshMapping();
+    if (!m_mapping)
+        return 0;
     if (m_keycodes[virtualKey] != 0)
         return m_keycodes[virtualKey];
 
@@ -69,18 +117,20 @@ uint8_t XTestKeyEmitter::keycodeFor(uint8_t virtualKey)
     if (keysym == NoSymbol)
         return 0;
 
-    // Scanned by hand: XKeysymToKeycode may answer with a key that gives the keysym only with
-    // Shift or NumLock (KP_Decimal), and pressing that key alone would type something else.
-    Display* display = m_connection->display();
-    const KeyboardMapping mapping(display);
-    int keycode = mapping.keycodeAtFirstLevel(keysym);
+    // Only a key that types the keysym pressed alone will do: one that gives it with Shift,
+    // NumLock (KP_Decimal) or in another group would type something else.
+    int keycode = m_mapping->keycodeTyping(keysym);
     if (keycode == 0) {
-        keycode = freeKeycode(mapping);
+        keycode = freeKeycode();
         if (keycode == 0)
             return 0;
+        Display* display = m_connection->display();
         KeySym binding = keysym;
         XErrorTrap trap(display);
         XChangeKeyboardMapping(display, keycode, 1, &binding, 1);
+        // Read again at the next key, which clears the resolved codes; the change events the
+        // binding causes lead to that same read, and the binding, found in place, stays.
+        m_mapping.reset();
         if (trap.failed())
             return 0;
         m_bindings.push_back({virtualKey, static_cast<uint8_t>(keycode), ++m_useClock});
