@@ -29,9 +29,12 @@ std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Conn
 
 bool XTestKeyEmitter::sendKey(uint8_t virtualKey, bool down)
 {
-    readChangeEvents();
     // A key goes up (or repeats) on the keycode it went down on, whatever changed since.
-    const uint8_t keycode = m_pressedOn[virtualKey] != 0 ? m_pressedOn[virtualKey] : keycodeFor(virtualKey);
+    uint8_t keycode = m_pressedOn[virtualKey];
+    if (keycode == 0) {
+        readChangeEvents();
+        keycode = keycodeFor(virtualKey);
+    }
     if (keycode == 0)
         return false;
     Display* display = m_connection->display();
