@@ -19,11 +19,14 @@ std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Conn
     int xkbOpcode = 0, xkbEventBase = 0, xkbErrorBase = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
     if (!XkbQueryExtension(display, &xkbOpcode, &xkbEventBase, &xkbErrorBase, &xkbMajor, &xkbMinor))
         return nullptr;
-    // Of the state changes only the group's: a modifier going down changes no key's keysym.
-    const unsigned long keymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
-    XkbSelectEvents(display, XkbUseCoreKbd, keymapEvents, keymapEvents);
-    XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbGroupStateMask, XkbGroupStateMask);
-    XFlush(display);
+    {
+        // Of the state changes only the group's: a modifier going down changes no key's keysym.
+        // Should the selection fail, keys are still typed, in the layout of the first key.
+        XErrorTrap trap(display);
+        const unsigned long keymapEvents = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+        XkbSelectEvents(display, XkbUseCoreKbd, keymapEvents, keymapEvents);
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbGroupStateMask, XkbGroupStateMask);
+    }
     return std::unique_ptr<XTestKeyEmitter>(new XTestKeyEmitter(std::move(connection), xkbEventBase));
 }
 
