@@ -400,6 +400,18 @@ TEST_P(KeyboardLayoutTest, layoutChangedWhileEmitterLives_keysArriveAsTheirKeysy
     }
 }
 
+TEST_F(KeyboardLayoutTest, keyDownAcrossLayoutChange_goesUpOnTheSameKey)
+{
+    ASSERT_TRUE(m_emitter->sendKey(90, true)); // -Z-
+    setLayout("de");
+    if (HasFatalFailure())
+        return;
+    EXPECT_TRUE(m_emitter->sendKey(90, false));
+    const auto got = m_catcher->collect(m_connection->display(), 2);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].keycode, got[0].keycode) << "released on another key than it was pressed on";
+}
+
 // On de "-Z-" sits on us y's key; on fr "-A-" on us q's key, and every digit is shifted; jp
 // (as every new keymap) drops the keys bound to spare keycodes; us,de switched to its second
 // group keeps the keymap but moves the keys.
