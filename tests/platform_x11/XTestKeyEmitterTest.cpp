@@ -404,9 +404,7 @@ TEST_F(KeyboardLayoutTest, keyDownAcrossLayoutChange_goesUpOnTheSameKey)
 {
     ASSERT_TRUE(m_emitter->sendKey(90, true)); // -Z-
     setLayout("de");
-    if (HasFatalFailure())
-        return;
-    EXPECT_TRUE(m_emitter->sendKey(90, false));
+    EXPECT_TRUE(m_emitter->sendKey(90, false)); // even when the change failed: leave nothing down
     const auto got = m_catcher->collect(m_connection->display(), 2);
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[1].keycode, got[0].keycode) << "released on another key than it was pressed on";
