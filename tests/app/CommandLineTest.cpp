@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 using rukcon::app::CommandLine;
@@ -11,10 +12,16 @@ using Action = CommandLine::Action;
 namespace {
 
 struct ParseCase {
+    const char* name;
     std::vector<const char*> args; // after the program name
     Action action;
     const char* errorPart; // for UsageError: what the message must name
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class CommandLineParse : public ::testing::TestWithParam<ParseCase> {};
 
@@ -35,15 +42,17 @@ TEST_P(CommandLineParse, firstDecidingArgumentWins)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CommandLineParse,
-    ::testing::Values(ParseCase{{}, Action::Run, ""}, ParseCase{{"--"}, Action::Run, ""},
-                      ParseCase{{"--help"}, Action::Help, ""}, ParseCase{{"-h"}, Action::Help, ""},
-                      ParseCase{{"--version"}, Action::Version, ""}, ParseCase{{"-V"}, Action::Version, ""},
-                      ParseCase{{"--version", "--bogus"}, Action::Version, ""},
-                      ParseCase{{"--bogus", "--help"}, Action::UsageError, "unrecognized option '--bogus'"},
-                      ParseCase{{"-x"}, Action::UsageError, "unrecognized option '-x'"},
-                      ParseCase{{"-platform"}, Action::UsageError, "unrecognized option '-platform'"},
-                      ParseCase{{"file.txt"}, Action::UsageError, "unexpected argument 'file.txt'"},
-                      ParseCase{{"--", "--help"}, Action::UsageError, "unexpected argument '--help'"}));
+    ::testing::Values(ParseCase{"none", {}, Action::Run, ""}, ParseCase{"endOfOptions", {"--"}, Action::Run, ""},
+                      ParseCase{"help", {"--help"}, Action::Help, ""}, ParseCase{"h", {"-h"}, Action::Help, ""},
+                      ParseCase{"version", {"--version"}, Action::Version, ""},
+                      ParseCase{"V", {"-V"}, Action::Version, ""},
+                      ParseCase{"versionFirst", {"--version", "--bogus"}, Action::Version, ""},
+                      ParseCase{
+                          "unknownFirst", {"--bogus", "--help"}, Action::UsageError, "unrecognized option '--bogus'"},
+                      ParseCase{"unknownShort", {"-x"}, Action::UsageError, "unrecognized option '-x'"},
+                      ParseCase{"argument", {"file.txt"}, Action::UsageError, "unexpected argument 'file.txt'"},
+                      ParseCase{"helpAfterEnd", {"--", "--help"}, Action::UsageError, "unexpected argument '--help'"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLine, displayAvailable_needsADisplayUnlessThePlatformNeedsNone)
 {

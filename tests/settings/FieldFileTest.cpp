@@ -183,6 +183,11 @@ struct FolderCase {
     bool expectSettingsBeside;
 };
 
+void PrintTo(const FolderCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ProgramFoldersTest : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(ProgramFoldersTest, decide_choosesWithoutWritingAnything)
