@@ -1,14 +1,14 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR and runs the installed program's command line,
 # which needs no display: --version, --help naming the settings folder of an installed copy, an
-# unknown option, and a start without a display. Usage: install-test.sh BUILD_DIR VERSION FILE_LIST
+# unknown option, and a start without a display. Usage: install-test.sh CMAKE BUILD_DIR VERSION FILE_LIST
 set -eu
-build=$1 version=$2 list=$3
+cmake=$1 build=$2 version=$3 list=$4
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "install-test: $*" >&2; exit 1; }
 
-DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR="$dest" "$cmake" --install "$build" --prefix /usr >/dev/null
 while read -r file; do
     [ -f "$dest/usr/$file" ] || fail "not installed: /usr/$file"
 done <"$list"

@@ -1,13 +1,13 @@
 #!/bin/sh
 # Builds the Debian package from the build folder and checks what it holds and depends on.
-# Usage: package-test.sh CPACK_CONFIG FILE_LIST
+# Usage: package-test.sh CPACK CPACK_CONFIG FILE_LIST
 set -eu
-config=$1 list=$2
+cpack=$1 config=$2 list=$3
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "package-test: $*" >&2; exit 1; }
 
-cpack -G DEB --config "$config" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack failed"; }
+"$cpack" -G DEB --config "$config" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$out"/rukcon_*.deb) || fail "no rukcon_<version>_<arch>.deb"
 dpkg-deb -c "$deb" | awk '{print $NF}' >"$out/contents"
 while read -r file; do
