@@ -39,7 +39,7 @@ install: build
 
 # $(BUILD_DIR)/rukcon_<version>_<arch>.deb
 package: deps-package configure
-	cmake --build $(BUILD_DIR) --target rukcon rukcon_effects
+	cmake --build $(BUILD_DIR) --target rukcon rukcon_effects rukcon_icon_png
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
