@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
 
-.PHONY: all deps deps-test configure build run test sanitize bench format clean
+.PHONY: all deps deps-test deps-package configure build run test install package sanitize bench format clean
 
 all: build
 
@@ -15,6 +15,9 @@ deps:
 
 deps-test:
 	@tools/install-deps.sh build test
+
+deps-package:
+	@tools/install-deps.sh build package
 
 configure:
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
@@ -29,6 +32,15 @@ run: build
 test: deps-test configure
 	cmake --build $(BUILD_DIR)
 	tools/headless.sh ctest --test-dir $(BUILD_DIR) --output-on-failure $(CTEST_FLAGS)
+
+# Installs under PREFIX (default /usr/local); DESTDIR is honoured. Does not enable start at login.
+install: build
+	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+# $(BUILD_DIR)/rukcon_<version>_<arch>.deb
+package: deps-package configure
+	cmake --build $(BUILD_DIR) --target rukcon rukcon_effects rukcon_icon_png
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.
 sanitize:

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing. Arguments name the sets: build, test.
+# Installs the Debian packages that are missing. Arguments name the sets: build, test, package.
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev libsdl2-dev libx11-dev libxtst-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic python3)
-test_pkgs=(xvfb openbox xdotool x11-utils x11-xserver-utils x11-xkb-utils xkb-data imagemagick trayer)
+package_pkgs=(dpkg-dev fakeroot file)
+test_pkgs=(xvfb openbox xdotool x11-utils x11-xserver-utils x11-xkb-utils xkb-data imagemagick trayer
+           desktop-file-utils appstream "${package_pkgs[@]}")
 
 wanted=()
 for set in "$@"; do
     case "$set" in
         build) wanted+=("${build_pkgs[@]}") ;;
         test) wanted+=("${test_pkgs[@]}") ;;
+        package) wanted+=("${package_pkgs[@]}") ;;
         *) echo "install-deps: unknown set '$set'" >&2; exit 2 ;;
     esac
 done

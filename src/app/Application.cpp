@@ -31,8 +31,8 @@ settings::SettingsWindow settingsWindowOf(FormSettingsWindow& w)
 
 } // namespace
 
-Application::Application(PlatformParts parts, std::filesystem::path appFolder, std::unique_ptr<settings::Clock> clock)
-    : m_platform(std::move(parts)), m_appFolder(std::move(appFolder)),
+Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
+    : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
       m_form(std::make_unique<ui::Form1>()), m_messages(m_form.get()), m_sound(*m_platform.sound, m_messages),
       m_view(*m_form), m_captionBox(*m_form), m_target(*m_platform.windows, m_captionBox, m_sound),
@@ -40,7 +40,7 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
       m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
       m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
       m_settingsWindow(*m_form, m_timing, m_sound),
-      m_store(m_appFolder, settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->timer2(), &QTimer::timeout, this, &Application::onStatusTick);
@@ -213,7 +213,7 @@ void Application::start()
     m_form->ssTab1()->setCurrentIndex(0);
     m_form->combo3(14)->hide();
     m_form->combo4(14)->hide();
-    m_sound.InitSound(m_appFolder.string());
+    m_sound.InitSound(m_folders.effects);
     m_sound.playClick();
 
     // From here on a failing step is skipped and start-up goes on.

@@ -17,6 +17,7 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/DiskIo.h"
+#include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
@@ -29,7 +30,7 @@
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
 class Form1;
-}
+} // namespace rukcon::ui
 
 namespace rukcon::app {
 
@@ -51,8 +52,8 @@ struct PlatformParts {
 class Application : public QObject {
     Q_OBJECT
 public:
-    // The application folder holds "bgm" and, normally, the settings folder.
-    Application(PlatformParts parts, std::filesystem::path appFolder,
+    // folders: where the effects are and which settings folder is in use, decided before start.
+    Application(PlatformParts parts, settings::ProgramFolders folders,
                 std::unique_ptr<settings::Clock> clock = nullptr);
     ~Application() override;
 
@@ -123,7 +124,7 @@ private:
     void saveLastExitOrTell();
 
     PlatformParts m_platform;
-    std::filesystem::path m_appFolder;
+    settings::ProgramFolders m_folders;
     std::unique_ptr<settings::Clock> m_clock;
     settings::DiskIo m_disk;
     std::unique_ptr<ui::Form1> m_form;

@@ -5,10 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <string>
+#include <system_error>
 
 namespace rukcon::app {
 
@@ -18,25 +15,11 @@ SingleInstance::~SingleInstance()
         ::close(m_fd);
 }
 
-std::filesystem::path SingleInstance::lockPath(const std::filesystem::path& executable)
+bool SingleInstance::acquire(const std::filesystem::path& settingsFolder)
 {
-    std::error_code ec;
-    std::filesystem::path canonical = std::filesystem::weakly_canonical(executable, ec);
-    if (ec)
-        canonical = executable;
-    char name[64];
-    std::snprintf(name, sizeof name, "rukcon-%016zx.lock", std::hash<std::string>{}(canonical.string()));
-
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime && std::filesystem::is_directory(runtime, ec))
-        return std::filesystem::path(runtime) / name;
-    return std::filesystem::temp_directory_path(ec) / ("uid" + std::to_string(::getuid()) + "-" + name);
-}
-
-bool SingleInstance::acquire(const std::filesystem::path& executable)
-{
-    const std::string path = lockPath(executable).string();
-    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    std::error_code error;
+    std::filesystem::create_directories(settingsFolder, error);
+    m_fd = ::open(settingsFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
         return true;
     if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)

@@ -1,13 +1,16 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/NullPlatform.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
+#include "settings/ProgramFolders.h"
 
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -24,16 +27,43 @@ std::filesystem::path executablePath(const char* argv0)
 
 int main(int argc, char** argv)
 {
-    // A second copy of the same executable ends before it reads or writes any settings file.
-    const std::filesystem::path executable = executablePath(argv[0]);
+    using rukcon::app::CommandLine;
+    const CommandLine commandLine = CommandLine::Parse(argc, argv);
+    if (commandLine.action() == CommandLine::Action::UsageError) {
+        std::fputs(commandLine.error().c_str(), stderr);
+        return CommandLine::kExitUsage;
+    }
+    if (commandLine.action() == CommandLine::Action::Version) {
+        std::fputs(CommandLine::VersionText().c_str(), stdout);
+        return CommandLine::kExitOk;
+    }
+
+    // Where the effects are and which settings folder is in use, decided once without writing;
+    // an installed copy finds its data in <prefix>/share/rukcon, relative to <prefix>/bin.
+    const std::filesystem::path programFolder = executablePath(argv[0]).parent_path();
+    const rukcon::settings::ProgramFolders folders = rukcon::settings::ProgramFolders::Decide(
+        programFolder, (programFolder / RUKCON_SHARED_DATA_FROM_BIN).lexically_normal(),
+        rukcon::settings::ProgramFolders::ConfigHomeFromEnvironment());
+    if (commandLine.action() == CommandLine::Action::Help) {
+        std::fputs(CommandLine::HelpText(folders).c_str(), stdout);
+        return CommandLine::kExitOk;
+    }
+    // Said in one line here rather than by Qt's abort.
+    if (!CommandLine::DisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                       std::getenv("QT_QPA_PLATFORM"))) {
+        std::fputs(CommandLine::NoDisplayMessage(), stderr);
+        return CommandLine::kExitCannotStart;
+    }
+
+    // A second copy on the same settings folder ends before it reads or writes any settings file.
     rukcon::app::SingleInstance instance;
-    const bool first = instance.acquire(executable);
+    const bool first = instance.acquire(folders.settings);
 
     QApplication qapp(argc, argv);
     if (!first) {
         QApplication::beep();
         std::fputs("RUKコン is already running.\n", stderr);
-        return 1;
+        return CommandLine::kExitCannotStart;
     }
     QApplication::setApplicationName(QStringLiteral("rukcon"));
     // The program lives in the tray: closing its last visible window must not end it.
@@ -56,7 +86,7 @@ int main(int argc, char** argv)
     if (!parts.windows)
         parts.windows = std::make_unique<rukcon::app::NullWindowSystem>();
 
-    rukcon::app::Application app(std::move(parts), executable.parent_path());
+    rukcon::app::Application app(std::move(parts), folders);
     rukcon::app::SignalBridge signalBridge;
     QObject::connect(&signalBridge, &rukcon::app::SignalBridge::terminationRequested, &app,
                      [&app](int) { app.endWithoutSaving(); });

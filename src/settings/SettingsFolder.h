@@ -4,20 +4,11 @@
 
 namespace rukcon::settings {
 
-// Where the settings files live: the folder "設定" beside the executable, with the history
-// folder "過去の設定" inside it. A copy installed where it cannot write (under /usr, say)
-// keeps them in $XDG_CONFIG_HOME/rukcon/設定 (~/.config/rukcon/設定 by default) instead.
+// Where the settings files live, with the history folder "過去の設定" inside it. Which folder
+// that is is decided once at start-up (ProgramFolders).
 class SettingsFolder {
 public:
     explicit SettingsFolder(std::filesystem::path settingsFolder) : m_path(std::move(settingsFolder)) {}
-
-    // Decides once, at start-up, between the folder beside the application and the one under
-    // configHome (creating the first if it can).
-    static SettingsFolder Locate(const std::filesystem::path& applicationFolder,
-                                 const std::filesystem::path& configHome);
-
-    // $XDG_CONFIG_HOME when it is an absolute path, else $HOME/.config.
-    static std::filesystem::path ConfigHomeFromEnvironment();
 
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path historyFolder() const;

@@ -11,7 +11,7 @@
 #include "settings/UserMenu.h"
 #include "settings/WindowGeometryFile.h"
 
-#include <filesystem>
+#include <utility>
 
 namespace rukcon::settings {
 
@@ -27,14 +27,11 @@ struct SettingsWindow {
     TrayMenuSync& tray;
 };
 
-// Every settings file of the program, wired once at start-up. The settings folder is located
-// from the application folder (the executable's) when the store is made.
+// Every settings file of the program, wired once at start-up, in the settings folder decided then.
 class SettingsStore {
 public:
-    SettingsStore(const std::filesystem::path& applicationFolder, const SettingsWindow& window, const Clock& clock,
-                  DiskIo& disk)
-        : m_folder(SettingsFolder::Locate(applicationFolder, SettingsFolder::ConfigHomeFromEnvironment())),
-          m_files(m_folder, disk, window.messages), m_lastExit(m_files, window.profile),
+    SettingsStore(SettingsFolder folder, const SettingsWindow& window, const Clock& clock, DiskIo& disk)
+        : m_folder(std::move(folder)), m_files(m_folder, disk, window.messages), m_lastExit(m_files, window.profile),
           m_userDefault(m_files, window.profile, window.sounds),
           m_history(m_files, window.profile, window.sounds, clock),
           m_menu(m_files, window.profile, window.menuLabels, window.tray, window.sounds, m_history),

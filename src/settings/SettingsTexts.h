@@ -12,9 +12,11 @@ inline constexpr const char* kUserDefaultFile = "デフォ設定.txt";
 inline constexpr const char* kUserMenuFile = "Menyu.txt";
 inline constexpr const char* kWindowGeometryFile = "サイズ位置.txt";
 inline constexpr const char* kButtonLayoutFile = "ボタン設定.txt";
-// Where an installed copy keeps its settings when the program's own folder is read-only:
-// $XDG_CONFIG_HOME (or ~/.config) / kConfigSubfolder / kSettingsFolder.
+// Where an installed copy keeps its settings: $XDG_CONFIG_HOME (or ~/.config) / kConfigSubfolder /
+// kSettingsFolder.
 inline constexpr const char* kConfigSubfolder = "rukcon";
+// The folder of the click and alert effects, beside the executable or in the shared data folder.
+inline constexpr const char* kEffectsFolder = "bgm";
 
 // Key names of the key table that the built-in defaults use.
 inline constexpr const char* kKeyNone = "なし";

@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 // The two extra effects are looked up by bare name, so they come from the current directory.
 constexpr const char* kEffect0File = "004あ！.wav";
 constexpr const char* kEffect1File = "おーーい！.wav";
-constexpr const char* kClickFile = "/bgm/001.wav";
-constexpr const char* kAlertFile = "/bgm/002.wav";
+constexpr const char* kClickFile = "001.wav";
+constexpr const char* kAlertFile = "002.wav";
 constexpr int kEffect0Option = 3;
 constexpr int kDefaultOption = 1;
 
@@ -32,7 +32,7 @@ std::string describe(const char* problem, const std::string& path)
 
 } // namespace
 
-bool SoundService::InitSound(const std::string& appFolder)
+bool SoundService::InitSound(const std::filesystem::path& effectsFolder)
 {
     if (!m_device.init()) {
         m_messages.information(kNoDeviceMessage);
@@ -40,8 +40,8 @@ bool SoundService::InitSound(const std::string& appFolder)
     }
     m_effect0 = LoadEffect(kEffect0File, kEffect0Option);
     m_effect1 = LoadEffect(kEffect1File, kDefaultOption);
-    m_clickSound = LoadEffect(appFolder + kClickFile, kDefaultOption);
-    m_alertSound = LoadEffect(appFolder + kAlertFile, kDefaultOption);
+    m_clickSound = LoadEffect((effectsFolder / kClickFile).string(), kDefaultOption);
+    m_alertSound = LoadEffect((effectsFolder / kAlertFile).string(), kDefaultOption);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "sound/UserMessages.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 namespace rukcon::sound {
@@ -21,9 +22,9 @@ public:
     SoundService(platform::SoundDevice& device, UserMessages& messages) : m_device(device), m_messages(messages) {}
 
     // Opens the device and loads the four effects: two by bare name from the current directory,
-    // then the click and the alert from the "bgm" folder of appFolder. When the device cannot be
-    // opened the user is told once and false is returned; nothing is loaded.
-    bool InitSound(const std::string& appFolder);
+    // then the click and the alert from effectsFolder. When the device cannot be opened the user
+    // is told once and false is returned; nothing is loaded.
+    bool InitSound(const std::filesystem::path& effectsFolder);
 
     // Reads the WAV file at path and hands it to the device. No file there: 0, silently. A file
     // that cannot be read, is empty or too large, or that the device refuses: a warning, then 0.

@@ -49,7 +49,9 @@ protected:
         parts.keys = std::move(k);
         parts.windows = std::move(w);
         parts.sound = std::move(s);
-        app = std::make_unique<app::Application>(std::move(parts), folder.path(), std::move(clock));
+        app = std::make_unique<app::Application>(std::move(parts),
+                                                 settings::ProgramFolders::BesideProgram(folder.path()),
+                                                 std::move(clock));
     }
 
     ui::Form1& form() { return app->form(); }

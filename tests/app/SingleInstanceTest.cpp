@@ -1,4 +1,4 @@
-// Starts the real executable twice against one application folder.
+// Starts copies of the real executable that share one settings folder.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -38,13 +38,14 @@ bool waitFor(const std::function<bool()>& condition)
     return condition();
 }
 
-QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir)
+QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir, const fs::path& configHome)
 {
     auto* process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("SDL_AUDIODRIVER", "dummy");
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeDir.string()));
+    env.insert("XDG_CONFIG_HOME", QString::fromStdString(configHome.string()));
     env.remove("DISPLAY"); // keys and windows are not needed here
     process->setProcessEnvironment(env);
     process->setProgram(QString::fromStdString(executable.string()));
@@ -52,41 +53,51 @@ QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir)
     return process;
 }
 
-TEST(SingleInstance, secondCopyBeepsEndsNonZeroAndTouchesNoFile_firstKeepsRunning)
+// An installed copy: the executable in <prefix>/bin, its effects in <prefix>/share/rukcon/bgm.
+fs::path installCopy(const fs::path& prefix)
 {
-    rukcon::test::TempFolder appFolder;
-    rukcon::test::TempFolder runtime;
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share" / "rukcon" / "bgm");
+    fs::copy_file(RUKCON_EXECUTABLE, prefix / "bin" / "rukcon");
+    return prefix / "bin" / "rukcon";
+}
+
+TEST(SingleInstance, twoExecutablesSharingASettingsFolder_refuseEachOther_secondTouchesNoFile)
+{
+    rukcon::test::TempFolder prefixes, config, runtime;
     fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
-    const fs::path executable = appFolder.path() / "rukcon";
-    fs::copy_file(RUKCON_EXECUTABLE, executable);
+    const fs::path copyA = installCopy(prefixes.path() / "a");
+    const fs::path copyB = installCopy(prefixes.path() / "b");
+    const fs::path settings = config.path() / "rukcon" / "設定";
 
-    std::unique_ptr<QProcess> first(startCopy(executable, runtime.path()));
+    std::unique_ptr<QProcess> first(startCopy(copyA, runtime.path(), config.path()));
     ASSERT_TRUE(first->waitForStarted());
-    // The first copy has made its settings by the time the history folder exists.
-    ASSERT_TRUE(waitFor([&] { return fs::is_directory(appFolder.path() / "設定" / "過去の設定"); }));
-    ASSERT_TRUE(waitFor([&] { return fs::exists(appFolder.path() / "設定" / "ボタン設定.txt"); }));
-    const auto before = snapshot(appFolder.path());
+    // The first copy has made its settings by the time the layout file exists.
+    ASSERT_TRUE(waitFor([&] { return fs::exists(settings / "ボタン設定.txt"); }));
+    const auto before = snapshot(config.path());
 
-    std::unique_ptr<QProcess> second(startCopy(executable, runtime.path()));
+    std::unique_ptr<QProcess> second(startCopy(copyB, runtime.path(), config.path()));
     ASSERT_TRUE(second->waitForFinished(20000)) << "the second copy must end by itself";
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_NE(second->exitCode(), 0);
-    EXPECT_EQ(snapshot(appFolder.path()), before) << "the second copy touched a file";
-
+    EXPECT_EQ(second->exitCode(), 1);
+    EXPECT_EQ(snapshot(config.path()), before) << "the second copy touched a file";
     EXPECT_EQ(first->state(), QProcess::Running);
+
     first->terminate(); // SIGTERM: modifiers released, sound closed, a clean end
     ASSERT_TRUE(first->waitForFinished(20000));
     EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first->exitCode(), 0);
 
-    // The lock died with the first copy: a new start runs again.
-    std::unique_ptr<QProcess> third(startCopy(executable, runtime.path()));
+    // The lock died with the first copy: the other executable runs now, and refuses the first.
+    std::unique_ptr<QProcess> third(startCopy(copyB, runtime.path(), config.path()));
     ASSERT_TRUE(third->waitForStarted());
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.path().string()));
     EXPECT_TRUE(waitFor([&] {
         rukcon::app::SingleInstance probe;
-        return !probe.acquire(executable);
+        return !probe.acquire(settings);
     })) << "a copy started after the first ended must run and hold the lock";
+    std::unique_ptr<QProcess> fourth(startCopy(copyA, runtime.path(), config.path()));
+    ASSERT_TRUE(fourth->waitForFinished(20000));
+    EXPECT_EQ(fourth->exitCode(), 1);
     EXPECT_EQ(third->state(), QProcess::Running);
     third->terminate();
     third->waitForFinished(20000);

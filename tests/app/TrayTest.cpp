@@ -60,7 +60,8 @@ protected:
         parts.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
         parts.windows = std::move(w);
         parts.sound = std::move(s);
-        app = std::make_unique<app::Application>(std::move(parts), folder.path());
+        app = std::make_unique<app::Application>(std::move(parts),
+                                                 settings::ProgramFolders::BesideProgram(folder.path()));
         app->setUsesTray(true);
         app->setExitFunction([this](int code) { exits.push_back(code); });
     }

@@ -153,7 +153,8 @@ protected:
         pad = SDL_JoystickOpen(padIndex);
         ASSERT_TRUE(pad);
 
-        app = std::make_unique<app::Application>(std::move(parts), folder.path());
+        app = std::make_unique<app::Application>(std::move(parts),
+                                                 settings::ProgramFolders::BesideProgram(folder.path()));
         app->start();
         app->onStatusTick(); // detects the pad and ends the start-up settings hold
         ASSERT_EQ(app->controllerAccess().controllerId(), 0);

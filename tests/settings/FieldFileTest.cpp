@@ -3,7 +3,7 @@
 #include "settings/DiskIo.h"
 #include "settings/FieldReader.h"
 #include "settings/FieldWriter.h"
-#include "settings/SettingsFolder.h"
+#include "settings/ProgramFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -172,32 +172,54 @@ TEST_F(FieldFileTest, writeFile_missingFolder_fails)
     EXPECT_FALSE(FieldWriter::WriteFile(temp.path() / "gone" / "f.txt", fields, disk));
 }
 
-// ---- The settings folder ----------------------------------------------------------------
+// ---- Where effects and settings are -------------------------------------------------------
 
-TEST(SettingsFolderTest, locate_writableApplicationFolder_besideProgram)
+struct FolderCase {
+    const char* name;
+    bool effectsBeside;   // a "bgm" folder beside the executable
+    bool effectsShared;   // a "bgm" folder in the shared data folder
+    bool settingsBlocked; // a file where "設定" beside the executable would be
+    bool expectInstalled;
+    bool expectSettingsBeside;
+};
+
+void PrintTo(const FolderCase& c, std::ostream* out)
 {
-    TempFolder app, config;
-    const SettingsFolder folder = SettingsFolder::Locate(app.path(), config.path());
-    EXPECT_EQ(folder.path(), app.path() / "設定");
-    EXPECT_EQ(folder.historyFolder(), app.path() / "設定" / "過去の設定");
-    EXPECT_EQ(folder.file("前回.txt"), app.path() / "設定" / "前回.txt");
-    EXPECT_TRUE(std::filesystem::is_directory(app.path() / "設定"));
-    EXPECT_EQ(FolderEntries(app.path() / "設定"), std::vector<std::string>{}); // no probe left behind
+    *out << c.name;
 }
 
-TEST(SettingsFolderTest, locate_settingsFolderCannotBeMade_configHome)
+class ProgramFoldersTest : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(ProgramFoldersTest, decide_choosesWithoutWritingAnything)
 {
-    // A file where the folder should be blocks it even for root, unlike a read-only mode.
-    TempFolder app, config;
-    WriteBytes(app.path() / "設定", "");
-    const SettingsFolder folder = SettingsFolder::Locate(app.path(), config.path());
-    EXPECT_EQ(folder.path(), config.path() / "rukcon" / "設定");
-    EXPECT_TRUE(folder.EnsureSettingsFolder());
-    EXPECT_TRUE(folder.EnsureHistoryFolder());
-    EXPECT_TRUE(std::filesystem::is_directory(config.path() / "rukcon" / "設定" / "過去の設定"));
+    const FolderCase& c = GetParam();
+    TempFolder app, shared, config;
+    if (c.effectsBeside)
+        std::filesystem::create_directory(app.path() / "bgm");
+    if (c.effectsShared)
+        std::filesystem::create_directory(shared.path() / "bgm");
+    if (c.settingsBlocked)
+        WriteBytes(app.path() / "設定", "");
+    const std::vector<std::string> before = FolderEntries(app.path());
+
+    const ProgramFolders folders = ProgramFolders::Decide(app.path(), shared.path(), config.path());
+
+    EXPECT_EQ(folders.installed, c.expectInstalled);
+    EXPECT_EQ(folders.effects, (c.expectInstalled ? shared.path() : app.path()) / "bgm");
+    EXPECT_EQ(folders.settings, c.expectSettingsBeside ? app.path() / "設定" : config.path() / "rukcon" / "設定");
+    EXPECT_EQ(FolderEntries(app.path()), before);
+    EXPECT_EQ(FolderEntries(config.path()), std::vector<std::string>{});
 }
 
-TEST(SettingsFolderTest, configHomeFromEnvironment_xdgThenHome)
+INSTANTIATE_TEST_SUITE_P(Cases, ProgramFoldersTest,
+                         ::testing::Values(FolderCase{"buildFolder", true, false, false, false, true},
+                                           FolderCase{"besideWinsOverShared", true, true, false, false, true},
+                                           FolderCase{"installed", false, true, false, true, false},
+                                           FolderCase{"noEffectsAnywhere", false, false, false, false, true},
+                                           FolderCase{"settingsCannotBeMadeBeside", true, false, true, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramFoldersTest, configHomeFromEnvironment_xdgThenHome)
 {
     const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
     const char* savedHome = std::getenv("HOME");
@@ -206,11 +228,11 @@ TEST(SettingsFolderTest, configHomeFromEnvironment_xdgThenHome)
 
     ::setenv("HOME", "/home/someone", 1);
     ::setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
-    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/elsewhere/config");
+    EXPECT_EQ(ProgramFolders::ConfigHomeFromEnvironment(), "/elsewhere/config");
     ::setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: ignored
-    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/home/someone/.config");
+    EXPECT_EQ(ProgramFolders::ConfigHomeFromEnvironment(), "/home/someone/.config");
     ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsFolder::ConfigHomeFromEnvironment(), "/home/someone/.config");
+    EXPECT_EQ(ProgramFolders::ConfigHomeFromEnvironment(), "/home/someone/.config");
 
     savedXdg ? ::setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
     savedHome ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");

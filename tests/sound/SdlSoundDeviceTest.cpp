@@ -273,7 +273,7 @@ TEST_F(DriverChoice, soundService_withAndWithoutDevice)
         const auto device = rukcon::platform::sdl::createSoundDevice();
         Messages messages;
         rukcon::sound::SoundService service(*device, messages);
-        ASSERT_TRUE(service.InitSound(kAppDir));
+        ASSERT_TRUE(service.InitSound(kAppDir + "/bgm"));
         EXPECT_NE(service.clickSound(), 0u);
         EXPECT_NE(service.alertSound(), 0u);
         EXPECT_EQ(messages.all, std::vector<std::string>{});
@@ -286,7 +286,7 @@ TEST_F(DriverChoice, soundService_withAndWithoutDevice)
         const auto device = rukcon::platform::sdl::createSoundDevice();
         Messages messages;
         rukcon::sound::SoundService service(*device, messages);
-        EXPECT_FALSE(service.InitSound(kAppDir));
+        EXPECT_FALSE(service.InitSound(kAppDir + "/bgm"));
         EXPECT_EQ(messages.all, (std::vector<std::string>{"DirectSoundは使えません。"}));
         service.playClick();
         service.ShutdownSound();

@@ -38,7 +38,7 @@ const std::string kClick = "click"s;
 const std::string kAlert = "alert\0\xff"s;
 
 // Runs each test in a temporary current directory (where the bare-name effects are looked up)
-// with an application folder beside it.
+// with an effects folder beside it.
 class SoundServiceTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -46,8 +46,8 @@ protected:
         m_previous = fs::current_path();
         fs::create_directories(folder.path() / "cwd");
         fs::current_path(folder.path() / "cwd");
-        appFolder = (folder.path() / "app").string();
-        fs::create_directories(appFolder);
+        effectsFolder = folder.path() / "app" / "bgm";
+        fs::create_directories(effectsFolder);
     }
     void TearDown() override { fs::current_path(m_previous); }
 
@@ -66,7 +66,7 @@ protected:
     }
 
     TempFolder folder;
-    std::string appFolder;
+    fs::path effectsFolder;
     FakeSoundDevice device;
     RecordingMessages messages;
     SoundService service{device, messages};
@@ -78,7 +78,7 @@ private:
 TEST_F(SoundServiceTest, InitSound_allFilesPresent_loadsTheFourInTableOrderByteForByte)
 {
     writeAllEffects();
-    ASSERT_TRUE(service.InitSound(appFolder));
+    ASSERT_TRUE(service.InitSound(effectsFolder));
 
     EXPECT_EQ(device.calls, (std::vector<std::string>{"init", "create 3", "create 1", "create 1", "create 1"}));
     EXPECT_EQ(device.images,
@@ -94,7 +94,7 @@ TEST_F(SoundServiceTest, InitSound_allFilesPresent_loadsTheFourInTableOrderByteF
 TEST_F(SoundServiceTest, play_clickAndAlert_playTheirOwnEffectsNeverTheBareNameOnes)
 {
     writeAllEffects();
-    ASSERT_TRUE(service.InitSound(appFolder));
+    ASSERT_TRUE(service.InitSound(effectsFolder));
     const size_t loaded = device.calls.size();
 
     service.playClick();
@@ -108,7 +108,7 @@ TEST_F(SoundServiceTest, play_clickAndAlert_playTheirOwnEffectsNeverTheBareNameO
 TEST_F(SoundServiceTest, InitSound_noFiles_handlesZeroPlaysSilentNoMessage)
 {
     folder.write("cwd/004あ！.wav.bak", kEffect0); // a near miss is no match
-    ASSERT_TRUE(service.InitSound(appFolder));
+    ASSERT_TRUE(service.InitSound(effectsFolder));
     service.playClick();
     service.playAlert();
 
@@ -126,7 +126,7 @@ TEST_F(SoundServiceTest, InitSound_deviceCannotOpen_saysSoOnceLoadsNothingStaysS
     writeAllEffects();
     device.initResult = false;
 
-    EXPECT_FALSE(service.InitSound(appFolder));
+    EXPECT_FALSE(service.InitSound(effectsFolder));
     service.playClick();
     service.playAlert();
 
@@ -140,7 +140,7 @@ TEST_F(SoundServiceTest, InitSound_deviceCannotOpen_saysSoOnceLoadsNothingStaysS
 TEST_F(SoundServiceTest, ShutdownSound_releasesInTableOrderThenQuitsAndSilencesPlays)
 {
     writeAllEffects();
-    ASSERT_TRUE(service.InitSound(appFolder));
+    ASSERT_TRUE(service.InitSound(effectsFolder));
     const size_t loaded = device.calls.size();
 
     service.ShutdownSound();
@@ -156,7 +156,7 @@ TEST_F(SoundServiceTest, InitSound_oneBadFile_warnsAboutItAndLoadsTheRest)
     writeAllEffects();
     const std::string click = folder.write("app/bgm/001.wav", "");
 
-    ASSERT_TRUE(service.InitSound(appFolder));
+    ASSERT_TRUE(service.InitSound(effectsFolder));
 
     ASSERT_EQ(messages.warnings.size(), 1u);
     EXPECT_NE(messages.warnings[0].find(click), std::string::npos) << messages.warnings[0];

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Builds the Debian package from the build folder and checks what it holds and depends on.
+# Usage: package-test.sh CPACK CPACK_CONFIG FILE_LIST
+set -eu
+cpack=$1 config=$2 list=$3
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() { echo "package-test: $*" >&2; exit 1; }
+
+"$cpack" -G DEB --config "$config" -B "$out" >"$out/cpack.log" 2>&1 || { cat "$out/cpack.log" >&2; fail "cpack failed"; }
+deb=$(ls "$out"/rukcon_*.deb) || fail "no rukcon_<version>_<arch>.deb"
+dpkg-deb -c "$deb" | awk '{print $NF}' >"$out/contents"
+while read -r file; do
+    grep -qx "./usr/$file" "$out/contents" || fail "missing from the package: /usr/$file"
+done <"$list"
+[ -z "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'preinst|postinst|prerm|postrm')" ] ||
+    fail "the package has maintainer scripts"
+depends=$(dpkg-deb -f "$deb" Depends)
+for wanted in 'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic' qt6-qpa-plugins libqt6widgets6 libsdl2 libxtst6; do
+    echo "$depends" | grep -qF "$wanted" || fail "Depends lacks $wanted: $depends"
+done
+echo "package-test: ok"
