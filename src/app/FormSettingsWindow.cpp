@@ -108,8 +108,7 @@ settings::WindowRect FormSettingsWindow::mainWindowRect() const
 {
     // Before the window manager has framed the window, its frame is assumed to be the usual one.
     QRect outer = m_form.frameGeometry();
-    if (outer.size() == m_form.geometry().size())
-        outer.setSize(m_form.size() + ui::Form1::kFrameAllowance);
+    outer.setSize(m_form.size() + m_form.frameExtra());
     return {ui::toTwips(outer.y()), ui::toTwips(outer.x()), ui::toTwips(outer.height()), ui::toTwips(outer.width())};
 }
 
