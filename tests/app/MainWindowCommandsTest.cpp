@@ -25,6 +25,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace rukcon;
 
@@ -441,7 +442,7 @@ TEST_F(MainWindowCommandsTest, drop_onTabsAndOnTextBoxesLoadsTheFileTextDragsSta
     EXPECT_FALSE(dropOn(&form(), text));
 }
 
-TEST_F(MainWindowCommandsTest, drop_folderMissingAndHugeFilesSkippedWithAlert)
+TEST_F(MainWindowCommandsTest, drop_folderMissingFifoAndHugeFilesSkippedWithAlert)
 {
     startApp();
     const std::string exactlyLimit = writeProfile("drops/limit.txt", "上限", "-L-", 150);
@@ -453,9 +454,11 @@ TEST_F(MainWindowCommandsTest, drop_folderMissingAndHugeFilesSkippedWithAlert)
     const std::string folderPath = (folder.path() / "drops").string();
     const std::string missing = (folder.path() / "drops" / "gone.txt").string();
     const std::string huge = (folder.path() / "drops" / "huge.txt").string();
+    const std::string fifo = (folder.path() / "drops" / "pipe.txt").string(); // no writer: must not wait
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
-    EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, huge}));
-    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert"}));
+    EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, fifo, huge}));
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert", "alert"}));
     EXPECT_EQ(form().text2()->text(), "上限");
     EXPECT_EQ(form().hScroll1()->value(), 150);
     EXPECT_TRUE(exits.empty());
