@@ -33,7 +33,7 @@ std::unique_ptr<app::Application> MakeApp(const std::filesystem::path& folder, t
     return std::make_unique<app::Application>(std::move(parts), folder);
 }
 
-TEST(WindowGeometryTest, saveAndRestartFiveTimes_geometryUnchanged)
+TEST(FramedWindowTest, saveAndRestartFiveTimes_geometryUnchanged)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs an X display with a window manager";
