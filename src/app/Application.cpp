@@ -39,7 +39,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_activator(m_target), m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
       m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
       m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
-      m_settingsWindow(*m_form, m_timing, m_sound),
+      m_settingsWindow(*m_form, m_timing, m_sound, m_messages),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
@@ -47,6 +47,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
     m_exit = [](int code) { QCoreApplication::exit(code); };
+    m_messages.setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
     m_usesTray = TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<TrayWindow>(*m_form);
@@ -107,11 +108,14 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::Close) {
         if (m_form->isVisible()) {
-            // Closing the window only puts it away; "終了" ends the program.
+            // Closing the window only puts it away; "終了" ends the program. Without a tray
+            // the window minimises instead, and the minimise activates the target.
+            const bool minimising = !m_usesTray && !m_form->isMinimized();
             m_form->check1()->setChecked(false);
             hideToTray();
             event->ignore();
-            m_target.ActivateTarget();
+            if (!minimising)
+                m_target.ActivateTarget();
             return true;
         }
         // The hidden window closed from outside: the session is ending.
@@ -133,9 +137,38 @@ void Application::onMinimised()
 void Application::saveLastExitOrTell()
 {
     // The program is about to end, so the message line would never be seen: say it in a box.
-    if (!m_store.lastExit().SaveLastExit())
+    m_settingsWindow.setEnding(true);
+    const bool saved = m_store.lastExit().SaveLastExit();
+    m_settingsWindow.setEnding(false);
+    if (!saved)
         m_messages.warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
                            (m_store.folder().path() / "前回.txt").string());
+}
+
+void Application::holdStill()
+{
+    if (m_boxDepth++ == 0) {
+        m_timer1BeforeBox = m_form->timer1()->isActive();
+        m_timer2BeforeBox = m_form->timer2()->isActive();
+    }
+    stopTimersAndReleaseKeys();
+}
+
+void Application::stopTimersAndReleaseKeys()
+{
+    m_form->timer1()->stop();
+    m_form->timer2()->stop();
+    m_keyEmission.ReleaseAllKeys();
+}
+
+void Application::resumeAfterBox()
+{
+    if (--m_boxDepth > 0)
+        return;
+    if (m_timer1BeforeBox)
+        m_form->timer1()->start();
+    if (m_timer2BeforeBox)
+        m_form->timer2()->start();
 }
 
 void Application::ExitProgram()
@@ -150,7 +183,7 @@ void Application::ExitFromMainWindow()
 
 void Application::endAfterSaving(bool removeIcon)
 {
-    m_keyEmission.ReleaseModifiers();
+    stopTimersAndReleaseKeys();
     m_sound.playAlert();
     saveLastExitOrTell();
     m_sound.ShutdownSound();
@@ -163,7 +196,7 @@ void Application::endAfterSaving(bool removeIcon)
 
 void Application::endWithoutSaving()
 {
-    m_keyEmission.ReleaseModifiers();
+    stopTimersAndReleaseKeys();
     m_sound.ShutdownSound();
     m_tray->RemoveIcon();
     m_exit(0);

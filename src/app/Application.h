@@ -90,8 +90,8 @@ public:
     void showMainWindow();
 
     // The orderly end from the tray: alert, save the last-exit state, sound off, icon gone,
-    // window hidden, and the process ends. Shift, Ctrl and Alt are released first so no key
-    // is left down whatever was being typed.
+    // window hidden, and the process ends. Both timers stop and every key the program pressed
+    // is released first, so no key is left down whatever was being typed.
     void ExitProgram();
     // "終了" of the main window: the same without removing the tray icon.
     void ExitFromMainWindow();
@@ -122,6 +122,11 @@ private:
     void endAfterSaving(bool removeIcon);
     void onMinimised();
     void saveLastExitOrTell();
+    // Before a modal box or the end: no tick may type or raise the target, and no key stays down.
+    void holdStill();
+    void stopTimersAndReleaseKeys();
+    // After a box: the timers run again if they ran before it.
+    void resumeAfterBox();
 
     PlatformParts m_platform;
     settings::ProgramFolders m_folders;
@@ -150,6 +155,9 @@ private:
     std::function<void(int)> m_exit;
     bool m_usesTray = true;
     bool m_startupPending = false;
+    int m_boxDepth = 0;
+    bool m_timer1BeforeBox = false;
+    bool m_timer2BeforeBox = false;
 };
 
 } // namespace rukcon::app

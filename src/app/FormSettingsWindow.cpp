@@ -2,11 +2,14 @@
 
 #include "app/TimingControls.h"
 #include "sound/SoundEffects.h"
+#include "sound/UserMessages.h"
 #include "ui/ButtonPanel.h"
 #include "ui/Form1.h"
+#include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,15 +91,24 @@ void FormSettingsWindow::setMenuLabel(int index, const std::string& caption)
 
 void FormSettingsWindow::showMessage(const std::string& text)
 {
-    m_form.label14()->setText(fromUtf8(text));
+    if (m_ending)
+        return;
+    m_sounds.playAlert();
+    const bool seen = m_form.isVisible() && !m_form.isMinimized();
+    const bool settingsMode = m_form.check1()->isChecked();
+    if (seen && settingsMode && m_form.ssTab1()->currentIndex() == ui::kNamingTab)
+        m_form.label14()->setText(fromUtf8(text));
+    else if (seen && !settingsMode)
+        m_form.label6()->setText(fromUtf8(text));
+    else
+        m_boxes.warning(text);
 }
 
 settings::WindowRect FormSettingsWindow::mainWindowRect() const
 {
     // Before the window manager has framed the window, its frame is assumed to be the usual one.
     QRect outer = m_form.frameGeometry();
-    if (outer.size() == m_form.geometry().size())
-        outer.setSize(m_form.size() + ui::Form1::kFrameAllowance);
+    outer.setSize(m_form.size() + m_form.frameExtra());
     return {ui::toTwips(outer.y()), ui::toTwips(outer.x()), ui::toTwips(outer.height()), ui::toTwips(outer.width())};
 }
 

@@ -12,7 +12,8 @@
 
 namespace rukcon::sound {
 class SoundEffects;
-}
+class UserMessages;
+} // namespace rukcon::sound
 namespace rukcon::ui {
 class Form1;
 }
@@ -31,10 +32,14 @@ class FormSettingsWindow : public settings::ProfileControls,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds)
-        : m_form(form), m_timing(timing), m_sounds(sounds)
+    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds, sound::UserMessages& boxes)
+        : m_form(form), m_timing(timing), m_sounds(sounds), m_boxes(boxes)
     {
     }
+
+    // While the program ends, the store's messages are left to the exit, which tells the user
+    // more in a box of its own.
+    void setEnding(bool ending) { m_ending = ending; }
 
     // The tray menu is made after the store; until then nothing follows the menu labels.
     void setTraySync(std::function<void()> sync) { m_traySync = std::move(sync); }
@@ -52,6 +57,8 @@ public:
     void setCaptionFragment(const std::string& fragment) override;
 
     void setMenuLabel(int index, const std::string& caption) override;
+    // With the alert sound, where the user looks: Label14 on the name tab, the status line
+    // Label6 over the controller picture, else (another tab, window hidden) a message box.
     void showMessage(const std::string& text) override;
 
     settings::WindowRect mainWindowRect() const override;
@@ -70,7 +77,9 @@ private:
     ui::Form1& m_form;
     TimingControls& m_timing;
     sound::SoundEffects& m_sounds;
+    sound::UserMessages& m_boxes;
     std::function<void()> m_traySync;
+    bool m_ending = false;
 };
 
 } // namespace rukcon::app

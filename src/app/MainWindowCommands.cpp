@@ -29,7 +29,7 @@ class TrayWindowTexts : public TrayTexts {
 public:
     explicit TrayWindowTexts(TrayWindow& tray) : m_tray(tray) {}
     void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
-    void setActivateItemCaption(const QString& text) override { m_tray.Sact()->setText(text); }
+    void setActivateItemCaption(const QString& text) override { m_tray.Sact()->setText(TrayWindow::itemText(text)); }
 
 private:
     TrayWindow& m_tray;
@@ -232,13 +232,14 @@ void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
     ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
     settings::UserMenu& menu = m_app.settingsStore().menu();
     menu.setSelectedMenuEntry(index);
-    if (label->text().isEmpty())
-        return;
     if (button == Qt::RightButton) {
+        // Every used entry can go, also one saved without a name, whose label is empty.
+        if (index >= menu.menuCount())
+            return;
         m_app.sound().playAlert();
         // Archives the entry first, then saves, reloads and shows the menu, tray included.
         menu.DeleteMenuEntry();
-    } else {
+    } else if (!label->text().isEmpty()) {
         m_app.sound().playClick();
         menu.ApplyMenuEntry();
     }

@@ -57,7 +57,8 @@ public:
     void Command16Click(); // "新規設定"
     void Command17Click(); // "動作確認"
 
-    // A mouse button pressed or released on the user-menu label Label12(index).
+    // A mouse button pressed or released on the user-menu label Label12(index). A right press
+    // deletes any used entry; another button applies an entry whose label shows a name.
     void Label12MouseDown(int index, Qt::MouseButton button);
     void Label12MouseUp(int index);
 

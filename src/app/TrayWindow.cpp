@@ -104,11 +104,15 @@ QString TrayWindow::toolTip() const
     return m_icon->toolTip();
 }
 
+QString TrayWindow::itemText(const QString& caption)
+{
+    return QString(caption).replace('&', QStringLiteral("&&"));
+}
+
 void TrayWindow::SyncTrayUserMenu()
 {
-    // "&" would turn into a keyboard accelerator in a menu item; "&&" shows it as it is.
     for (int k = 1; k <= kMenuEntries; ++k)
-        menuEntry(k)->setText(QString(m_form.label12(k - 1)->text()).replace('&', QStringLiteral("&&")));
+        menuEntry(k)->setText(itemText(m_form.label12(k - 1)->text()));
     for (int k = 1; k <= kMenuEntries; ++k)
         menuEntry(k)->setVisible(!menuEntry(k)->text().isEmpty());
     const bool any = !menuEntry(1)->text().isEmpty();

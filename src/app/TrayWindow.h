@@ -58,6 +58,10 @@ public:
     QAction* Shoki() const { return m_shoki; }
     QAction* mnend() const { return m_mnend; }
 
+    // The text of a menu item that shows caption as it is: "&" would turn into a keyboard
+    // accelerator, "&&" shows it.
+    static QString itemText(const QString& caption);
+
     // The tooltip for a caption: cut to what the tip field holds, never inside a character.
     static QString tipFor(const QString& caption);
 

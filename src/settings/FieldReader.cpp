@@ -20,19 +20,26 @@ bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// Code page 932 trail bytes start at 0x40, so quotes, commas, blanks and line ends found
-// byte by byte are never half of a double-byte character.
+// Code page 932 trail bytes start at 0x40, so quotes, equals signs, commas, blanks and line
+// ends found byte by byte are never half of a double-byte character.
 class FieldScanner {
 public:
     explicit FieldScanner(std::string_view text) : m_text(text) {}
 
     bool atEnd() const { return m_pos >= m_text.size(); }
 
-    // The raw bytes of the next field; consumes the separator after it.
-    std::string_view next()
+    // The bytes of the next field; consumes the separator after it.
+    std::string next()
     {
+        const bool lineStart = m_atLineStart;
         skipBlanks();
-        std::string_view value = (!atEnd() && m_text[m_pos] == '"') ? quoted() : unquoted();
+        std::string value;
+        if (lineStart && m_text.substr(m_pos, 2) == "=\"")
+            value = doubledQuotes();
+        else if (!atEnd() && m_text[m_pos] == '"')
+            value = quoted();
+        else
+            value = unquoted();
         skipSeparator();
         return value;
     }
@@ -42,6 +49,28 @@ private:
     {
         while (!atEnd() && IsBlank(m_text[m_pos]))
             ++m_pos;
+    }
+
+    // ="value" with each quote inside doubled.
+    std::string doubledQuotes()
+    {
+        m_pos += 2;
+        std::string value;
+        while (!atEnd() && !IsLineEnd(m_text[m_pos])) {
+            const char c = m_text[m_pos++];
+            if (c != '"') {
+                value += c;
+            } else if (!atEnd() && m_text[m_pos] == '"') {
+                value += '"';
+                ++m_pos;
+            } else {
+                // Closed: anything up to the separator is not part of any field.
+                while (!atEnd() && m_text[m_pos] != ',' && !IsLineEnd(m_text[m_pos]))
+                    ++m_pos;
+                break;
+            }
+        }
+        return value;
     }
 
     std::string_view quoted()
@@ -77,6 +106,7 @@ private:
 
     void skipSeparator()
     {
+        m_atLineStart = !atEnd() && IsLineEnd(m_text[m_pos]);
         if (atEnd())
             return;
         if (m_text[m_pos] == ',') {
@@ -92,6 +122,7 @@ private:
 
     std::string_view m_text;
     size_t m_pos = 0;
+    bool m_atLineStart = true;
 };
 
 // Reads at most limit bytes of a regular file. Opened non-blocking so that a dropped FIFO

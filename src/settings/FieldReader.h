@@ -20,6 +20,11 @@ using FieldBuffer = std::array<std::string, kFieldBufferSize>;
 // optional blanks, by a comma or the end of the line, so a value holding a quote reads back
 // whole: "ab"cd" is ab"cd, while "a","b" stays two fields. A quote that never closes takes
 // the rest of its line.
+// A line that starts (after blanks) with =" holds the form FieldWriter uses for values with a
+// double quote: "" inside is one quote and a single quote ends the field; what follows it up
+// to the next comma or line end is dropped, and a field never closed takes the rest of its
+// line. Only at the start of a line: earlier versions began every line they wrote with a quote,
+// but a field spilled after a comma of theirs may start with =" and keeps its old reading.
 class FieldReader {
 public:
     // No settings file comes near this; a larger file (a dropped video, say) is read only

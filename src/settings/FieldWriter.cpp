@@ -12,8 +12,17 @@ std::string FieldWriter::Format(std::span<const std::string> fields)
         for (char& c : value)
             if (c == '\r' || c == '\n')
                 c = ' ';
-        out += '"';
-        out += value;
+        if (value.find('"') == std::string::npos) {
+            out += '"';
+            out += value;
+        } else {
+            out += "=\"";
+            for (char c : value) {
+                out += c;
+                if (c == '"')
+                    out += '"';
+            }
+        }
         out += "\"\r\n";
     }
     return out;

@@ -64,6 +64,8 @@ QComboBox* makeComboBox(QWidget* parent, const QString& name, const QRect& rect)
     auto* combo = place(new QComboBox(parent), name, rect);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The text is exactly what the user typed or chose: no completion from the list.
+    combo->setCompleter(nullptr);
     return combo;
 }
 

@@ -29,7 +29,7 @@ QLabel* makeFitLabel(QWidget* parent, const QString& name, const QString& text, 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& place);
 QPushButton* makeGraphicalButton(QWidget* parent, const QString& name, const QString& text, const QRect& place,
                                  uint32_t backBgr);
-// Editable drop-down list whose typing never adds entries to the list.
+// Editable drop-down list whose typing never adds entries to the list nor completes from it.
 QComboBox* makeComboBox(QWidget* parent, const QString& name, const QRect& place);
 QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& text, const QRect& place);
 QScrollBar* makeHScrollBar(QWidget* parent, const QString& name, int minimum, int maximum, int value,

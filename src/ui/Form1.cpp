@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,8 +135,34 @@ void Form1::registerCommand(int number, QPushButton* button)
 void Form1::setFrameGeometryTwips(const QRect& twipsGeometry)
 {
     const QRect outer = twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height());
-    resize(outer.size() - kFrameAllowance);
+    if (frameGeometry().size() == size())
+        m_pendingFrame = outer;
+    else
+        m_pendingFrame.reset();
+    resize(outer.size() - frameExtra());
     move(outer.topLeft()); // move() places the frame, not the client area
+}
+
+QSize Form1::frameExtra() const
+{
+    const QSize extra = frameGeometry().size() - size();
+    return extra == QSize(0, 0) ? kFrameAllowance : extra;
+}
+
+bool Form1::event(QEvent* event)
+{
+    const bool result = QWidget::event(event);
+    // The window manager frames the window after it is shown; its first move or resize
+    // afterwards tells the real frame, and the guessed one is put right.
+    const QEvent::Type type = event->type();
+    if (m_pendingFrame && isVisible() && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+        frameGeometry().size() != size()) {
+        const QRect outer = *m_pendingFrame;
+        m_pendingFrame.reset();
+        resize(outer.size() - frameExtra());
+        move(outer.topLeft());
+    }
+    return result;
 }
 
 void Form1::showSettingsArea(bool settings)

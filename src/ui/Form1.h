@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -30,13 +31,20 @@ class Form1 : public QWidget {
 public:
     // Outer size and place of the window when no stored geometry applies, in twips.
     static constexpr QRect kDefaultFrameGeometry{5370, 2805, 7500, 5325};
-    // Room the window frame takes around the client area, in pixels.
+    // Room a window frame usually takes around the client area, in pixels: the guess while the
+    // window manager has not framed the window yet (and for good without a window manager).
     static constexpr QSize kFrameAllowance{8, 30};
 
     explicit Form1(QWidget* parent = nullptr);
 
-    // Places the window by its outer rectangle (frame included), given in twips.
+    // Places the window by its outer rectangle (frame included), given in twips. Until the
+    // window manager has framed the window the client area is sized for the usual frame; once
+    // the real frame is known it is sized again so that the outer rectangle is the one asked for.
     void setFrameGeometryTwips(const QRect& twipsGeometry);
+
+    // What the frame adds to the client area's size: the real frame once the window is
+    // framed, kFrameAllowance until then.
+    QSize frameExtra() const;
 
     // Settings tabs or button panel; the panel moves to its shown place when it appears.
     void showSettingsArea(bool settings);
@@ -69,6 +77,9 @@ public:
     QTimer* timer1() const { return m_timer1; }
     QTimer* timer2() const { return m_timer2; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void buildCommandBar();
     void buildSettingsTabs();
@@ -89,6 +100,7 @@ private:
     QCheckBox* m_check2 = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
+    std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known
 };
 
 } // namespace rukcon::ui

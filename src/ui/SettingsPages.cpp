@@ -95,7 +95,7 @@ NamingControls buildNamingPage(QWidget* page)
     c.command1 =
         makeGraphicalButton(page, "Command1", QStringLiteral("保存"), twipsRect(5040, 3120, 1335, 375), 0x808080);
     c.command1->setToolTip(kAddToMenuTip);
-    c.label14 = makeLabel(page, "Label14", QString(), twipsRect(3480, 1800, 2775, 255));
+    c.label14 = makeFitLabel(page, "Label14", QString(), twipsRect(3480, 1800, 2775, 255));
     c.label14->setFont(gothicFont(kBarPointSize));
     c.label16 = makeNameLabel(page, kNamingTab);
     return c;

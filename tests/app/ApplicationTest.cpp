@@ -1,5 +1,5 @@
-#include "AppFixture.h"
 #include "app/Application.h"
+#include "AppFixture.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/ScriptedController.h"
@@ -20,6 +20,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using namespace rukcon;
 
@@ -172,5 +174,74 @@ TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
     EXPECT_EQ(form().label8()->text(), "3");
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 3);
 }
+
+enum class ExitPath { TrayEnd, WindowEnd, WindowEndSaveFails, Signal, SessionEnd };
+
+std::string ExitPathName(ExitPath path)
+{
+    static const char* const names[] = {"trayEnd", "windowEnd", "windowEndSaveFails", "signal", "sessionEnd"};
+    return names[static_cast<int>(path)];
+}
+
+class ExitPathTest : public test::AppFixture, public ::testing::WithParamInterface<ExitPath> {};
+
+// The event pass inside a tap lets a click in while the key is down. However the program ends,
+// no key it pressed is down and no timer runs when a box opens or the program ends.
+TEST_P(ExitPathTest, endDuringATap_noKeyDownAtTheBoxOrTheEnd)
+{
+    const ExitPath path = GetParam();
+    windows->add(2, "メモ帳");
+    app->setUsesTray(true);
+    app->start();
+    form().combo2()->setEditText("メモ帳");
+    form().combo1(0)->setEditText("-A-");
+    plugController(0x1);
+    app->onStatusTick();
+    if (path == ExitPath::SessionEnd)
+        form().hide();
+    if (path == ExitPath::WindowEndSaveFails) {
+        const auto lastExit = folder.path() / "設定" / "前回.txt";
+        std::filesystem::remove(lastExit);
+        std::filesystem::create_directories(lastExit / "blocked");
+    }
+    std::vector<std::string> downAt; // at each box and at the end: keys down, timers running
+    auto look = [&](const char* moment) {
+        std::map<std::string, int> down;
+        for (const std::string& e : keyLog)
+            down[e.substr(0, e.size() - 1)] += e.back() == '+' ? 1 : -1;
+        std::string state = moment;
+        for (const auto& [code, n] : down)
+            state += n > 0 ? " " + code : "";
+        if (form().timer1()->isActive() || form().timer2()->isActive())
+            state += " timer";
+        downAt.push_back(state);
+    };
+    app->setExitFunction([&](int) { look("end"); });
+    app::QtUserMessages::setRecording(true, [&] { look("box"); });
+    keyLog.clear();
+    QTimer::singleShot(0, app.get(), [&] {
+        if (path == ExitPath::TrayEnd)
+            app->ExitProgram();
+        else if (path == ExitPath::Signal)
+            app->endWithoutSaving();
+        else if (path == ExitPath::SessionEnd)
+            form().close();
+        else
+            form().command(2)->click();
+    });
+    app->onPollTick();
+    app::QtUserMessages::setRecording(true);
+
+    ASSERT_EQ(keyLog.front(), "65+") << "the end must come during the tap";
+    if (path == ExitPath::WindowEndSaveFails)
+        EXPECT_EQ(downAt, (std::vector<std::string>{"box", "end"}));
+    else
+        EXPECT_EQ(downAt, std::vector<std::string>{"end"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExitPathTest,
+                         ::testing::Values(ExitPath::TrayEnd, ExitPath::WindowEnd, ExitPath::WindowEndSaveFails,
+                                           ExitPath::Signal, ExitPath::SessionEnd),
+                         [](const auto& info) { return ExitPathName(info.param); });
 
 } // namespace

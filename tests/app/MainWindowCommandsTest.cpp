@@ -25,6 +25,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <sys/stat.h>
 
 using namespace rukcon;
 
@@ -209,8 +210,8 @@ TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyCommand8ShowsTheMenu)
     EXPECT_EQ(form().check1()->isChecked(), c.settingsAfter);
     EXPECT_EQ(form().ssTab1()->currentIndex(), c.tabAfter);
     EXPECT_EQ(app->settingsStore().menu().menuCount(), c.menuCountAfter);
-    EXPECT_EQ(form().label14()->text(), QString::fromUtf8(c.message));
-    EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
+    EXPECT_EQ(form().label6()->text(), QString::fromUtf8(c.message)); // the status line over the panel
+    EXPECT_EQ(sounds(), (c.menuFull ? std::vector<std::string>{"click", "alert"} : std::vector<std::string>{"click"}));
     if (c.menuFull)
         EXPECT_EQ(bytes(settingsFile("Menyu.txt")), menuBefore);
     else
@@ -222,6 +223,47 @@ INSTANTIATE_TEST_SUITE_P(Commands, SaveButtonTest,
                                            SaveCase{8, true, false, 3, 12, "メニューがいっぱいになってます。"},
                                            SaveCase{1, false, false, 3, 1, ""},
                                            SaveCase{1, true, false, 3, 12, "メニューがいっぱいになってます。"}));
+
+struct MessagePlace {
+    const char* name;
+    bool settingsMode;
+    int tab;
+    bool hidden;
+    const char* shownIn; // "Label14", "Label6" or "box"
+};
+
+class FailureMessageTest : public MainWindowCommandsTest, public ::testing::WithParamInterface<MessagePlace> {};
+
+// A refusal is seen where the user is, with the alert sound, whichever page shows.
+TEST_P(FailureMessageTest, command8OnAFullMenu_toldWhereTheUserIs)
+{
+    const MessagePlace& p = GetParam();
+    startApp();
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().ssTab1()->setCurrentIndex(p.tab);
+    form().check1()->setChecked(p.settingsMode);
+    if (p.hidden)
+        form().hide();
+    app::QtUserMessages::recorded().clear();
+    sounds();
+
+    form().command(8)->click();
+    const QString full = "メニューがいっぱいになってます。";
+    const std::string shownIn = p.shownIn;
+    EXPECT_EQ(form().label14()->text() == full, shownIn == "Label14");
+    EXPECT_EQ(form().label6()->text() == full, shownIn == "Label6");
+    EXPECT_EQ(app::QtUserMessages::recorded(),
+              shownIn == "box" ? std::vector<std::string>{"w:" + full.toStdString()} : std::vector<std::string>{});
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, FailureMessageTest,
+                         ::testing::Values(MessagePlace{"nameTab", true, ui::kNamingTab, false, "Label14"},
+                                           MessagePlace{"buttonPanel", false, 3, false, "Label6"},
+                                           MessagePlace{"menuTab", true, ui::kMenuTab, false, "box"},
+                                           MessagePlace{"windowHidden", false, 3, true, "box"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
 {
@@ -327,6 +369,25 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
     EXPECT_EQ(form().label12(0)->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
 }
 
+TEST_F(MainWindowCommandsTest, label12RightPress_entrySavedWithoutANameIsDeletedToo)
+{
+    startApp();
+    form().text2()->clear();
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().text2()->setText("次");
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    sounds();
+
+    QTest::mousePress(form().label12(0), Qt::LeftButton); // nothing to apply under an empty label
+    EXPECT_TRUE(sounds().empty());
+    QTest::mousePress(form().label12(0), Qt::RightButton);
+    EXPECT_EQ(sounds(), std::vector<std::string>{"alert"});
+    EXPECT_EQ(app->settingsStore().menu().menuCount(), 1);
+    EXPECT_EQ(form().label12(0)->text(), "次");
+    EXPECT_FALSE(fs::is_empty(folder.path() / "設定" / "過去の設定"));
+}
+
 TEST_F(MainWindowCommandsTest, label12PressOnEmptyEntry_onlySelectsAndColours)
 {
     startApp();
@@ -381,7 +442,7 @@ TEST_F(MainWindowCommandsTest, drop_onTabsAndOnTextBoxesLoadsTheFileTextDragsSta
     EXPECT_FALSE(dropOn(&form(), text));
 }
 
-TEST_F(MainWindowCommandsTest, drop_folderMissingAndHugeFilesSkippedWithAlert)
+TEST_F(MainWindowCommandsTest, drop_folderMissingFifoAndHugeFilesSkippedWithAlert)
 {
     startApp();
     const std::string exactlyLimit = writeProfile("drops/limit.txt", "上限", "-L-", 150);
@@ -393,9 +454,11 @@ TEST_F(MainWindowCommandsTest, drop_folderMissingAndHugeFilesSkippedWithAlert)
     const std::string folderPath = (folder.path() / "drops").string();
     const std::string missing = (folder.path() / "drops" / "gone.txt").string();
     const std::string huge = (folder.path() / "drops" / "huge.txt").string();
+    const std::string fifo = (folder.path() / "drops" / "pipe.txt").string(); // no writer: must not wait
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
-    EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, huge}));
-    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert"}));
+    EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, fifo, huge}));
+    EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert", "alert"}));
     EXPECT_EQ(form().text2()->text(), "上限");
     EXPECT_EQ(form().hScroll1()->value(), 150);
     EXPECT_TRUE(exits.empty());

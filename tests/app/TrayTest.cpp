@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 using namespace rukcon;
@@ -238,6 +239,28 @@ TEST_F(TrayTest, longName_tooltipCutToTheTipField)
     app->trayCommands().RefreshTrayIcon();
     EXPECT_EQ(tray().toolTip(), QString(31, QChar(u'あ')));
     EXPECT_TRUE(tray().iconPresent());
+}
+
+TEST_F(TrayTest, ampersandInName_activateItemShowsItAsTheMenuEntriesDo)
+{
+    startAndSettle();
+    addMenuEntry("R&D");
+    EXPECT_EQ(tray().menuEntry(1)->text(), "R&&D");
+    EXPECT_EQ(tray().Sact()->text(), tray().menuEntry(1)->text() + "をアクティブにする。");
+}
+
+TEST_F(TrayTest, closeWithoutTrayHost_windowMinimisedTargetActivatedOnce)
+{
+    app->setUsesTray(false);
+    startAndSettle();
+    windows->add(3, "ターゲット");
+    form().combo2()->setEditText("ターゲット");
+    windows->log.clear();
+    form().close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form().isMinimized());
+    // One activation is activate, restore, activate.
+    EXPECT_EQ(std::count(windows->log.begin(), windows->log.end(), "restore 3"), 1);
 }
 
 TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rukcon::settings;
 using rukcon::test::FakeFailingDisk;
@@ -106,9 +111,41 @@ TEST_F(FieldFileTest, readFile_missingOrFolder_failsAndLeavesBuffer)
     EXPECT_EQ(buffer[0], "kept");
 }
 
+// A named pipe (dropped on the window, say) has no writer: opening it to read must not wait.
+TEST_F(FieldFileTest, readFile_fifo_failsWithoutWaitingForAWriter)
+{
+    const std::filesystem::path fifo = temp.path() / "pipe.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] {
+        FieldBuffer buffer;
+        return FieldReader::ReadFile(fifo, buffer);
+    });
+    // Not a measure of speed: a reader that waits for a writer waits for good, so after a long
+    // while a writer sets it free and the test fails instead of hanging.
+    if (reading.wait_for(std::chrono::seconds(30)) == std::future_status::timeout) {
+        ADD_FAILURE() << "the reader waited for a writer";
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_FALSE(reading.get());
+}
+
 // ---- Writing ----------------------------------------------------------------------------
 
 const std::string kOld = "\"old\"\r\n";
+
+TEST_F(FieldFileTest, writeFile_keepsTheReplacedFilesPermissionBits)
+{
+    WriteBytes(file, kOld);
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    const mode_t umaskBefore = ::umask(022); // a new file would be 0644
+    DiskIo disk;
+    const bool written = FieldWriter::WriteFile(file, std::vector<std::string>{"new"}, disk);
+    ::umask(umaskBefore);
+    ASSERT_TRUE(written);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
 
 TEST_F(FieldFileTest, writeFile_replacesContentAndLeavesNoTempFile)
 {

@@ -106,7 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"unclosedQuoteTakesLine", "\"open\r\n\"next\"\r\n", {"open", "next"}},
         ParseCase{"doubleByteText", "\"\x82\xA0\x82\xA2\"\r\n", {"あい"}},
         // 0x5C is the second byte of 表: must not be taken for anything special.
-        ParseCase{"trailByteLikeBackslash", "\"\x95\x5C\"\r\n", {"表"}}),
+        ParseCase{"trailByteLikeBackslash", "\"\x95\x5C\"\r\n", {"表"}},
+        ParseCase{"doubledQuotes", "=\"say \"\"hi\"\", ok\"\r\n  =\"\"\"\"\r\n", {"say \"hi\", ok", "\""}},
+        ParseCase{"doubledQuotesNeverClosed", "=\"a\"\"b\r\nc\r\n", {"a\"b", "c"}},
+        // Lines an earlier version wrote for values with a quote keep their reading, spill and all.
+        ParseCase{"earlierQuoteCommaSpill", "\"x\", =\"y\"\r\n\"z\"\r\n", {"x", "=\"y\"", "z"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Writing fields ---------------------------------------------------------------------
@@ -114,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FieldWriter, format_quotedCrLfCodePage932)
 {
     const Fields values{"128", "なし", "", "a,b", "ab\"cd"};
-    EXPECT_EQ(FieldWriter::Format(values), "\"128\"\r\n\"\x82\xC8\x82\xB5\"\r\n\"\"\r\n\"a,b\"\r\n\"ab\"cd\"\r\n");
+    EXPECT_EQ(FieldWriter::Format(values), "\"128\"\r\n\"\x82\xC8\x82\xB5\"\r\n\"\"\r\n\"a,b\"\r\n=\"ab\"\"cd\"\r\n");
 }
 
 TEST(FieldWriter, format_lineBreakInValue_keepsOneLinePerField)
@@ -134,7 +138,8 @@ TEST_P(FieldRoundTrip, writeThenRead_sameValue)
 
 INSTANTIATE_TEST_SUITE_P(Values, FieldRoundTrip,
                          ::testing::Values("", "a,b", ",", "ab\"cd", "\"quoted\"", "say \"hi\" now", "\"", "  blanks  ",
-                                           "テンキーの*", "全角/半角", "メモ帳 - 無題", "C:\\Program Files\\x"));
+                                           "He said \"hi\", ok", "\"a\", \"b\"", "=\"x\"", "=", "\" , ", "テンキーの*",
+                                           "全角/半角", "メモ帳 - 無題", "C:\\Program Files\\x"));
 
 // ---- Converting fields ------------------------------------------------------------------
 

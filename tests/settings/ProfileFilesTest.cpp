@@ -211,7 +211,7 @@ TEST_F(LastExitTest, emojiInName_writtenAsQuestionMark_restOfFileIntact)
     const std::vector<std::string> lines = SplitLines(ReadBytes(settingsFile("前回.txt")));
     ASSERT_EQ(lines.size(), 49u);
     EXPECT_EQ(lines[47], "\"\x83\x51\x81\x5B\x83\x80?\"");
-    EXPECT_EQ(lines[48], "\"" + Sjis(profile.caption) + "\"");
+    EXPECT_EQ(lines[48] + "\r\n", FileImage({profile.caption}));
 
     EXPECT_TRUE(lastExit.LoadLastExit());
     EXPECT_EQ(window.text2, "ゲーム?");

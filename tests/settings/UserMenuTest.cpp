@@ -225,6 +225,29 @@ TEST_F(UserMenuTest, frozenFile_loadApplyAndSave_byteForByte)
     ExpectSameFile(ReadBytes(menuFile()), frozen);
 }
 
+// Text typed into the name, the caption fragment or a key box comes back unchanged, and no
+// value spills into the fields after it.
+TEST_F(UserMenuTest, quotesCommasAndBlanks_twelveEntriesReadBackInPlace)
+{
+    startUp();
+    const char* typed[] = {"He said \"hi\", ok", "\"", "\"\"", "\"a\",\"b\"", "  \"lead", "trail\"  ",
+                           "=\"x\", y",          "=",  "",     ",\"",         "a\"b\"c",  "\"無題\" - メモ帳, 2"};
+    std::vector<Profile> added;
+    for (const char* text : typed) {
+        Profile p = SampleProfile(text);
+        p.name = p.caption = p.keys[0][0] = p.keys[14][2] = text;
+        added.push_back(p);
+        window.setProfile(p);
+        ASSERT_TRUE(menu.AddCurrentToMenu());
+    }
+    menu.LoadUserMenu();
+    ASSERT_EQ(menu.menuCount(), 12);
+    for (size_t k = 0; k < added.size(); ++k) {
+        const Fields expected = EntryFields(added[k]);
+        EXPECT_EQ(Fields(menu.entry(int(k)).begin(), menu.entry(int(k)).begin() + 50), expected) << "entry " << k;
+    }
+}
+
 TEST_F(UserMenuTest, shorterFile_fieldsBeyondItEmptied)
 {
     startUp();

@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
+#include "settings/SettingsTexts.h"
 #include "ui/Colours.h"
+#include "ui/FitLabel.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 
@@ -139,6 +141,18 @@ TEST_F(Form1LookTest, captions_fitTheirControls)
         } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
             EXPECT_LE(metrics.horizontalAdvance(text) + 20, check->width());
         }
+    }
+}
+
+TEST_F(Form1LookTest, label14_everyMessageShrinksToFitTheLine)
+{
+    auto* line = qobject_cast<rukcon::ui::FitLabel*>(form.label14());
+    ASSERT_NE(line, nullptr);
+    namespace texts = rukcon::settings::texts;
+    for (const char* message : {texts::kMenuFullMessage, texts::kSaveFailedMessage, texts::kArchiveFailedMessage}) {
+        line->setText(QString::fromUtf8(message));
+        EXPECT_LE(QFontMetrics(line->fittedFont()).horizontalAdvance(line->text()), line->contentsRect().width())
+            << message;
     }
 }
 

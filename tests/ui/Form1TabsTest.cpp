@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +137,28 @@ TEST_F(Form1TabsTest, typingIntoAKeyList_neverAddsAnEntry)
     sendKey(combo->lineEdit(), Qt::Key_Return, Qt::NoModifier);
     EXPECT_EQ(combo->count(), 0);
     EXPECT_EQ(combo->currentText(), "ABC");
+}
+
+// Nothing completes on its own: the box holds exactly what was typed, whatever the list offers.
+TEST_F(Form1TabsTest, typingIntoAnEditableList_keepsExactlyWhatWasTyped)
+{
+    struct Case {
+        QComboBox* combo;
+        int tab;
+        QStringList items;
+        const char* typed;
+    };
+    const Case cases[] = {{form.combo1(3), 3, {"F1", "F10"}, "F"},
+                          {form.combo2(), 16, {"Hidden Target Pad", "hidden"}, "hid"}};
+    QApplication::setActiveWindow(&form); // completion works only in the focused box
+    for (const Case& c : cases) {
+        tabs->setCurrentIndex(c.tab);
+        c.combo->addItems(c.items);
+        c.combo->setEditText(QString());
+        c.combo->lineEdit()->setFocus();
+        QTest::keyClicks(c.combo->lineEdit(), c.typed);
+        EXPECT_EQ(c.combo->currentText(), c.typed) << c.combo->objectName().toStdString();
+    }
 }
 
 } // namespace
