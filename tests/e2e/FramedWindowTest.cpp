@@ -30,7 +30,7 @@ std::unique_ptr<app::Application> MakeApp(const std::filesystem::path& folder, t
     parts.keys = std::make_unique<test::RecordingKeyboard>(keys);
     parts.windows = std::make_unique<test::ScriptedWindows>();
     parts.sound = std::make_unique<test::FakeSoundDevice>();
-    return std::make_unique<app::Application>(std::move(parts), folder);
+    return std::make_unique<app::Application>(std::move(parts), settings::ProgramFolders::BesideProgram(folder));
 }
 
 TEST(FramedWindowTest, saveAndRestartFiveTimes_geometryUnchanged)
