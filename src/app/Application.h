@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControllerWakeup.h"
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
 #include "app/FormSettingsWindow.h"
@@ -29,7 +30,7 @@
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
 class Form1;
-}
+} // namespace rukcon::ui
 
 namespace rukcon::app {
 
@@ -52,8 +53,7 @@ class Application : public QObject {
     Q_OBJECT
 public:
     // The application folder holds "bgm" and, normally, the settings folder.
-    Application(PlatformParts parts, std::filesystem::path appFolder,
-                std::unique_ptr<settings::Clock> clock = nullptr);
+    Application(PlatformParts parts, std::filesystem::path appFolder, std::unique_ptr<settings::Clock> clock = nullptr);
     ~Application() override;
 
     // Builds the start-up state from the settings files and shows the window in settings mode.
@@ -110,6 +110,9 @@ public:
     // The poll tick: one poll cycle unless settings mode or the pause suspend it.
     void onPollTick();
 
+    // Wakes the program when the controller in use sends an event (where its device file is known).
+    ControllerWakeup& controllerWakeup() { return m_wakeup; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -121,6 +124,14 @@ private:
     void endAfterSaving(bool removeIcon);
     void onMinimised();
     void saveLastExitOrTell();
+    // Runs Timer1 only while there is something to poll: a controller, neither settings mode nor
+    // the pause, and (where the controller wakes the program) an input held.
+    void updatePolling();
+    // Watches the event device of the controller just detected; true when that changed.
+    bool refreshWakeup();
+    // The controller sent events while the ticks rest: a cycle at once, and the ticks again
+    // while anything is held.
+    void onControllerInput();
 
     PlatformParts m_platform;
     std::filesystem::path m_appFolder;
@@ -147,6 +158,9 @@ private:
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
+    ControllerWakeup m_wakeup;
+    // Whether polling was allowed at the last update; Timer1 starts when it becomes so.
+    bool m_pollingAllowed = false;
     bool m_usesTray = true;
     bool m_startupPending = false;
 };

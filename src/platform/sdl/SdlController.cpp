@@ -112,6 +112,15 @@ bool SdlController::readCapabilities(unsigned id, ControllerCaps& out)
     return true;
 }
 
+std::string SdlController::eventDevicePath(unsigned id)
+{
+    if (!m_ready || id >= static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)))
+        return {};
+    // Null for a virtual joystick, which has no device file.
+    const char* path = SDL_JoystickPathForIndex(static_cast<int>(id));
+    return path ? std::string(path) : std::string();
+}
+
 SDL_Joystick* SdlController::joystickAt(unsigned id)
 {
     if (!m_ready || id >= static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)))
