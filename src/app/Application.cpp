@@ -245,22 +245,27 @@ void Application::onPollTick()
 
 void Application::updatePolling()
 {
-    const bool suspended = m_form->check1()->isChecked() || paused();
-    const bool allowed = !suspended && m_controllerAccess.controllerId() >= 0;
+    const PollState before = m_pollState;
+    if (m_form->check1()->isChecked() || paused())
+        m_pollState = PollState::Suspended;
+    else if (m_controllerAccess.controllerId() < 0)
+        m_pollState = PollState::NoController;
+    else
+        m_pollState = PollState::Allowed;
+
     QTimer* timer1 = m_form->timer1();
-    if (!allowed) {
+    if (m_pollState != PollState::Allowed) {
         timer1->stop();
         // Without a controller one cycle paints the indicators in the no-controller colour, as
-        // every tick would; in settings mode or paused they keep their colours.
-        if (!suspended)
+        // every tick would have; in settings mode or paused they keep their colours.
+        if (m_pollState == PollState::NoController && before != PollState::NoController)
             m_pollCycle.Tick(false, false);
-    } else if (!m_pollingAllowed || !m_wakeup.watching()) {
+    } else if (before != PollState::Allowed || !m_wakeup.watching()) {
         // The first tick reads the controller; where it wakes the program, that tick stops the
         // timer again unless something is held.
         if (!timer1->isActive())
             timer1->start();
     }
-    m_pollingAllowed = allowed;
 }
 
 bool Application::refreshWakeup()
@@ -285,7 +290,7 @@ void Application::onControllerInput()
         return;
     }
     // While the ticks run they read the controller themselves, one dispatch per reaction time.
-    if (!m_pollingAllowed || m_form->timer1()->isActive())
+    if (m_pollState != PollState::Allowed || m_form->timer1()->isActive())
         return;
     if (m_pollCycle.Tick(m_form->check1()->isChecked(), paused()) && m_pollCycle.inputHeld())
         m_form->timer1()->start();
@@ -294,9 +299,9 @@ void Application::onControllerInput()
 void Application::onStatusTick()
 {
     m_controllerAccess.DetectController(input::kStatusAxisMargin);
-    // Another controller, or another file for it: the next tick reads it afresh.
-    if (refreshWakeup())
-        m_pollingAllowed = false;
+    // Another controller, or another file for it: marked so the next update starts the ticks afresh.
+    if (refreshWakeup() && m_pollState == PollState::Allowed)
+        m_pollState = PollState::Suspended;
     m_form->label6()->setText(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 

@@ -159,8 +159,10 @@ private:
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
     ControllerWakeup m_wakeup;
-    // Whether polling was allowed at the last update; Timer1 starts when it becomes so.
-    bool m_pollingAllowed = false;
+    // What the last update found; Timer1 starts when polling becomes allowed, and the
+    // no-controller colours are painted once when the controller goes.
+    enum class PollState { Suspended, NoController, Allowed };
+    PollState m_pollState = PollState::Suspended;
     bool m_usesTray = true;
     bool m_startupPending = false;
 };
