@@ -292,7 +292,9 @@ void Application::onControllerInput()
     // While the ticks run they read the controller themselves, one dispatch per reaction time.
     if (m_pollState != PollState::Allowed || m_form->timer1()->isActive())
         return;
-    if (m_pollCycle.Tick(m_form->check1()->isChecked(), paused()) && m_pollCycle.inputHeld())
+    // The ticks start either way, and the first one stops them again when nothing is held: a
+    // controller that sends a stream of events (a trembling stick) costs no more than polling.
+    if (m_pollCycle.Tick(m_form->check1()->isChecked(), paused()))
         m_form->timer1()->start();
 }
 

@@ -130,7 +130,7 @@ private:
     // Watches the event device of the controller just detected; true when that changed.
     bool refreshWakeup();
     // The controller sent events while the ticks rest: a cycle at once, and the ticks again
-    // while anything is held.
+    // until one finds nothing held.
     void onControllerInput();
 
     PlatformParts m_platform;
