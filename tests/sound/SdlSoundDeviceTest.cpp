@@ -445,6 +445,31 @@ TEST_P(DiskOutputAfterSilence, finishedEffectPlayedAgain_soundsMixedWithAnother)
     })) << "the effect played a second time did not sound over the other";
 }
 
+TEST_F(DiskOutputAfterSilence, reopeningFails_effectSkippedAndTheNextPlayTriesAgain)
+{
+    const EffectHandle a = create(*device, constantWav(1000, 2, 441));
+    ASSERT_NE(a, 0u);
+    device->play(a);
+    ASSERT_TRUE(eventually([&] { return device->activeVoiceCount() == 0; }));
+    closeLater->fire();
+    ASSERT_EQ(device->deviceId(), 0u);
+
+    // The disk driver cannot write there, so the output does not open.
+    setenv("SDL_DISKAUDIOFILE", (folder.path() / "missing" / "out.raw").c_str(), 1);
+    device->play(a);
+    EXPECT_EQ(device->deviceId(), 0u);
+    EXPECT_EQ(device->activeVoiceCount(), 0);
+    EXPECT_FALSE(closeLater->armed());
+
+    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    device->play(a);
+    EXPECT_NE(device->deviceId(), 0u);
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<int16_t> s = samples();
+        return std::find(s.begin(), s.end(), 1000) != s.end();
+    })) << "the effect did not sound once the output opened again";
+}
+
 INSTANTIATE_TEST_SUITE_P(, DiskOutputAfterSilence, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "closedBetween" : "openBetween"; });
 
