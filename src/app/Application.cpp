@@ -11,6 +11,7 @@
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -44,6 +45,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->timer2(), &QTimer::timeout, this, &Application::onStatusTick);
+    connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
     m_exit = [](int code) { QCoreApplication::exit(code); };
@@ -59,6 +61,9 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_commands = std::make_unique<MainWindowCommands>(*this);
+    // Settings mode and the pause start and stop the polling, whoever switches them.
+    connect(m_form->check1(), &QCheckBox::toggled, this, &Application::updatePolling);
+    connect(m_tray->Teisi(), &QAction::toggled, this, &Application::updatePolling);
 }
 
 Application::~Application() = default;
@@ -169,6 +174,8 @@ void Application::resumeAfterBox()
         m_form->timer1()->start();
     if (m_timer2BeforeBox)
         m_form->timer2()->start();
+    // The box may have changed what can be polled (settings mode, the pause, the controller).
+    updatePolling();
 }
 
 void Application::ExitProgram()
@@ -186,6 +193,7 @@ void Application::endAfterSaving(bool removeIcon)
     stopTimersAndReleaseKeys();
     m_sound.playAlert();
     saveLastExitOrTell();
+    stopTimersAndReleaseKeys(); // a warning box about the save restarted them
     m_sound.ShutdownSound();
     if (removeIcon) {
         m_tray->RemoveIcon();
@@ -258,19 +266,80 @@ void Application::start()
     m_form->command(12)->hide();
     m_form->check1()->hide();
 
-    m_form->timer1()->start();
+    updatePolling(); // settings mode holds it until the first status tick
     m_form->timer2()->start();
     showMainWindow();
 }
 
 void Application::onPollTick()
 {
-    m_pollCycle.Tick(m_form->check1()->isChecked(), paused());
+    const bool ran = m_pollCycle.Tick(m_form->check1()->isChecked(), paused());
+    // Nothing held and a controller that wakes the program: the ticks rest until its next event.
+    if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
+        m_form->timer1()->stop();
+}
+
+void Application::updatePolling()
+{
+    const PollState before = m_pollState;
+    if (m_form->check1()->isChecked() || paused())
+        m_pollState = PollState::Suspended;
+    else if (m_controllerAccess.controllerId() < 0)
+        m_pollState = PollState::NoController;
+    else
+        m_pollState = PollState::Allowed;
+
+    QTimer* timer1 = m_form->timer1();
+    if (m_pollState != PollState::Allowed) {
+        timer1->stop();
+        // Without a controller one cycle paints the indicators in the no-controller colour, as
+        // every tick would have; in settings mode or paused they keep their colours.
+        if (m_pollState == PollState::NoController && before != PollState::NoController)
+            m_pollCycle.Tick(false, false);
+    } else if (before != PollState::Allowed || !m_wakeup.watching()) {
+        // The first tick reads the controller; where it wakes the program, that tick stops the
+        // timer again unless something is held.
+        if (!timer1->isActive())
+            timer1->start();
+    }
+}
+
+bool Application::refreshWakeup()
+{
+    const int32_t id = m_controllerAccess.controllerId();
+    const std::string path =
+        id >= 0 ? m_platform.controller->eventDevicePath(static_cast<unsigned>(id)) : std::string();
+    if (path == m_wakeup.path() && (path.empty() || m_wakeup.watching()))
+        return false;
+    if (path.empty())
+        m_wakeup.stop();
+    else
+        m_wakeup.watch(path); // a file that cannot be opened leaves the polling at the reaction time
+    return true;
+}
+
+void Application::onControllerInput()
+{
+    if (!m_wakeup.watching()) {
+        // The device went away: polled at the reaction time until the next detection.
+        updatePolling();
+        return;
+    }
+    // While the ticks run they read the controller themselves, one dispatch per reaction time.
+    if (m_pollState != PollState::Allowed || m_form->timer1()->isActive())
+        return;
+    // The ticks start either way, and the first one stops them again when nothing is held: a
+    // controller that sends a stream of events (a trembling stick) costs no more than polling.
+    if (m_pollCycle.Tick(m_form->check1()->isChecked(), paused()))
+        m_form->timer1()->start();
 }
 
 void Application::onStatusTick()
 {
     m_controllerAccess.DetectController(input::kStatusAxisMargin);
+    // Another controller, or another file for it: marked so the next update starts the ticks afresh.
+    if (refreshWakeup() && m_pollState == PollState::Allowed)
+        m_pollState = PollState::Suspended;
     m_form->label6()->setText(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
@@ -279,6 +348,7 @@ void Application::onStatusTick()
         m_form->check1()->setChecked(false);
         m_startupPending = false;
     }
+    updatePolling();
 }
 
 } // namespace rukcon::app

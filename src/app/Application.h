@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControllerWakeup.h"
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
 #include "app/FormSettingsWindow.h"
@@ -111,6 +112,9 @@ public:
     // The poll tick: one poll cycle unless settings mode or the pause suspend it.
     void onPollTick();
 
+    // Wakes the program when the controller in use sends an event (where its device file is known).
+    ControllerWakeup& controllerWakeup() { return m_wakeup; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -127,6 +131,14 @@ private:
     void stopTimersAndReleaseKeys();
     // After a box: the timers run again if they ran before it.
     void resumeAfterBox();
+    // Runs Timer1 only while there is something to poll: a controller, neither settings mode nor
+    // the pause, and (where the controller wakes the program) an input held.
+    void updatePolling();
+    // Watches the event device of the controller just detected; true when that changed.
+    bool refreshWakeup();
+    // The controller sent events while the ticks rest: a cycle at once, and the ticks again
+    // until one finds nothing held.
+    void onControllerInput();
 
     PlatformParts m_platform;
     settings::ProgramFolders m_folders;
@@ -153,6 +165,11 @@ private:
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
+    ControllerWakeup m_wakeup;
+    // What the last update found; Timer1 starts when polling becomes allowed, and the
+    // no-controller colours are painted once when the controller goes.
+    enum class PollState { Suspended, NoController, Allowed };
+    PollState m_pollState = PollState::Suspended;
     bool m_usesTray = true;
     bool m_startupPending = false;
     int m_boxDepth = 0;

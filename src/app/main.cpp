@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/NullPlatform.h"
+#include "app/QtDelayedCall.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "platform/sdl/SdlFactory.h"
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
     // SDL comes after the QApplication, with the joystick and audio subsystems only.
     rukcon::app::PlatformParts parts;
     parts.controller = rukcon::platform::sdl::createController();
-    parts.sound = rukcon::platform::sdl::createSoundDevice();
+    parts.sound = rukcon::platform::sdl::createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
     parts.keys = rukcon::platform::x11::createKeyEmitter();
     if (!parts.keys)
         parts.keys = std::make_unique<rukcon::app::NullKeyEmitter>();

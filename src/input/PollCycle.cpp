@@ -18,6 +18,7 @@ constexpr int16_t kSlotRight = 11;
 constexpr int16_t kSlotUp = 12;
 constexpr int16_t kSlotDown = 13;
 constexpr int kButtonSlots = 10; // buttons 11 and higher are ignored
+constexpr uint32_t kButtonSlotBits = (1u << kButtonSlots) - 1;
 
 } // namespace
 
@@ -38,7 +39,7 @@ void PollCycle::dispatchSlot(int16_t slot)
     m_keys.ReleaseModifiers();
 }
 
-void PollCycle::Run()
+bool PollCycle::Run()
 {
     m_running = true;
     const bool controllerPresent = m_controller.controllerId() >= 0;
@@ -85,7 +86,9 @@ void PollCycle::Run()
             m_view.setIndicatorColour(i, colours[i]);
     }
     m_view.clearSink();
+    m_inputHeld = dx != 0 || dy != 0 || (buttons & kButtonSlotBits) != 0;
     m_running = false;
+    return m_inputHeld;
 }
 
 } // namespace rukcon::input

@@ -9,9 +9,9 @@
 
 namespace rukcon::input {
 
-inline constexpr uint32_t kIdleColour = 16744448;     // 0xFF8000, bright blue
-inline constexpr uint32_t kActiveColour = 5855743;    // 0x5959FF, light red
-inline constexpr uint32_t kNoControllerColour = 96;   // 0x000060, dark red
+inline constexpr uint32_t kIdleColour = 16744448;   // 0xFF8000, bright blue
+inline constexpr uint32_t kActiveColour = 5855743;  // 0x5959FF, light red
+inline constexpr uint32_t kNoControllerColour = 96; // 0x000060, dark red
 inline constexpr int kIndicatorCount = 14;
 
 // One reading of the controller per tick: every held input is dispatched to its slot (stick
@@ -32,9 +32,12 @@ public:
     // True when a cycle ran.
     bool Tick(bool settingsMode, bool paused);
 
-    void Run();
+    // One cycle. True when any of the fourteen inputs was held, dispatched or not.
+    bool Run();
 
     bool running() const { return m_running; }
+    // What the last cycle that ran reported: while nothing is held, nothing needs polling.
+    bool inputHeld() const { return m_inputHeld; }
 
 private:
     void dispatchSlot(int16_t slot);
@@ -44,6 +47,7 @@ private:
     KeyEmission& m_keys;
     DispatchView& m_view;
     bool m_running = false;
+    bool m_inputHeld = false;
 };
 
 } // namespace rukcon::input

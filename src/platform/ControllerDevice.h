@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace rukcon::platform {
 
@@ -35,6 +36,11 @@ public:
 
     // False when the capabilities cannot be read.
     virtual bool readCapabilities(unsigned id, ControllerCaps& out) = 0;
+
+    // The file that receives the events of the controller with this id (a Linux event device),
+    // so the program can sleep until the controller sends one instead of polling it. Empty when
+    // there is none to watch: a virtual controller, or a platform without such files.
+    virtual std::string eventDevicePath(unsigned /*id*/) { return {}; }
 };
 
 } // namespace rukcon::platform

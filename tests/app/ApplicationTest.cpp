@@ -21,6 +21,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <map>
 
 using namespace rukcon;
@@ -56,7 +60,7 @@ TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
     EXPECT_EQ(form().label8()->text(), "1");
     EXPECT_EQ(form().text2()->text(), "");
     EXPECT_TRUE(form().combo3(14)->isHidden());
-    EXPECT_TRUE(form().timer1()->isActive());
+    EXPECT_FALSE(form().timer1()->isActive()) << "nothing to poll in settings mode";
     EXPECT_TRUE(form().timer2()->isActive());
     EXPECT_EQ(form().windowTitle(), "R・U・Kコン");
     ASSERT_FALSE(sound->calls.empty());
@@ -86,7 +90,7 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     sound->initResult = false;
     app->start();
     EXPECT_EQ(app::QtUserMessages::recorded(), (std::vector<std::string>{"i:DirectSoundは使えません。"}));
-    EXPECT_TRUE(form().timer1()->isActive());
+    EXPECT_TRUE(form().timer2()->isActive());
 }
 
 TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
@@ -144,6 +148,68 @@ TEST_F(ApplicationTest, pollTick_suspendedBySettingsModeAndPause)
     app->setPaused(false);
     app->onPollTick();
     EXPECT_FALSE(keyLog.empty());
+}
+
+TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndPause)
+{
+    app->start();
+    app->onStatusTick(); // no controller; settings mode ends
+    QTimer* timer1 = form().timer1();
+    EXPECT_FALSE(timer1->isActive()) << "polls with no controller";
+    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kNoControllerColour);
+
+    plugController();
+    app->onStatusTick();
+    EXPECT_TRUE(timer1->isActive()) << "detection did not start polling";
+    app->onPollTick();
+    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kIdleColour);
+
+    form().check1()->setChecked(true);
+    EXPECT_FALSE(timer1->isActive()) << "polls in settings mode";
+    form().check1()->setChecked(false);
+    EXPECT_TRUE(timer1->isActive());
+    app->setPaused(true);
+    EXPECT_FALSE(timer1->isActive()) << "polls while paused";
+    app->setPaused(false);
+    EXPECT_TRUE(timer1->isActive());
+    EXPECT_EQ(timer1->interval(), app->timing().reactionTime());
+
+    controller->count = 0; // unplugged
+    app->onStatusTick();
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kNoControllerColour) << "the loss is not shown";
+}
+
+TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNothingIsHeld)
+{
+    // A pipe stands for the controller's event device.
+    const std::string events = (folder.path() / "event0").string();
+    ASSERT_EQ(mkfifo(events.c_str(), 0600), 0);
+    windows->add(2, "メモ帳");
+    app->start();
+    form().combo2()->setEditText("メモ帳");
+    form().combo1(0)->setEditText("-A-");
+    plugController();
+    controller->ids[0].eventPath = events;
+    app->onStatusTick();
+    ASSERT_TRUE(app->controllerWakeup().watching());
+    app->onPollTick(); // the first tick reads the controller: nothing held
+    EXPECT_FALSE(form().timer1()->isActive()) << "polls while nothing is held";
+
+    keyLog.clear();
+    controller->ids[0].position.buttons = 0x1;
+    const int writer = open(events.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(write(writer, "e", 1), 1);
+    for (int i = 0; i < 50 && keyLog.empty(); ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"})) << "the event ran no cycle";
+    EXPECT_TRUE(form().timer1()->isActive()) << "a held input must repeat at the reaction time";
+
+    controller->ids[0].position.buttons = 0;
+    app->onPollTick();
+    EXPECT_FALSE(form().timer1()->isActive());
+    close(writer);
 }
 
 TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)

@@ -3,6 +3,7 @@
 #include "platform/ControllerDevice.h"
 
 #include <map>
+#include <string>
 
 namespace rukcon::test {
 
@@ -14,6 +15,7 @@ public:
         platform::ControllerPosition position;
         bool capsOk = true;
         platform::ControllerCaps caps{0, 65535, 0, 65535, 12};
+        std::string eventPath; // none by default, like a virtual controller
     };
 
     unsigned count = 0;
@@ -47,6 +49,12 @@ public:
             return false;
         out = it->second.caps;
         return true;
+    }
+
+    std::string eventDevicePath(unsigned id) override
+    {
+        auto it = ids.find(id);
+        return it == ids.end() ? std::string() : it->second.eventPath;
     }
 };
 

@@ -1,6 +1,6 @@
+#include "input/PollCycle.h"
 #include "DispatchTestSupport.h"
 #include "fakes/ScriptedController.h"
-#include "input/PollCycle.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,30 @@ TEST_F(PollCycleTest, nothingHeld_allIdleNothingDispatchedSinkEmptied)
     EXPECT_EQ(rig.view.sink, "");
 }
 
+// Whether anything is held decides whether the program keeps polling: a stick direction counts
+// even at multiplier 0 (a new multiplier must find the ticks running), buttons 11 up do not.
+TEST_F(PollCycleTest, run_reportsWhetherAnyInputIsHeld)
+{
+    struct Case {
+        const char* name;
+        uint32_t x, y, buttons;
+        int multiplier;
+        bool held;
+    };
+    const Case cases[] = {
+        {"nothing", 32767, 32767, 0, 1, false},      {"button 1", 32767, 32767, 0x1, 1, true},
+        {"button 10", 32767, 32767, 0x200, 1, true}, {"button 11", 32767, 32767, 0x400, 1, false},
+        {"stick up", 32767, 0, 0, 1, true},          {"stick left, multiplier 0", 0, 32767, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        hold(c.x, c.y, c.buttons);
+        cycle.ArrowMultiplier = c.multiplier;
+        EXPECT_EQ(cycle.Run(), c.held);
+        EXPECT_EQ(cycle.inputHeld(), c.held);
+    }
+}
+
 TEST_F(PollCycleTest, settingsModeOrPause_tickDoesNothingIndicatorsKept)
 {
     hold(65535, 32767, 0x1);
@@ -124,8 +148,8 @@ TEST_F(PollCycleTest, everyInputEndsWithModifierRelease)
     rig.view.setKeys(0, "SHIFT", "-A-", "なし");
     hold(32767, 32767, 0b11);
     cycle.Tick(false, false);
-    EXPECT_EQ(rig.events(), (EventLog{"activate", "16+", "65+", "65-", "16-", "17-", "18-", "activate", "49+",
-                                      "49-", "16-", "17-", "18-"}));
+    EXPECT_EQ(rig.events(), (EventLog{"activate", "16+", "65+", "65-", "16-", "17-", "18-", "activate", "49+", "49-",
+                                      "16-", "17-", "18-"}));
 }
 
 TEST_F(PollCycleTest, noController_allDarkRedNothingRead)

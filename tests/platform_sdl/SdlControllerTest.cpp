@@ -65,6 +65,8 @@ TEST_F(SdlControllerTest, read_noSuchId_fails)
     plug();
     EXPECT_FALSE(controller.readPosition(1, pos));
     EXPECT_FALSE(controller.readCapabilities(1, caps));
+    // A virtual pad has no device file to sleep on: it is polled.
+    EXPECT_EQ(controller.eventDevicePath(0), "");
 }
 
 TEST_F(SdlControllerTest, readCapabilities_fullRangeAndButtonCount)

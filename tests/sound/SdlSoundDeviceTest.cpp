@@ -1,4 +1,5 @@
 #include "platform/sdl/SdlSoundDevice.h"
+#include "fakes/ManualDelayedCall.h"
 #include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
 #include "sound/SoundService.h"
@@ -12,11 +13,13 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
 using rukcon::platform::EffectHandle;
 using rukcon::platform::sdl::SdlSoundDevice;
+using rukcon::test::ManualDelayedCall;
 using rukcon::test::TempFolder;
 
 namespace {
@@ -375,5 +378,99 @@ TEST_F(DiskOutput, monoEffectAtAnotherRate_isResampledToBothChannels)
     // A few frames at either end belong to the resampler's ramps.
     EXPECT_NEAR(static_cast<double>(steady), 22050.0, 64.0);
 }
+
+// Closed after the silence and opened again by the next play, the device mixes as before, and an
+// effect that has finished sounds again when it is played again.
+class DiskOutputAfterSilence : public DriverChoice, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        output = (folder.path() / "out.raw").string();
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        auto call = std::make_unique<ManualDelayedCall>();
+        closeLater = call.get();
+        device = std::make_unique<SdlSoundDevice>(std::move(call));
+        ASSERT_TRUE(device->init()) << SDL_GetError();
+    }
+
+    std::vector<int16_t> samples() const
+    {
+        const std::vector<uint8_t> raw = readFile(output);
+        std::vector<int16_t> out(raw.size() / 2);
+        if (!out.empty())
+            std::memcpy(out.data(), raw.data(), out.size() * 2);
+        return out;
+    }
+
+    TempFolder folder;
+    std::string output;
+    ManualDelayedCall* closeLater = nullptr;
+    std::unique_ptr<SdlSoundDevice> device;
+};
+
+TEST_P(DiskOutputAfterSilence, finishedEffectPlayedAgain_soundsMixedWithAnother)
+{
+    const bool closeBetween = GetParam();
+    const EffectHandle a = create(*device, constantWav(1000, 2, 4410));
+    const EffectHandle b = create(*device, constantWav(2000, 2, 44100));
+    ASSERT_NE(a, 0u);
+    ASSERT_NE(b, 0u);
+    EXPECT_FALSE(closeLater->armed()) << "nothing sounds, nothing is due";
+
+    device->play(a);
+    ASSERT_TRUE(closeLater->armed());
+    // A tenth of a second of sound, then the silence.
+    EXPECT_EQ(closeLater->delayMs, 100 + SdlSoundDevice::kCloseAfterSilenceMs);
+    ASSERT_TRUE(eventually([&] { return device->activeVoiceCount() == 0; }));
+    size_t mark = samples().size();
+    if (closeBetween) {
+        closeLater->fire();
+        EXPECT_EQ(device->deviceId(), 0u) << "the device stays open in the silence";
+        EXPECT_FALSE(closeLater->armed());
+        mark = 0; // the disk driver starts its file afresh when the device opens again
+    }
+
+    device->play(b);
+    device->play(a);
+    EXPECT_NE(device->deviceId(), 0u);
+    // Still sounding when the delay runs out (a late output): the close waits for the end.
+    closeLater->fire();
+    EXPECT_NE(device->deviceId(), 0u);
+    EXPECT_TRUE(closeLater->armed());
+
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<int16_t> s = samples();
+        return s.size() > mark && std::find(s.begin() + static_cast<std::ptrdiff_t>(mark), s.end(), 3000) != s.end();
+    })) << "the effect played a second time did not sound over the other";
+}
+
+TEST_F(DiskOutputAfterSilence, reopeningFails_effectSkippedAndTheNextPlayTriesAgain)
+{
+    const EffectHandle a = create(*device, constantWav(1000, 2, 441));
+    ASSERT_NE(a, 0u);
+    device->play(a);
+    ASSERT_TRUE(eventually([&] { return device->activeVoiceCount() == 0; }));
+    closeLater->fire();
+    ASSERT_EQ(device->deviceId(), 0u);
+
+    // The disk driver cannot write there, so the output does not open.
+    setenv("SDL_DISKAUDIOFILE", (folder.path() / "missing" / "out.raw").c_str(), 1);
+    device->play(a);
+    EXPECT_EQ(device->deviceId(), 0u);
+    EXPECT_EQ(device->activeVoiceCount(), 0);
+    EXPECT_FALSE(closeLater->armed());
+
+    setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+    device->play(a);
+    EXPECT_NE(device->deviceId(), 0u);
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<int16_t> s = samples();
+        return std::find(s.begin(), s.end(), 1000) != s.end();
+    })) << "the effect did not sound once the output opened again";
+}
+
+INSTANTIATE_TEST_SUITE_P(, DiskOutputAfterSilence, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "closedBetween" : "openBetween"; });
 
 } // namespace

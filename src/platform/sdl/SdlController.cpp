@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace rukcon::platform::sdl {
 
@@ -13,6 +14,7 @@ constexpr uint32_t kAxisMax = 65535;
 constexpr int32_t kAxisShift = 32768;
 constexpr uint32_t kAxisCentre = 32768;
 constexpr int kMaxButtonBits = 32;
+constexpr std::string_view kEventDevicePrefix = "/dev/input/event";
 
 // Position of one axis, or the centre when the device has no such axis: a missing axis then lies
 // between the thresholds and never counts as pushed.
@@ -110,6 +112,18 @@ bool SdlController::readCapabilities(unsigned id, ControllerCaps& out)
     out.yMax = kAxisMax;
     out.numButtons = static_cast<uint32_t>(buttons);
     return true;
+}
+
+std::string SdlController::eventDevicePath(unsigned id)
+{
+    if (!m_ready || id >= static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)))
+        return {};
+    // Null for a virtual joystick, which has no device file. Only an event device sends events
+    // on changes alone; a raw HID node (SDL's HIDAPI drivers) streams reports all the time.
+    const char* path = SDL_JoystickPathForIndex(static_cast<int>(id));
+    if (!path || std::string_view(path).rfind(kEventDevicePrefix, 0) != 0)
+        return {};
+    return path;
 }
 
 SDL_Joystick* SdlController::joystickAt(unsigned id)

@@ -24,6 +24,7 @@ public:
     unsigned idCount() override;
     bool readPosition(unsigned id, ControllerPosition& out) override;
     bool readCapabilities(unsigned id, ControllerCaps& out) override;
+    std::string eventDevicePath(unsigned id) override;
 
 private:
     SDL_Joystick* joystickAt(unsigned id);

@@ -26,11 +26,20 @@ Uint32 frameBytes(SDL_AudioFormat format, Uint8 channels)
     return static_cast<Uint32>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
 }
 
-// Holds the audio thread still while the effects are touched.
+// Holds the audio thread still while the effects are touched. A closed device (0) has no audio
+// thread to hold.
 class DeviceLock {
 public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
-    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
+    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device)
+    {
+        if (m_device != 0)
+            SDL_LockAudioDevice(m_device);
+    }
+    ~DeviceLock()
+    {
+        if (m_device != 0)
+            SDL_UnlockAudioDevice(m_device);
+    }
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
 
@@ -40,6 +49,8 @@ private:
 
 } // namespace
 
+SdlSoundDevice::SdlSoundDevice(std::unique_ptr<DelayedCall> closeLater) : m_closeLater(std::move(closeLater)) {}
+
 SdlSoundDevice::~SdlSoundDevice()
 {
     quit();
@@ -47,7 +58,7 @@ SdlSoundDevice::~SdlSoundDevice()
 
 bool SdlSoundDevice::init()
 {
-    if (m_device != 0)
+    if (m_subsystem)
         return true;
 
     SDL_SetMainReady();
@@ -57,6 +68,17 @@ bool SdlSoundDevice::init()
         return false;
     m_subsystem = true;
 
+    // The device is opened once here, so a missing one is known at start-up.
+    if (!openDevice()) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+        return false;
+    }
+    return true;
+}
+
+bool SdlSoundDevice::openDevice()
+{
     SDL_AudioSpec wanted{};
     wanted.freq = kRate;
     wanted.format = kFormat;
@@ -65,20 +87,19 @@ bool SdlSoundDevice::init()
     wanted.callback = &SdlSoundDevice::fillBuffer;
     wanted.userdata = this;
     // No changes allowed: SDL converts to whatever the hardware wants, and the effects can be
-    // prepared in one known format.
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &m_spec, 0);
-    if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m_subsystem = false;
+    // prepared in one known format, which every later opening keeps.
+    SDL_AudioSpec obtained{};
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    if (m_device == 0)
         return false;
-    }
+    m_spec = obtained;
     SDL_PauseAudioDevice(m_device, 0);
     return true;
 }
 
 EffectHandle SdlSoundDevice::createEffect(const uint8_t* wavImage, size_t size, int /*option*/)
 {
-    if (m_device == 0 || wavImage == nullptr || size == 0 || size > static_cast<size_t>(INT_MAX))
+    if (!m_subsystem || wavImage == nullptr || size == 0 || size > static_cast<size_t>(INT_MAX))
         return 0;
 
     SDL_RWops* source = SDL_RWFromConstMem(wavImage, static_cast<int>(size));
@@ -104,19 +125,63 @@ EffectHandle SdlSoundDevice::createEffect(const uint8_t* wavImage, size_t size, 
 
 void SdlSoundDevice::play(EffectHandle effect)
 {
-    if (effect == 0 || m_device == 0)
+    if (effect == 0 || !m_subsystem)
         return;
-    DeviceLock lock(m_device);
+    // Only this thread adds or removes effects, so the lookup needs no lock.
     const auto found = m_effects.find(effect);
     if (found == m_effects.end() || found->second.samples.empty())
         return;
-    found->second.position = 0;
-    found->second.sounding = true;
+    // Closed for the silence: opened again for this effect, which is skipped when that fails.
+    if (m_device == 0 && !openDevice())
+        return;
+    {
+        DeviceLock lock(m_device);
+        found->second.position = 0;
+        found->second.sounding = true;
+    }
+    armClose();
+}
+
+void SdlSoundDevice::armClose()
+{
+    if (!m_closeLater)
+        return;
+    size_t longest = 0;
+    {
+        DeviceLock lock(m_device);
+        for (const auto& [handle, effect] : m_effects) {
+            if (effect.sounding)
+                longest = std::max(longest, effect.samples.size() - effect.position);
+        }
+    }
+    const size_t bytesPerSecond = static_cast<size_t>(m_spec.freq) * frameBytes(m_spec.format, m_spec.channels);
+    const size_t soundingMs = bytesPerSecond == 0 ? 0 : (longest * 1000 + bytesPerSecond - 1) / bytesPerSecond;
+    m_closeLater->callAfter(static_cast<int>(soundingMs) + kCloseAfterSilenceMs, [this] { closeIfSilent(); });
+}
+
+void SdlSoundDevice::closeIfSilent()
+{
+    if (m_device == 0)
+        return;
+    bool sounding = false;
+    {
+        DeviceLock lock(m_device);
+        sounding =
+            std::any_of(m_effects.begin(), m_effects.end(), [](const auto& entry) { return entry.second.sounding; });
+    }
+    // The audio thread lagged behind (a slow start of the output): look again when it is done.
+    if (sounding) {
+        armClose();
+        return;
+    }
+    // Not under the lock: closing waits for the audio thread, which may be waiting for the lock.
+    SDL_CloseAudioDevice(m_device);
+    m_device = 0;
 }
 
 void SdlSoundDevice::release(EffectHandle effect)
 {
-    if (effect == 0 || m_device == 0)
+    if (effect == 0 || !m_subsystem)
         return;
     std::map<EffectHandle, Effect>::node_type released;
     {
@@ -128,6 +193,8 @@ void SdlSoundDevice::release(EffectHandle effect)
 
 void SdlSoundDevice::quit()
 {
+    if (m_closeLater)
+        m_closeLater->cancel();
     if (m_device != 0) {
         // Closing waits for the callback to return, so the effects are free to go afterwards.
         SDL_CloseAudioDevice(m_device);
@@ -142,8 +209,6 @@ void SdlSoundDevice::quit()
 
 int SdlSoundDevice::activeVoiceCount() const
 {
-    if (m_device == 0)
-        return 0;
     DeviceLock lock(m_device);
     return static_cast<int>(
         std::count_if(m_effects.begin(), m_effects.end(), [](const auto& entry) { return entry.second.sounding; }));
