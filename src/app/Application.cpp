@@ -145,9 +145,11 @@ void Application::saveLastExitOrTell()
     m_settingsWindow.setEnding(true);
     const bool saved = m_store.lastExit().SaveLastExit();
     m_settingsWindow.setEnding(false);
-    if (!saved)
+    if (!saved) {
         m_messages.warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
                            (m_store.folder().path() / "前回.txt").string());
+        stopTimersAndReleaseKeys(); // the box gave the timers back; the program ends now
+    }
 }
 
 void Application::holdStill()
@@ -193,7 +195,6 @@ void Application::endAfterSaving(bool removeIcon)
     stopTimersAndReleaseKeys();
     m_sound.playAlert();
     saveLastExitOrTell();
-    stopTimersAndReleaseKeys(); // a warning box about the save restarted them
     m_sound.ShutdownSound();
     if (removeIcon) {
         m_tray->RemoveIcon();
