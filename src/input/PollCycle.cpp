@@ -47,6 +47,7 @@ void PollCycle::Run()
     colours.fill(idle);
 
     m_controller.ReadControllerState();
+    m_dispatch.target().BeginCycle();
     const int32_t dx = m_controller.directionX();
     const int32_t dy = m_controller.directionY();
 
@@ -78,6 +79,8 @@ void PollCycle::Run()
             dispatchSlot(k);
         }
     }
+
+    m_dispatch.target().EndCycle();
 
     // Unchanged indicators are left alone, so an idle controller causes no repainting.
     for (int i = 0; i < kIndicatorCount; ++i) {
