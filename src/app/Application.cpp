@@ -39,7 +39,7 @@ Application::Application(PlatformParts parts, std::filesystem::path appFolder, s
       m_activator(m_target), m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
       m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
       m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
-      m_settingsWindow(*m_form, m_timing, m_sound),
+      m_settingsWindow(*m_form, m_timing, m_sound, m_keyLists),
       m_store(m_appFolder, settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
@@ -173,7 +173,7 @@ void Application::resetKeyChoices()
 {
     for (int slot = 0; slot < input::kSlotCount; ++slot) {
         for (QComboBox* box : {m_form->combo1(slot), m_form->combo3(slot), m_form->combo4(slot)}) {
-            box->clear();
+            m_keyLists.clear(box);
             box->setEditText(QStringLiteral("なし"));
         }
     }
@@ -194,7 +194,7 @@ void Application::start()
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
     resetKeyChoices();
-    FormKeyLists lists(*m_form);
+    FormKeyLists lists(*m_form, m_keyLists);
     input::FillKeyLists(lists);
 
     m_store.geometry().LoadWindowGeometry();

@@ -19,6 +19,7 @@ class Form1;
 
 namespace rukcon::app {
 
+class KeyListModels;
 class TimingControls;
 
 // The main window as the settings store sees it: the profile's controls, the menu labels, the
@@ -31,8 +32,8 @@ class FormSettingsWindow : public settings::ProfileControls,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds)
-        : m_form(form), m_timing(timing), m_sounds(sounds)
+    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds, KeyListModels& keyLists)
+        : m_form(form), m_timing(timing), m_sounds(sounds), m_keyLists(keyLists)
     {
     }
 
@@ -70,6 +71,7 @@ private:
     ui::Form1& m_form;
     TimingControls& m_timing;
     sound::SoundEffects& m_sounds;
+    KeyListModels& m_keyLists;
     std::function<void()> m_traySync;
 };
 
