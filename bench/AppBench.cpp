@@ -203,9 +203,10 @@ int fullLoad(int cycles)
     const double mean = std::accumulate(times.begin(), times.end(), 0.0) / static_cast<double>(times.size());
     std::vector<double> sorted = times;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("full-load cycle (30 taps, period %d ms, %zu cycles): mean %.2f ms, median %.2f ms, max %.2f ms; "
-                "%.0f presses/s arrived (%.0f expected)\n",
-                kReactionTime, times.size(), mean, sorted[sorted.size() / 2], sorted.back(),
+    // The first cycle also waits for the window manager to bring the target forward.
+    std::printf("full-load cycle (30 taps, period %d ms, %zu cycles): mean %.2f ms, median %.2f ms, max %.2f ms "
+                "(first cycle %.2f ms); %.0f presses/s arrived (%.0f expected)\n",
+                kReactionTime, times.size(), mean, sorted[sorted.size() / 2], sorted.back(), times.front(),
                 static_cast<double>(target.presses() - pressesBefore) / seconds, 30.0 * 1000.0 / kReactionTime);
     return 0;
 }
