@@ -49,7 +49,7 @@ sanitize:
 
 bench: deps-test build
 	$(BUILD_DIR)/bench/bench_poll_cycle
-	tools/headless.sh bench/idle-cpu.sh $(BUILD_DIR)/rukcon
+	tools/headless.sh bench/compare.sh $(BUILD_DIR)
 
 format: configure
 	cmake --build $(BUILD_DIR) --target format

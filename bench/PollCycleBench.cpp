@@ -32,6 +32,8 @@ class AlwaysFound : public input::TargetActivator {
 public:
     void ActivateTarget() override {}
     bool TargetFound() const override { return true; }
+    void BeginCycle() override {}
+    void EndCycle() override {}
 };
 
 class Silence : public sound::SoundEffects {

@@ -40,7 +40,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_activator(m_target), m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
       m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
       m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
-      m_settingsWindow(*m_form, m_timing, m_sound, m_messages),
+      m_settingsWindow(*m_form, m_timing, m_sound, m_messages, m_keyLists),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
     connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
@@ -215,7 +215,7 @@ void Application::resetKeyChoices()
 {
     for (int slot = 0; slot < input::kSlotCount; ++slot) {
         for (QComboBox* box : {m_form->combo1(slot), m_form->combo3(slot), m_form->combo4(slot)}) {
-            box->clear();
+            m_keyLists.clear(box);
             box->setEditText(QStringLiteral("なし"));
         }
     }
@@ -236,7 +236,7 @@ void Application::start()
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
     resetKeyChoices();
-    FormKeyLists lists(*m_form);
+    FormKeyLists lists(*m_form, m_keyLists);
     input::FillKeyLists(lists);
 
     m_store.geometry().LoadWindowGeometry();

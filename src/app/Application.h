@@ -4,6 +4,7 @@
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
 #include "app/FormSettingsWindow.h"
+#include "app/KeyListModels.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
 #include "app/TargetActivatorAdapter.h"
@@ -68,6 +69,7 @@ public:
     sound::SoundService& sound() { return m_sound; }
     settings::SettingsStore& settingsStore() { return m_store; }
     TimingControls& timing() { return m_timing; }
+    KeyListModels& keyLists() { return m_keyLists; }
     bool startupPending() const { return m_startupPending; }
 
     TrayWindow& tray() { return *m_tray; }
@@ -144,6 +146,7 @@ private:
     settings::ProgramFolders m_folders;
     std::unique_ptr<settings::Clock> m_clock;
     settings::DiskIo m_disk;
+    KeyListModels m_keyLists; // outlives the boxes of the window that show its models
     std::unique_ptr<ui::Form1> m_form;
     QtUserMessages m_messages;
     sound::SoundService m_sound;

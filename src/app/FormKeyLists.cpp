@@ -1,19 +1,13 @@
 #include "app/FormKeyLists.h"
 
+#include "app/KeyListModels.h"
 #include "ui/Form1.h"
-
-#include <QComboBox>
 
 namespace rukcon::app {
 
-void FormKeyLists::appendItem(int position, int slot, const std::string& name)
+void FormKeyLists::appendKeyList(int position, int slot)
 {
-    QComboBox* box = m_form.keyChoiceBox(position, slot);
-    // Appending never changes what the box shows, though Qt selects the first item added.
-    const QString shown = box->currentText();
-    box->addItem(QString::fromStdString(name));
-    if (box->currentText() != shown)
-        box->setEditText(shown);
+    m_models.append(m_form.keyChoiceBox(position, slot));
 }
 
 } // namespace rukcon::app

@@ -8,14 +8,17 @@ class Form1;
 
 namespace rukcon::app {
 
+class KeyListModels;
+
 // The key-choice drop-down lists of the window, for the key table to fill.
 class FormKeyLists : public input::KeyChoiceLists {
 public:
-    explicit FormKeyLists(ui::Form1& form) : m_form(form) {}
-    void appendItem(int position, int slot, const std::string& name) override;
+    FormKeyLists(ui::Form1& form, KeyListModels& models) : m_form(form), m_models(models) {}
+    void appendKeyList(int position, int slot) override;
 
 private:
     ui::Form1& m_form;
+    KeyListModels& m_models;
 };
 
 } // namespace rukcon::app

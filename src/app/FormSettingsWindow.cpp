@@ -1,5 +1,6 @@
 #include "app/FormSettingsWindow.h"
 
+#include "app/KeyListModels.h"
 #include "app/TimingControls.h"
 #include "sound/SoundEffects.h"
 #include "sound/UserMessages.h"
@@ -38,10 +39,7 @@ void FormSettingsWindow::setKeyChoice(int slot, int position, const std::string&
 
 void FormSettingsWindow::clearKeyList(int slot, int position)
 {
-    QComboBox* box = m_form.keyChoiceBox(position, slot);
-    const QString shown = box->currentText();
-    box->clear();
-    box->setEditText(shown);
+    m_keyLists.clear(m_form.keyChoiceBox(position, slot));
 }
 
 int FormSettingsWindow::reactionTime() const

@@ -20,6 +20,7 @@ class Form1;
 
 namespace rukcon::app {
 
+class KeyListModels;
 class TimingControls;
 
 // The main window as the settings store sees it: the profile's controls, the menu labels, the
@@ -32,8 +33,9 @@ class FormSettingsWindow : public settings::ProfileControls,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds, sound::UserMessages& boxes)
-        : m_form(form), m_timing(timing), m_sounds(sounds), m_boxes(boxes)
+    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds, sound::UserMessages& boxes,
+                       KeyListModels& keyLists)
+        : m_form(form), m_timing(timing), m_sounds(sounds), m_boxes(boxes), m_keyLists(keyLists)
     {
     }
 
@@ -78,6 +80,7 @@ private:
     TimingControls& m_timing;
     sound::SoundEffects& m_sounds;
     sound::UserMessages& m_boxes;
+    KeyListModels& m_keyLists;
     std::function<void()> m_traySync;
     bool m_ending = false;
 };

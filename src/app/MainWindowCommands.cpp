@@ -121,7 +121,7 @@ void MainWindowCommands::enterSettingsTab(int tab)
 
 void MainWindowCommands::fillKeyLists()
 {
-    FormKeyLists lists(m_app.form());
+    FormKeyLists lists(m_app.form(), m_app.keyLists());
     input::FillKeyLists(lists);
 }
 

@@ -17,7 +17,7 @@ public:
     bool listVisibleWindows(std::vector<platform::WindowEntry>&) override { return false; }
     platform::WindowId findByCaption(const std::string&) override { return 0; }
     bool restore(platform::WindowId) override { return false; }
-    bool activate(platform::WindowId) override { return false; }
+    bool activate(platform::WindowId, platform::ActivationWait) override { return false; }
     bool setKeepAbove(platform::WindowId, bool) override { return false; }
 };
 

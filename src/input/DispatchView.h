@@ -39,6 +39,10 @@ public:
     virtual ~TargetActivator() = default;
     virtual void ActivateTarget() = 0;
     virtual bool TargetFound() const = 0;
+    // A poll cycle's dispatches run between these two, so what cannot change within one cycle
+    // (the window list, a target already brought forward) is looked up once per cycle.
+    virtual void BeginCycle() = 0;
+    virtual void EndCycle() = 0;
 };
 
 } // namespace rukcon::input

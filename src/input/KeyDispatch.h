@@ -26,6 +26,8 @@ public:
     void DispatchSecondKey();
     void DispatchThirdKey();
 
+    TargetActivator& target() { return m_target; }
+
 private:
     // Emits the key named by text and shows its caption; false when text names no key.
     bool emitNamedKey(const std::string& text);

@@ -142,10 +142,8 @@ const KeyEntry* FindKey(std::string_view text)
 void FillKeyLists(KeyChoiceLists& lists)
 {
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        for (int position = 0; position < kKeyPositions; ++position) {
-            for (const KeyEntry& e : kListEntries)
-                lists.appendItem(position, slot, std::string(e.name));
-        }
+        for (int position = 0; position < kKeyPositions; ++position)
+            lists.appendKeyList(position, slot);
     }
 }
 

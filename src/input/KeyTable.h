@@ -35,7 +35,8 @@ const KeyEntry* FindKey(std::string_view text);
 class KeyChoiceLists {
 public:
     virtual ~KeyChoiceLists() = default;
-    virtual void appendItem(int position, int slot, const std::string& name) = 0;
+    // Appends the names of KeyListEntries(), in order, to one list.
+    virtual void appendKeyList(int position, int slot) = 0;
 };
 
 // Appends the names to every list without clearing it first: a second fill doubles them.

@@ -48,6 +48,7 @@ bool PollCycle::Run()
     colours.fill(idle);
 
     m_controller.ReadControllerState();
+    m_dispatch.target().BeginCycle();
     const int32_t dx = m_controller.directionX();
     const int32_t dy = m_controller.directionY();
 
@@ -79,6 +80,8 @@ bool PollCycle::Run()
             dispatchSlot(k);
         }
     }
+
+    m_dispatch.target().EndCycle();
 
     // Unchanged indicators are left alone, so an idle controller causes no repainting.
     for (int i = 0; i < kIndicatorCount; ++i) {

@@ -8,6 +8,12 @@ namespace rukcon::platform {
 
 using WindowId = uint64_t; // 0 = no window
 
+// Whether activate() waits for the window system to have made the window active.
+enum class ActivationWait {
+    UntilActive, // returns once the window is active, or after a short bound
+    No,          // returns once the request is made; an already active window costs no request
+};
+
 struct WindowEntry {
     WindowId id = 0;
     std::string caption; // UTF-8
@@ -28,9 +34,10 @@ public:
     // Restores the window if it is minimised.
     virtual bool restore(WindowId id) = 0;
 
-    // Brings the window to the front with the keyboard focus. Returns once the window system
-    // has made it active (or a short bound has passed), so keys sent next reach it.
-    virtual bool activate(WindowId id) = 0;
+    // Brings the window to the front with the keyboard focus. With UntilActive it returns once
+    // the window system has made it active (true), or false after a short bound, so keys sent
+    // next reach it.
+    virtual bool activate(WindowId id, ActivationWait wait) = 0;
 
     // Puts the window into the band above all ordinary windows, or takes it out again, without
     // moving or resizing it.

@@ -34,15 +34,32 @@ public:
     void ActivateTarget();
     void RefreshCaptionList();
 
+    // A poll cycle runs its dispatches between these two. Within a cycle the windows are listed
+    // once, at the first activation, and reused; a window activated once in the cycle is not
+    // waited for again, and once a wait has run out (the window manager ignores requests) no
+    // later activation of the cycle waits. Outside a cycle every activation lists afresh.
+    void beginCycle();
+    void endCycle();
+
     bool targetFound() const { return m_targetFound; }
     const std::string& targetCaption() const { return m_targetCaption; }
 
 private:
+    // Brings one listed window forward: activate, restore if minimised, activate again.
+    void bringForward(platform::WindowId id);
+    bool activatedInCycle(platform::WindowId id) const;
+
     platform::WindowSystem& m_windows;
     CaptionFragmentBox& m_box;
     sound::SoundEffects& m_sounds;
     std::string m_targetCaption;
     bool m_targetFound = false;
+
+    bool m_inCycle = false;
+    bool m_cycleListed = false;
+    std::vector<platform::WindowEntry> m_cycleWindows;
+    std::vector<platform::WindowId> m_cycleActivated;
+    bool m_cycleWaitSpent = false;
 };
 
 } // namespace rukcon::target

@@ -62,7 +62,11 @@ QPushButton* makeGraphicalButton(QWidget* parent, const QString& name, const QSt
 QComboBox* makeComboBox(QWidget* parent, const QString& name, const QRect& rect)
 {
     auto* combo = place(new QComboBox(parent), name, rect);
-    combo->setEditable(true);
+    // Editable through its own line edit: setEditable() would first build the drop-down popup,
+    // which the box otherwise builds when it is first opened (45 key boxes at start-up).
+    auto* edit = new QLineEdit(combo);
+    edit->setPalette(combo->palette());
+    combo->setLineEdit(edit);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // The text is exactly what the user typed or chose: no completion from the list.
     combo->setCompleter(nullptr);

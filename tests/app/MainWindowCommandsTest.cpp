@@ -471,11 +471,21 @@ TEST_F(MainWindowCommandsTest, command10_doublesFullListsAndRestoresEmptiedOnes)
     form().command(10)->click();
     for (QComboBox* box : {form().combo1(0), form().combo3(7), form().combo4(14)})
         EXPECT_EQ(box->count(), 106);
+    form().combo3(2)->setCurrentIndex(30);
+    const QString chosen = form().combo3(2)->currentText();
     form().command(10)->click();
     EXPECT_EQ(form().combo1(0)->count(), 212);
     EXPECT_EQ(form().combo1(0)->itemText(106), form().combo1(0)->itemText(0));
     EXPECT_EQ(form().combo1(10)->currentText(), "←");
+    EXPECT_EQ(form().combo3(2)->currentIndex(), 30) << "a reload keeps the choice";
+    EXPECT_EQ(form().combo3(2)->currentText(), chosen);
     EXPECT_TRUE(sounds().empty());
+
+    // Lists sharing their items stay separate lists: emptying one leaves the others.
+    app->keyLists().clear(form().combo3(2));
+    EXPECT_EQ(form().combo3(2)->count(), 0);
+    EXPECT_EQ(form().combo3(2)->currentText(), chosen);
+    EXPECT_EQ(form().combo1(0)->count(), 212);
 }
 
 TEST_F(MainWindowCommandsTest, command4_appliesTheDefaultLoadedAtStartNotOneRegisteredLater)

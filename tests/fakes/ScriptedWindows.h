@@ -16,15 +16,18 @@ public:
         std::string caption;
         bool visible = true;
         bool minimised = false;
+        bool refusesFocus = false; // a window manager that ignores requests for it
     };
 
-    std::vector<Window> stack; // front to back
+    std::vector<Window> stack;    // front to back
     std::vector<std::string> log; // "activate 3", "restore 3"
     bool failListingAfterFirst = false;
+    int listings = 0;          // calls of listVisibleWindows
+    int waitedActivations = 0; // activations that waited for the outcome
 
     void add(platform::WindowId id, std::string caption, bool visible = true, bool minimised = false)
     {
-        stack.push_back({id, std::move(caption), visible, minimised});
+        stack.push_back({id, std::move(caption), visible, minimised, false});
     }
 
     platform::WindowId front() const
@@ -44,6 +47,7 @@ public:
 
     bool listVisibleWindows(std::vector<platform::WindowEntry>& out) override
     {
+        ++listings;
         for (const auto& w : stack) {
             if (!w.visible)
                 continue;
@@ -81,12 +85,16 @@ public:
         return true;
     }
 
-    bool activate(platform::WindowId id) override
+    bool activate(platform::WindowId id, platform::ActivationWait wait) override
     {
         log.push_back("activate " + std::to_string(id));
+        if (wait == platform::ActivationWait::UntilActive)
+            ++waitedActivations;
         auto it = std::find_if(stack.begin(), stack.end(), [&](const Window& w) { return w.id == id; });
         if (it == stack.end() || !it->visible)
             return false;
+        if (it->refusesFocus)
+            return wait == platform::ActivationWait::No; // the request goes out, nothing happens
         Window w = *it;
         stack.erase(it);
         stack.insert(stack.begin(), w);

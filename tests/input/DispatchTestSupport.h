@@ -16,9 +16,19 @@ public:
     void ActivateTarget() override
     {
         m_log.push_back("activate");
+        activationsOutsideCycle += inCycle ? 0 : 1;
         found = windowRunning;
     }
     bool TargetFound() const override { return found; }
+    void BeginCycle() override
+    {
+        ++cycles;
+        inCycle = true;
+    }
+    void EndCycle() override { inCycle = false; }
+    int cycles = 0;
+    bool inCycle = false;
+    int activationsOutsideCycle = 0;
 
 private:
     EventLog& m_log;

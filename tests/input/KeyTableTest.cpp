@@ -14,9 +14,10 @@ namespace {
 class RecordingLists : public KeyChoiceLists {
 public:
     std::map<std::pair<int, int>, std::vector<std::string>> lists;
-    void appendItem(int position, int slot, const std::string& name) override
+    void appendKeyList(int position, int slot) override
     {
-        lists[{position, slot}].push_back(name);
+        for (const KeyEntry& e : KeyListEntries())
+            lists[{position, slot}].emplace_back(e.name);
     }
 };
 
@@ -110,7 +111,8 @@ TEST(KeyTable, sharedKeysAndHiddenNames)
 TEST(KeyTable, captionsWithoutSuffixAndSpecialCodes)
 {
     EXPECT_EQ(FindKey("alt")->caption, "alt");
-    for (const char* name : {"テンキーの*", "テンキーの-", "テンキーの+", "テンキーのenter", "テンキーの.", "テンキーの/"})
+    for (const char* name :
+         {"テンキーの*", "テンキーの-", "テンキーの+", "テンキーのenter", "テンキーの.", "テンキーの/"})
         EXPECT_EQ(FindKey(name)->caption, name);
     EXPECT_EQ(FindKey("テンキーのenter")->code, 108) << "the keypad Enter is the separator key, not Return";
     EXPECT_EQ(FindKey("カタカナひらがなローマ字")->code, 242);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace rukcon::input;
 using rukcon::test::EventLog;
 
@@ -150,6 +152,18 @@ TEST_F(PollCycleTest, everyInputEndsWithModifierRelease)
     cycle.Tick(false, false);
     EXPECT_EQ(rig.events(), (EventLog{"activate", "16+", "65+", "65-", "16-", "17-", "18-", "activate", "49+", "49-",
                                       "16-", "17-", "18-"}));
+}
+
+TEST_F(PollCycleTest, everyDispatchActivatesWithinOneCycleScope)
+{
+    hold(0, 0, 0b11); // up-left and buttons 1 and 2
+    cycle.ArrowMultiplier = 3;
+    cycle.Tick(false, false);
+    cycle.Tick(false, false);
+    EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "activate"), 2 * (3 * 2 + 2));
+    EXPECT_EQ(rig.target.activationsOutsideCycle, 0);
+    EXPECT_EQ(rig.target.cycles, 2);
+    EXPECT_FALSE(rig.target.inCycle);
 }
 
 TEST_F(PollCycleTest, noController_allDarkRedNothingRead)

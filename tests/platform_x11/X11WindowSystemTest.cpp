@@ -22,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+using rukcon::platform::ActivationWait;
 using rukcon::platform::WindowEntry;
 using Windows = std::vector<Window>;
 
@@ -356,7 +357,7 @@ TEST_P(X11WindowSystemTest, activateTarget_onlyHiddenOrCaseDifferentMatches_acti
     const Window withdrawn = openWindow("target" + m_pid + " withdrawn");
     const Window caseDiffers = openWindow("Target" + m_pid);
     const Window other = openWindow("ほかの窓" + m_pid);
-    ASSERT_TRUE(m_windows->activate(other));
+    ASSERT_TRUE(m_windows->activate(other, ActivationWait::UntilActive));
     // Withdrawn while another window has the focus, so that no focus change is still pending.
     XWithdrawWindow(m_client, withdrawn, DefaultScreen(m_client));
     ASSERT_TRUE(eventually([&] { return !viewable(withdrawn) && !contains(stacking(), withdrawn); }));
@@ -382,10 +383,27 @@ TEST_P(X11WindowSystemTest, vanishedWindow_requestsFailAndTheProgramGoesOn)
 
     // Under a manager the client list may still name it for a moment; the listing must cope.
     EXPECT_EQ(m_windows->findByCaption(caption), 0u);
-    EXPECT_FALSE(m_windows->activate(gone));
+    EXPECT_FALSE(m_windows->activate(gone, ActivationWait::UntilActive));
     EXPECT_FALSE(m_windows->restore(gone));
     const Window alive = openWindow("テスト窓 残る" + m_pid);
-    EXPECT_TRUE(m_windows->activate(alive));
+    EXPECT_TRUE(m_windows->activate(alive, ActivationWait::UntilActive));
+}
+
+// Within a poll cycle the target is not waited for again, but a window the user brought to the
+// front between two dispatches is still put behind it again.
+TEST_P(X11WindowSystemTest, withinOneCycle_laterDispatchStillBringsTheTargetForward)
+{
+    const Window other = openWindow("ほかの窓" + m_pid);
+    const Window target = openWindow("テスト窓 周期" + m_pid);
+    m_box.text = "周期" + m_pid;
+    m_target->beginCycle();
+    m_target->ActivateTarget();
+    EXPECT_EQ(focused(), target);
+    ASSERT_TRUE(m_windows->activate(other, ActivationWait::UntilActive));
+    m_target->ActivateTarget();
+    m_target->endCycle();
+    EXPECT_TRUE(eventually([&] { return focused() == target; }));
+    EXPECT_EQ(keysArriveIn(), target);
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, X11WindowSystemTest, ::testing::Values("DISPLAY", "RUKCON_BARE_DISPLAY"),
@@ -403,7 +421,7 @@ TEST_F(X11WindowSystemManagedTest, minimisedWindow_isListedRestoredAndActivated)
     EXPECT_TRUE(viewable(w));
     EXPECT_EQ(wmState(w), NormalState);
 
-    ASSERT_TRUE(m_windows->activate(other));
+    ASSERT_TRUE(m_windows->activate(other, ActivationWait::UntilActive));
     iconify(w);
     m_box.text = "最小化" + m_pid;
     m_target->ActivateTarget();
@@ -471,7 +489,7 @@ TEST_F(X11WindowSystemBareTest, deadManagersProperties_goneWindowsSkippedThenFal
     XDestroyWindow(m_client, check);
     XSync(m_client, False);
     m_created.erase(std::find(m_created.begin(), m_created.end(), check));
-    EXPECT_TRUE(m_windows->activate(alive));
+    EXPECT_TRUE(m_windows->activate(alive, ActivationWait::UntilActive));
     EXPECT_EQ(focused(), alive);
 }
 

@@ -1,8 +1,10 @@
+#include "target/TargetActivation.h"
 #include "fakes/CountingSound.h"
 #include "fakes/ScriptedWindows.h"
-#include "target/TargetActivation.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using rukcon::target::TargetActivation;
 
@@ -77,9 +79,8 @@ TEST_F(TargetActivationTest, threeMatches_allRaisedFrontFirst_rearmostEndsInFron
     windows.add(4, "game C");
     box.text = "game";
     target.ActivateTarget();
-    EXPECT_EQ(windows.log, (std::vector<std::string>{"activate 1", "restore 1", "activate 1", "activate 3",
-                                                     "restore 3", "activate 3", "activate 4", "restore 4",
-                                                     "activate 4"}));
+    EXPECT_EQ(windows.log, (std::vector<std::string>{"activate 1", "restore 1", "activate 1", "activate 3", "restore 3",
+                                                     "activate 3", "activate 4", "restore 4", "activate 4"}));
     EXPECT_EQ(windows.front(), 4u);
 }
 
@@ -104,6 +105,35 @@ TEST_F(TargetActivationTest, listingEndsEarly_capturedCaptionsStillUsed)
     box.text = "game";
     target.ActivateTarget();
     EXPECT_EQ(windows.front(), 1u);
+}
+
+// A poll cycle lists the windows once however many dispatches it makes; each dispatch still
+// brings every match forward, and a window the window manager never activates costs its wait
+// once per cycle, not once per dispatch.
+TEST_F(TargetActivationTest, withinOneCycle_listedOnceEveryDispatchActivatesRefusedWaitOnce)
+{
+    windows.add(1, "game A");
+    windows.add(2, "other");
+    windows.add(3, "game B");
+    windows.stack[2].refusesFocus = true;
+    box.text = "game";
+    constexpr int kDispatches = 20;
+    for (int cycle = 1; cycle <= 2; ++cycle) {
+        target.beginCycle();
+        for (int i = 0; i < kDispatches; ++i)
+            target.ActivateTarget();
+        target.endCycle();
+        EXPECT_EQ(windows.listings, cycle);
+        EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "activate 1"), cycle * kDispatches * 2);
+        EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "activate 3"), cycle * kDispatches * 2);
+        // Window 1 waits until active and window 3 until the bound, at the first dispatch only.
+        EXPECT_EQ(windows.waitedActivations, cycle * 2);
+    }
+    EXPECT_TRUE(target.targetFound());
+
+    // Outside a cycle (tray commands, start-up) every activation lists afresh and waits.
+    target.ActivateTarget();
+    EXPECT_EQ(windows.listings, 3);
 }
 
 TEST_F(TargetActivationTest, captionList_frontToBackWithLeadingEmptyEntry)

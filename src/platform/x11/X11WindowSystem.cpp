@@ -135,8 +135,15 @@ bool X11WindowSystem::restore(WindowId id)
 {
     const Window window = static_cast<Window>(id);
     XErrorTrap trap(m_display);
+    // Called before every key the controller types: a window in the manager's Normal state
+    // needs nothing, and one round trip tells (a vanished window fails it with BadWindow).
+    const WmState state = readWmState(m_display, window, m_atoms);
+    if (trap.failed())
+        return false;
+    if (state == WmState::Normal)
+        return true;
     if (managedStacking()) {
-        if (readWmState(m_display, window, m_atoms) != WmState::Iconic)
+        if (state != WmState::Iconic)
             return exists(m_display, window);
         // ICCCM: a client leaves the iconic state by mapping its window; the manager does the rest.
         XMapWindow(m_display, window);
@@ -183,20 +190,25 @@ bool X11WindowSystem::setKeepAbove(WindowId id, bool above)
     return !trap.failed();
 }
 
-bool X11WindowSystem::activate(WindowId id)
+bool X11WindowSystem::activate(WindowId id, ActivationWait wait)
 {
     const Window window = static_cast<Window>(id);
     XErrorTrap trap(m_display);
+    // Within a poll cycle the same window is brought forward before every key: when it is
+    // still the manager's active window, one round trip settles it.
+    if (wait == ActivationWait::No && activeWindow() == window)
+        return true;
     if (!exists(m_display, window))
         return false;
 
     if (const std::optional<std::vector<Window>> stacking = managedStacking()) {
-        // Called before every key the controller types: the common case must stay a few round
-        // trips. The manager's active window alone is not enough, as it lags behind a window
+        // The manager's active window alone is not enough here, as it lags behind a window
         // that was just mapped over it.
         if (activeWindow() == window && !stacking->empty() && stacking->back() == window)
             return true;
         requestActivation(window);
+        if (wait == ActivationWait::No)
+            return !trap.failed();
         return waitUntil([&] { return activeWindow() == window; });
     }
 
