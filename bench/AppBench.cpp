@@ -7,6 +7,7 @@
 //   bench_app idle [seconds]       the virtual controller attached, nothing held, polled every
 //                                  50 ms; prints the CPU time used over the given seconds
 #include "app/Application.h"
+#include "app/QtDelayedCall.h"
 #include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
@@ -124,7 +125,7 @@ struct Rig {
     {
         app::PlatformParts parts;
         parts.controller = platform::sdl::createController(); // brings up SDL's joystick part
-        parts.sound = platform::sdl::createSoundDevice();
+        parts.sound = platform::sdl::createSoundDevice(std::make_unique<app::QtDelayedCall>()); // as the program has it
         parts.keys = platform::x11::createKeyEmitter();
         parts.windows = platform::x11::createWindowSystem();
         if (!parts.keys || !parts.windows) {
@@ -137,7 +138,8 @@ struct Rig {
             std::fprintf(stderr, "bench_app: no virtual joystick: %s\n", SDL_GetError());
             return false;
         }
-        app = std::make_unique<app::Application>(std::move(parts), folder.path());
+        app = std::make_unique<app::Application>(std::move(parts),
+                                                 settings::ProgramFolders::BesideProgram(folder.path()));
         app->start();
         app->setReactionTime(kReactionTime);
         return true;
