@@ -416,7 +416,6 @@ TEST_P(DiskOutputAfterSilence, finishedEffectPlayedAgain_soundsMixedWithAnother)
     const EffectHandle b = create(*device, constantWav(2000, 2, 44100));
     ASSERT_NE(a, 0u);
     ASSERT_NE(b, 0u);
-    EXPECT_FALSE(closeLater->armed()) << "nothing sounds, nothing is due";
 
     device->play(a);
     ASSERT_TRUE(closeLater->armed());
@@ -443,6 +442,14 @@ TEST_P(DiskOutputAfterSilence, finishedEffectPlayedAgain_soundsMixedWithAnother)
         const std::vector<int16_t> s = samples();
         return s.size() > mark && std::find(s.begin() + static_cast<std::ptrdiff_t>(mark), s.end(), 3000) != s.end();
     })) << "the effect played a second time did not sound over the other";
+}
+
+TEST_F(DiskOutputAfterSilence, openedAtStartAndNeverPlayed_closesAfterTheSilence)
+{
+    ASSERT_TRUE(closeLater->armed()) << "a program without effect files would keep the audio thread forever";
+    EXPECT_EQ(closeLater->delayMs, SdlSoundDevice::kCloseAfterSilenceMs);
+    closeLater->fire();
+    EXPECT_EQ(device->deviceId(), 0u);
 }
 
 TEST_F(DiskOutputAfterSilence, reopeningFails_effectSkippedAndTheNextPlayTriesAgain)

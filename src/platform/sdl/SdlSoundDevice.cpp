@@ -68,12 +68,14 @@ bool SdlSoundDevice::init()
         return false;
     m_subsystem = true;
 
-    // The device is opened once here, so a missing one is known at start-up.
+    // The device is opened once here, so a missing one is known at start-up. It closes after the
+    // silence like any other time, also when no effect is ever played.
     if (!openDevice()) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystem = false;
         return false;
     }
+    armClose();
     return true;
 }
 
