@@ -211,19 +211,16 @@ void Application::endWithoutSaving()
     m_exit(0);
 }
 
-void Application::resetKeyChoices()
+void Application::resetKeyChoices(const settings::KeyChoices& keys)
 {
-    for (int slot = 0; slot < input::kSlotCount; ++slot) {
-        for (QComboBox* box : {m_form->combo1(slot), m_form->combo3(slot), m_form->combo4(slot)}) {
-            m_keyLists.clear(box);
-            box->setEditText(QStringLiteral("なし"));
+    for (int slot = 0; slot < settings::kSlotCount; ++slot) {
+        const std::array<QComboBox*, settings::kKeyPositions> boxes{m_form->combo1(slot), m_form->combo3(slot),
+                                                                    m_form->combo4(slot)};
+        for (size_t position = 0; position < boxes.size(); ++position) {
+            m_keyLists.clear(boxes[position]);
+            boxes[position]->setEditText(QString::fromStdString(keys[size_t(slot)][position]));
         }
     }
-    // The four stick directions default to the arrow keys.
-    m_form->combo1(10)->setEditText(QStringLiteral("←"));
-    m_form->combo1(11)->setEditText(QStringLiteral("→"));
-    m_form->combo1(12)->setEditText(QStringLiteral("↑"));
-    m_form->combo1(13)->setEditText(QStringLiteral("↓"));
 }
 
 void Application::start()
@@ -235,7 +232,7 @@ void Application::start()
     m_target.RefreshCaptionList();
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
-    resetKeyChoices();
+    resetKeyChoices(settings::StickArrowKeys());
     FormKeyLists lists(*m_form, m_keyLists);
     input::FillKeyLists(lists);
 
@@ -253,8 +250,8 @@ void Application::start()
     setPaused(false);
     m_tray->setWindowTitle(m_form->text2()->text());
     m_form->ssTab1()->setCurrentIndex(0);
-    m_form->combo3(14)->hide();
-    m_form->combo4(14)->hide();
+    m_form->combo3(settings::kActivationSlot)->hide();
+    m_form->combo4(settings::kActivationSlot)->hide();
     m_sound.InitSound(m_folders.effects);
     m_sound.playClick();
 

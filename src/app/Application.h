@@ -19,6 +19,7 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/DiskIo.h"
+#include "settings/Profile.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
@@ -103,8 +104,8 @@ public:
     // The end without saving: a signal or the session closing the hidden window.
     void endWithoutSaving();
 
-    // Every key box emptied and set to "なし", the stick slots to the arrows.
-    void resetKeyChoices();
+    // Every key box's list emptied and its text set from keys.
+    void resetKeyChoices(const settings::KeyChoices& keys);
 
     bool setReactionTime(int ms) { return m_timing.setReactionTime(ms); }
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }

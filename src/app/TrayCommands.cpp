@@ -2,8 +2,10 @@
 
 #include "app/Application.h"
 #include "app/TrayWindow.h"
+#include "settings/Profile.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/SettingsPages.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,10 +13,6 @@
 #include <QLineEdit>
 
 namespace rukcon::app {
-
-namespace {
-constexpr int kMenuTab = 17;
-} // namespace
 
 TrayCommands::TrayCommands(Application& app) : m_app(app)
 {
@@ -65,7 +63,7 @@ void TrayCommands::openUmnClick()
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
     form.check1()->setChecked(true);
-    form.ssTab1()->setCurrentIndex(kMenuTab);
+    form.ssTab1()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     m_app.setPaused(false);
     m_app.tray().RemoveIcon();
@@ -105,11 +103,12 @@ void TrayCommands::ShokiClick()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
-    m_app.resetKeyChoices();
-    m_app.setReactionTime(128);
-    m_app.setArrowMultiplier(3);
-    form.combo2()->setEditText(QString());
-    form.text2()->setText(QStringLiteral("初期状態"));
+    const settings::Profile& profile = settings::TrayInitialProfile();
+    m_app.resetKeyChoices(profile.keys);
+    m_app.setReactionTime(profile.reactionTime);
+    m_app.setArrowMultiplier(profile.arrowMultiplier);
+    form.combo2()->setEditText(QString::fromStdString(profile.captionFragment));
+    form.text2()->setText(QString::fromStdString(profile.name));
     RefreshTrayIcon();
 }
 

@@ -6,7 +6,6 @@ namespace rukcon::input {
 
 namespace {
 const std::string kPressedSuffix = "を押した";
-const std::string kNone = "なし";
 } // namespace
 
 bool KeyDispatch::emitNamedKey(const std::string& text)
@@ -47,7 +46,7 @@ void KeyDispatch::DispatchFirstKey()
         return;
     }
     const std::string text = m_view.keyChoice(0, CurrentSlot);
-    if (text.empty() || text == kNone)
+    if (text.empty() || text == settings::kNoKey)
         m_view.setFeedback({});
     else
         emitNamedKey(text);
