@@ -143,7 +143,7 @@ void FillKeyLists(KeyChoiceLists& lists)
 {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         for (int position = 0; position < kKeyPositions; ++position)
-            lists.appendKeyList(position, slot);
+            lists.appendKeyList(slot, position);
     }
 }
 

@@ -38,7 +38,7 @@ class KeyChoiceLists {
 public:
     virtual ~KeyChoiceLists() = default;
     // Appends the names of KeyListEntries(), in order, to one list.
-    virtual void appendKeyList(int position, int slot) = 0;
+    virtual void appendKeyList(int slot, int position) = 0;
 };
 
 // Appends the names to every list without clearing it first: a second fill doubles them.
