@@ -4,12 +4,12 @@
 #include "app/FormKeyLists.h"
 #include "app/MainWindowCommands.h"
 #include "app/TrayCommands.h"
-#include "app/TrayWindow.h"
 #include "input/KeyTable.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,12 +50,12 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_form->installEventFilter(this);
     m_exit = [](int code) { QCoreApplication::exit(code); };
     m_messages.setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
-    m_usesTray = TrayWindow::trayAvailable();
+    m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
-    m_tray = std::make_unique<TrayWindow>(*m_form);
+    m_tray = std::make_unique<ui::TrayWindow>(*m_form);
     m_trayCommands = std::make_unique<TrayCommands>(*this);
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
-    connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
+    connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->check2(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);

@@ -33,6 +33,7 @@
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
 class Form1;
+class TrayWindow;
 } // namespace rukcon::ui
 
 namespace rukcon::app {
@@ -40,7 +41,6 @@ namespace rukcon::app {
 class DesignerHost;
 class MainWindowCommands;
 class TrayCommands;
-class TrayWindow;
 
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
@@ -73,7 +73,7 @@ public:
     KeyListModels& keyLists() { return m_keyLists; }
     bool startupPending() const { return m_startupPending; }
 
-    TrayWindow& tray() { return *m_tray; }
+    ui::TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
@@ -165,7 +165,7 @@ private:
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;
-    std::unique_ptr<TrayWindow> m_tray;
+    std::unique_ptr<ui::TrayWindow> m_tray;
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;

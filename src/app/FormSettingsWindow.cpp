@@ -2,8 +2,8 @@
 
 #include "app/KeyListModels.h"
 #include "app/TimingControls.h"
+#include "platform/UserMessages.h"
 #include "sound/SoundEffects.h"
-#include "sound/UserMessages.h"
 #include "ui/ButtonPanel.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"

@@ -2,12 +2,12 @@
 
 #include "app/Application.h"
 #include "app/FormKeyLists.h"
-#include "app/TrayWindow.h"
 #include "settings/Profile.h"
 #include "ui/Colours.h"
 #include "ui/Form1.h"
 #include "ui/HistoryFolderWindow.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -28,12 +28,15 @@ namespace {
 // The tray window carries both texts itself.
 class TrayWindowTexts : public TrayTexts {
 public:
-    explicit TrayWindowTexts(TrayWindow& tray) : m_tray(tray) {}
+    explicit TrayWindowTexts(ui::TrayWindow& tray) : m_tray(tray) {}
     void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
-    void setActivateItemCaption(const QString& text) override { m_tray.Sact()->setText(TrayWindow::itemText(text)); }
+    void setActivateItemCaption(const QString& text) override
+    {
+        m_tray.Sact()->setText(ui::TrayWindow::itemText(text));
+    }
 
 private:
-    TrayWindow& m_tray;
+    ui::TrayWindow& m_tray;
 };
 
 } // namespace

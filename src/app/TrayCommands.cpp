@@ -1,11 +1,11 @@
 #include "app/TrayCommands.h"
 
 #include "app/Application.h"
-#include "app/TrayWindow.h"
 #include "settings/Profile.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/SettingsPages.h"
+#include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,12 +16,12 @@ namespace rukcon::app {
 
 TrayCommands::TrayCommands(Application& app) : m_app(app)
 {
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     connect(tray.mnopen(), &QAction::triggered, this, &TrayCommands::mnopenClick);
     connect(tray.Teisi(), &QAction::triggered, this, &TrayCommands::TeisiClick);
     connect(tray.Sact(), &QAction::triggered, this, &TrayCommands::SactClick);
     connect(tray.openUmn(), &QAction::triggered, this, &TrayCommands::openUmnClick);
-    for (int k = 1; k <= TrayWindow::kMenuEntries; ++k)
+    for (int k = 1; k <= ui::TrayWindow::kMenuEntries; ++k)
         connect(tray.menuEntry(k), &QAction::triggered, this, [this, k] { menuEntryClick(k); });
     connect(tray.Zenkai(), &QAction::triggered, this, &TrayCommands::ZenkaiClick);
     connect(tray.Uzer(), &QAction::triggered, this, &TrayCommands::UzerClick);
@@ -91,7 +91,7 @@ void TrayCommands::UzerClick()
 {
     m_app.sound().playClick();
     m_app.settingsStore().userDefault().ApplyUserDefault();
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
     tray.setWindowTitle(m_app.form().text2()->text());
     tray.ShowIcon();
@@ -114,7 +114,7 @@ void TrayCommands::ShokiClick()
 
 void TrayCommands::RefreshTrayIcon()
 {
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
     tray.setWindowTitle(m_app.form().text2()->text());
     tray.ShowIcon();
