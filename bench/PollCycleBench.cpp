@@ -64,7 +64,7 @@ struct Rig {
         // Three keys per slot, a held modifier among them, as a busy profile would have.
         for (int slot = 0; slot < 14; ++slot)
             view.setKeys(slot, "SHIFT", "-A-", "F5");
-        view.keys[0][14] = "F24";
+        view.keys[14][0] = "F24";
     }
 };
 

@@ -4,12 +4,12 @@
 #include "app/FormKeyLists.h"
 #include "app/MainWindowCommands.h"
 #include "app/TrayCommands.h"
-#include "app/TrayWindow.h"
 #include "input/KeyTable.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -50,12 +50,12 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_form->installEventFilter(this);
     m_exit = [](int code) { QCoreApplication::exit(code); };
     m_messages.setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
-    m_usesTray = TrayWindow::trayAvailable();
+    m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
-    m_tray = std::make_unique<TrayWindow>(*m_form);
+    m_tray = std::make_unique<ui::TrayWindow>(*m_form);
     m_trayCommands = std::make_unique<TrayCommands>(*this);
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
-    connect(m_tray.get(), &TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
+    connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->check2(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
@@ -211,19 +211,16 @@ void Application::endWithoutSaving()
     m_exit(0);
 }
 
-void Application::resetKeyChoices()
+void Application::resetKeyChoices(const settings::KeyChoices& keys)
 {
-    for (int slot = 0; slot < input::kSlotCount; ++slot) {
-        for (QComboBox* box : {m_form->combo1(slot), m_form->combo3(slot), m_form->combo4(slot)}) {
-            m_keyLists.clear(box);
-            box->setEditText(QStringLiteral("なし"));
+    for (int slot = 0; slot < settings::kSlotCount; ++slot) {
+        const std::array<QComboBox*, settings::kKeyPositions> boxes{m_form->combo1(slot), m_form->combo3(slot),
+                                                                    m_form->combo4(slot)};
+        for (size_t position = 0; position < boxes.size(); ++position) {
+            m_keyLists.clear(boxes[position]);
+            boxes[position]->setEditText(QString::fromStdString(keys[size_t(slot)][position]));
         }
     }
-    // The four stick directions default to the arrow keys.
-    m_form->combo1(10)->setEditText(QStringLiteral("←"));
-    m_form->combo1(11)->setEditText(QStringLiteral("→"));
-    m_form->combo1(12)->setEditText(QStringLiteral("↑"));
-    m_form->combo1(13)->setEditText(QStringLiteral("↓"));
 }
 
 void Application::start()
@@ -235,7 +232,7 @@ void Application::start()
     m_target.RefreshCaptionList();
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
-    resetKeyChoices();
+    resetKeyChoices(settings::StickArrowKeys());
     FormKeyLists lists(*m_form, m_keyLists);
     input::FillKeyLists(lists);
 
@@ -253,8 +250,8 @@ void Application::start()
     setPaused(false);
     m_tray->setWindowTitle(m_form->text2()->text());
     m_form->ssTab1()->setCurrentIndex(0);
-    m_form->combo3(14)->hide();
-    m_form->combo4(14)->hide();
+    m_form->combo3(settings::kActivationSlot)->hide();
+    m_form->combo4(settings::kActivationSlot)->hide();
     m_sound.InitSound(m_folders.effects);
     m_sound.playClick();
 

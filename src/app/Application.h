@@ -19,6 +19,7 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/DiskIo.h"
+#include "settings/Profile.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
@@ -32,6 +33,7 @@
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
 class Form1;
+class TrayWindow;
 } // namespace rukcon::ui
 
 namespace rukcon::app {
@@ -39,7 +41,6 @@ namespace rukcon::app {
 class DesignerHost;
 class MainWindowCommands;
 class TrayCommands;
-class TrayWindow;
 
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
@@ -72,7 +73,7 @@ public:
     KeyListModels& keyLists() { return m_keyLists; }
     bool startupPending() const { return m_startupPending; }
 
-    TrayWindow& tray() { return *m_tray; }
+    ui::TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
@@ -103,8 +104,8 @@ public:
     // The end without saving: a signal or the session closing the hidden window.
     void endWithoutSaving();
 
-    // Every key box emptied and set to "なし", the stick slots to the arrows.
-    void resetKeyChoices();
+    // Every key box's list emptied and its text set from keys.
+    void resetKeyChoices(const settings::KeyChoices& keys);
 
     bool setReactionTime(int ms) { return m_timing.setReactionTime(ms); }
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
@@ -164,7 +165,7 @@ private:
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;
-    std::unique_ptr<TrayWindow> m_tray;
+    std::unique_ptr<ui::TrayWindow> m_tray;
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;

@@ -11,9 +11,9 @@
 
 namespace rukcon::app {
 
-std::string FormDispatchView::keyChoice(int position, int slot) const
+std::string FormDispatchView::keyChoice(int slot, int position) const
 {
-    return m_form.keyChoiceBox(position, slot)->currentText().toStdString();
+    return m_form.keyChoiceBox(slot, position)->currentText().toStdString();
 }
 
 std::string FormDispatchView::captionFragment() const

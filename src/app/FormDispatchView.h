@@ -13,7 +13,7 @@ class FormDispatchView : public input::DispatchView {
 public:
     explicit FormDispatchView(ui::Form1& form) : m_form(form) {}
 
-    std::string keyChoice(int position, int slot) const override;
+    std::string keyChoice(int slot, int position) const override;
     std::string captionFragment() const override;
     std::string feedback() const override;
     void setFeedback(const std::string& text) override;

@@ -5,9 +5,9 @@
 
 namespace rukcon::app {
 
-void FormKeyLists::appendKeyList(int position, int slot)
+void FormKeyLists::appendKeyList(int slot, int position)
 {
-    m_models.append(m_form.keyChoiceBox(position, slot));
+    m_models.append(m_form.keyChoiceBox(slot, position));
 }
 
 } // namespace rukcon::app

@@ -14,7 +14,7 @@ class KeyListModels;
 class FormKeyLists : public input::KeyChoiceLists {
 public:
     FormKeyLists(ui::Form1& form, KeyListModels& models) : m_form(form), m_models(models) {}
-    void appendKeyList(int position, int slot) override;
+    void appendKeyList(int slot, int position) override;
 
 private:
     ui::Form1& m_form;

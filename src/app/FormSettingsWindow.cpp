@@ -2,8 +2,8 @@
 
 #include "app/KeyListModels.h"
 #include "app/TimingControls.h"
+#include "platform/UserMessages.h"
 #include "sound/SoundEffects.h"
-#include "sound/UserMessages.h"
 #include "ui/ButtonPanel.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
@@ -29,17 +29,17 @@ QString fromUtf8(const std::string& text)
 
 std::string FormSettingsWindow::keyChoice(int slot, int position) const
 {
-    return m_form.keyChoiceBox(position, slot)->currentText().toStdString();
+    return m_form.keyChoiceBox(slot, position)->currentText().toStdString();
 }
 
 void FormSettingsWindow::setKeyChoice(int slot, int position, const std::string& text)
 {
-    m_form.keyChoiceBox(position, slot)->setEditText(fromUtf8(text));
+    m_form.keyChoiceBox(slot, position)->setEditText(fromUtf8(text));
 }
 
 void FormSettingsWindow::clearKeyList(int slot, int position)
 {
-    m_keyLists.clear(m_form.keyChoiceBox(position, slot));
+    m_keyLists.clear(m_form.keyChoiceBox(slot, position));
 }
 
 int FormSettingsWindow::reactionTime() const

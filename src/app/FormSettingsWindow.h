@@ -10,9 +10,11 @@
 
 #include <functional>
 
+namespace rukcon::platform {
+class UserMessages;
+} // namespace rukcon::platform
 namespace rukcon::sound {
 class SoundEffects;
-class UserMessages;
 } // namespace rukcon::sound
 namespace rukcon::ui {
 class Form1;
@@ -33,8 +35,8 @@ class FormSettingsWindow : public settings::ProfileControls,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds, sound::UserMessages& boxes,
-                       KeyListModels& keyLists)
+    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds,
+                       platform::UserMessages& boxes, KeyListModels& keyLists)
         : m_form(form), m_timing(timing), m_sounds(sounds), m_boxes(boxes), m_keyLists(keyLists)
     {
     }
@@ -79,7 +81,7 @@ private:
     ui::Form1& m_form;
     TimingControls& m_timing;
     sound::SoundEffects& m_sounds;
-    sound::UserMessages& m_boxes;
+    platform::UserMessages& m_boxes;
     KeyListModels& m_keyLists;
     std::function<void()> m_traySync;
     bool m_ending = false;

@@ -2,11 +2,12 @@
 
 #include "app/Application.h"
 #include "app/FormKeyLists.h"
-#include "app/TrayWindow.h"
+#include "settings/Profile.h"
 #include "ui/Colours.h"
 #include "ui/Form1.h"
 #include "ui/HistoryFolderWindow.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -27,16 +28,16 @@ namespace {
 // The tray window carries both texts itself.
 class TrayWindowTexts : public TrayTexts {
 public:
-    explicit TrayWindowTexts(TrayWindow& tray) : m_tray(tray) {}
+    explicit TrayWindowTexts(ui::TrayWindow& tray) : m_tray(tray) {}
     void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
-    void setActivateItemCaption(const QString& text) override { m_tray.Sact()->setText(TrayWindow::itemText(text)); }
+    void setActivateItemCaption(const QString& text) override
+    {
+        m_tray.Sact()->setText(ui::TrayWindow::itemText(text));
+    }
 
 private:
-    TrayWindow& m_tray;
+    ui::TrayWindow& m_tray;
 };
-
-constexpr int kNewProfileReactionTime = 128;
-constexpr int kNewProfileArrowMultiplier = 1;
 
 } // namespace
 
@@ -209,15 +210,14 @@ void MainWindowCommands::Command16Click()
     form.check1()->setChecked(true);
     m_app.sound().playClick();
     form.ssTab1()->setCurrentIndex(ui::kNamingTab);
-    m_app.resetKeyChoices();
-    form.combo1(14)->setEditText(QStringLiteral("F24"));
-    form.combo1(6)->setEditText(QStringLiteral("F24"));
+    const settings::Profile& profile = settings::NewSettingsProfile();
+    m_app.resetKeyChoices(profile.keys);
     m_app.targetActivation().RefreshCaptionList();
     fillKeyLists();
-    m_app.setReactionTime(kNewProfileReactionTime);
-    m_app.setArrowMultiplier(kNewProfileArrowMultiplier);
-    form.combo2()->setEditText(QString());
-    form.text2()->setText(QStringLiteral("初期状態"));
+    m_app.setReactionTime(profile.reactionTime);
+    m_app.setArrowMultiplier(profile.arrowMultiplier);
+    form.combo2()->setEditText(QString::fromStdString(profile.captionFragment));
+    form.text2()->setText(QString::fromStdString(profile.name));
 }
 
 void MainWindowCommands::Command17Click()

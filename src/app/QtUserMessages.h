@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/UserMessages.h"
+#include "platform/UserMessages.h"
 
 #include <functional>
 #include <string>
@@ -11,7 +11,7 @@ class QWidget;
 namespace rukcon::app {
 
 // Message boxes with an OK button. Tests switch them to recording, so nothing modal opens.
-class QtUserMessages : public sound::UserMessages {
+class QtUserMessages : public platform::UserMessages {
 public:
     explicit QtUserMessages(QWidget* parent = nullptr) : m_parent(parent) {}
 

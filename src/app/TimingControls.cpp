@@ -54,7 +54,6 @@ int TimingControls::arrowMultiplier() const
 void TimingControls::onReactionTime(int value)
 {
     m_form.label5()->setText(QString::number(value));
-    m_cycle.ReactionTime = value;
     m_form.timer1()->setInterval(value);
 }
 

@@ -12,8 +12,8 @@ class Form1;
 namespace rukcon::app {
 
 // The two scroll bars of the timing tab. Their handlers run on every setting of the value, also
-// an unchanged one: the value label, the poll cycle's value and (reaction time) the poll
-// timer's interval always agree with the bar.
+// an unchanged one: the value label and the poll timer's interval (reaction time) or the poll
+// cycle's multiplier always agree with the bar.
 class TimingControls : public QObject {
     Q_OBJECT
 public:

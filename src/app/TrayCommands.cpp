@@ -1,9 +1,11 @@
 #include "app/TrayCommands.h"
 
 #include "app/Application.h"
-#include "app/TrayWindow.h"
+#include "settings/Profile.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/SettingsPages.h"
+#include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,18 +14,14 @@
 
 namespace rukcon::app {
 
-namespace {
-constexpr int kMenuTab = 17;
-} // namespace
-
 TrayCommands::TrayCommands(Application& app) : m_app(app)
 {
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     connect(tray.mnopen(), &QAction::triggered, this, &TrayCommands::mnopenClick);
     connect(tray.Teisi(), &QAction::triggered, this, &TrayCommands::TeisiClick);
     connect(tray.Sact(), &QAction::triggered, this, &TrayCommands::SactClick);
     connect(tray.openUmn(), &QAction::triggered, this, &TrayCommands::openUmnClick);
-    for (int k = 1; k <= TrayWindow::kMenuEntries; ++k)
+    for (int k = 1; k <= ui::TrayWindow::kMenuEntries; ++k)
         connect(tray.menuEntry(k), &QAction::triggered, this, [this, k] { menuEntryClick(k); });
     connect(tray.Zenkai(), &QAction::triggered, this, &TrayCommands::ZenkaiClick);
     connect(tray.Uzer(), &QAction::triggered, this, &TrayCommands::UzerClick);
@@ -65,7 +63,7 @@ void TrayCommands::openUmnClick()
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
     form.check1()->setChecked(true);
-    form.ssTab1()->setCurrentIndex(kMenuTab);
+    form.ssTab1()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     m_app.setPaused(false);
     m_app.tray().RemoveIcon();
@@ -93,7 +91,7 @@ void TrayCommands::UzerClick()
 {
     m_app.sound().playClick();
     m_app.settingsStore().userDefault().ApplyUserDefault();
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
     tray.setWindowTitle(m_app.form().text2()->text());
     tray.ShowIcon();
@@ -105,17 +103,18 @@ void TrayCommands::ShokiClick()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
-    m_app.resetKeyChoices();
-    m_app.setReactionTime(128);
-    m_app.setArrowMultiplier(3);
-    form.combo2()->setEditText(QString());
-    form.text2()->setText(QStringLiteral("初期状態"));
+    const settings::Profile& profile = settings::TrayInitialProfile();
+    m_app.resetKeyChoices(profile.keys);
+    m_app.setReactionTime(profile.reactionTime);
+    m_app.setArrowMultiplier(profile.arrowMultiplier);
+    form.combo2()->setEditText(QString::fromStdString(profile.captionFragment));
+    form.text2()->setText(QString::fromStdString(profile.name));
     RefreshTrayIcon();
 }
 
 void TrayCommands::RefreshTrayIcon()
 {
-    TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
     tray.setWindowTitle(m_app.form().text2()->text());
     tray.ShowIcon();

@@ -1,9 +1,9 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
-#include "app/NullPlatform.h"
 #include "app/QtDelayedCall.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
+#include "platform/null/NullFactory.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
 #include "settings/ProgramFolders.h"
@@ -82,10 +82,10 @@ int main(int argc, char** argv)
     parts.sound = rukcon::platform::sdl::createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
     parts.keys = rukcon::platform::x11::createKeyEmitter();
     if (!parts.keys)
-        parts.keys = std::make_unique<rukcon::app::NullKeyEmitter>();
+        parts.keys = rukcon::platform::null::createKeyEmitter();
     parts.windows = rukcon::platform::x11::createWindowSystem();
     if (!parts.windows)
-        parts.windows = std::make_unique<rukcon::app::NullWindowSystem>();
+        parts.windows = rukcon::platform::null::createWindowSystem();
 
     rukcon::app::Application app(std::move(parts), folders);
     rukcon::app::SignalBridge signalBridge;

@@ -12,7 +12,7 @@ public:
     virtual ~DispatchView() = default;
 
     // Key choice of a slot: position 0, 1, 2 = first, second, third key box.
-    virtual std::string keyChoice(int position, int slot) const = 0;
+    virtual std::string keyChoice(int slot, int position) const = 0;
     // The caption fragment that identifies the target program.
     virtual std::string captionFragment() const = 0;
 

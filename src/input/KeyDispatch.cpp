@@ -6,7 +6,6 @@ namespace rukcon::input {
 
 namespace {
 const std::string kPressedSuffix = "を押した";
-const std::string kNone = "なし";
 } // namespace
 
 bool KeyDispatch::emitNamedKey(const std::string& text)
@@ -30,9 +29,9 @@ void KeyDispatch::focusStep()
 
 void KeyDispatch::DispatchFirstKey()
 {
-    const std::string first = m_view.keyChoice(0, CurrentSlot);
+    const std::string first = m_view.keyChoice(CurrentSlot, 0);
     // An input whose first key is the activation key only brings the target to the front.
-    if (CurrentSlot != kActivationSlot && first == m_view.keyChoice(0, kActivationSlot)) {
+    if (CurrentSlot != kActivationSlot && first == m_view.keyChoice(kActivationSlot, 0)) {
         m_view.setFeedback({});
         m_target.ActivateTarget();
         return;
@@ -46,8 +45,8 @@ void KeyDispatch::DispatchFirstKey()
         m_sounds.playAlert();
         return;
     }
-    const std::string text = m_view.keyChoice(0, CurrentSlot);
-    if (text.empty() || text == kNone)
+    const std::string text = m_view.keyChoice(CurrentSlot, 0);
+    if (text.empty() || text == settings::kNoKey)
         m_view.setFeedback({});
     else
         emitNamedKey(text);
@@ -58,7 +57,7 @@ void KeyDispatch::DispatchSecondKey()
 {
     if (!m_target.TargetFound() || m_view.captionFragment().empty())
         return;
-    emitNamedKey(m_view.keyChoice(1, CurrentSlot));
+    emitNamedKey(m_view.keyChoice(CurrentSlot, 1));
     focusStep();
 }
 
@@ -66,7 +65,7 @@ void KeyDispatch::DispatchThirdKey()
 {
     if (!m_target.TargetFound() || m_view.captionFragment().empty())
         return;
-    emitNamedKey(m_view.keyChoice(2, CurrentSlot));
+    emitNamedKey(m_view.keyChoice(CurrentSlot, 2));
     const std::string caption = m_view.feedback();
     if (!caption.empty())
         m_view.setFeedback(caption + kPressedSuffix);

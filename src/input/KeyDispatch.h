@@ -2,6 +2,7 @@
 
 #include "input/DispatchView.h"
 #include "input/KeyEmission.h"
+#include "settings/Profile.h"
 #include "sound/SoundEffects.h"
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 namespace rukcon::input {
 
-inline constexpr int kActivationSlot = 14;
+using settings::kActivationSlot;
 
 // Turns one active input slot into keys: the three key positions of CurrentSlot, in order.
 // The first step brings the target to the front; the other two rely on what it found.

@@ -5,7 +5,7 @@ namespace rukcon::input {
 namespace {
 
 constexpr std::array<KeyEntry, kKeyListSize> kListEntries{{
-    {"なし", 0, Emission::None, ""},
+    {settings::kNoKey, 0, Emission::None, ""},
     {"F1", 112, Emission::Tap, "F1キー"},
     {"F2", 113, Emission::Tap, "F2キー"},
     {"F3", 114, Emission::Tap, "F3キー"},
@@ -143,7 +143,7 @@ void FillKeyLists(KeyChoiceLists& lists)
 {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         for (int position = 0; position < kKeyPositions; ++position)
-            lists.appendKeyList(position, slot);
+            lists.appendKeyList(slot, position);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -21,8 +23,8 @@ struct KeyEntry {
 };
 
 inline constexpr std::size_t kKeyListSize = 106;
-inline constexpr int kSlotCount = 15;
-inline constexpr int kKeyPositions = 3;
+using settings::kKeyPositions;
+using settings::kSlotCount;
 
 // The names in the order every key-choice list shows them; entry 0 is "なし" (no key).
 const std::array<KeyEntry, kKeyListSize>& KeyListEntries();
@@ -36,7 +38,7 @@ class KeyChoiceLists {
 public:
     virtual ~KeyChoiceLists() = default;
     // Appends the names of KeyListEntries(), in order, to one list.
-    virtual void appendKeyList(int position, int slot) = 0;
+    virtual void appendKeyList(int slot, int position) = 0;
 };
 
 // Appends the names to every list without clearing it first: a second fill doubles them.

@@ -24,7 +24,6 @@ public:
     {
     }
 
-    int32_t ReactionTime = 0;
     int32_t ArrowMultiplier = 0;
 
     // The timer tick: polls unless settings mode is on, the pause is set, or a cycle is still

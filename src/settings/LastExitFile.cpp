@@ -1,14 +1,10 @@
 #include "settings/LastExitFile.h"
 
+#include "settings/Profile.h"
 #include "settings/ProfileRecord.h"
 #include "settings/SettingsTexts.h"
 
 namespace rukcon::settings {
-
-namespace {
-constexpr int kDefaultReactionTime = 128;
-constexpr int kDefaultArrowMultiplier = 1;
-} // namespace
 
 bool LastExitFile::LoadLastExit()
 {
@@ -32,22 +28,17 @@ bool LastExitFile::SaveLastExit()
 
 void LastExitFile::SetBuiltInDefaults()
 {
-    for (int slot = 0; slot < ProfileControls::kSlotCount; ++slot) {
-        for (int position = 0; position < ProfileControls::kKeyPositions; ++position)
+    const Profile& defaults = LastExitFallbackProfile();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        for (int position = 0; position < kKeyPositions; ++position)
             m_controls.clearKeyList(slot, position);
-        for (int position = 0; position < ProfileControls::kKeyPositions; ++position)
-            m_controls.setKeyChoice(slot, position, texts::kKeyNone);
+        for (int position = 0; position < kKeyPositions; ++position)
+            m_controls.setKeyChoice(slot, position, defaults.keys[size_t(slot)][size_t(position)]);
     }
-    m_controls.setKeyChoice(10, 0, texts::kKeyLeft);
-    m_controls.setKeyChoice(11, 0, texts::kKeyRight);
-    m_controls.setKeyChoice(12, 0, texts::kKeyUp);
-    m_controls.setKeyChoice(13, 0, texts::kKeyDown);
-    m_controls.setKeyChoice(14, 0, texts::kKeyF24);
-    m_controls.setKeyChoice(6, 0, texts::kKeyF24);
-    m_controls.setReactionTime(kDefaultReactionTime);
-    m_controls.setArrowMultiplier(kDefaultArrowMultiplier);
-    m_controls.setProfileName("");
-    m_controls.setCaptionFragment("");
+    m_controls.setReactionTime(defaults.reactionTime);
+    m_controls.setArrowMultiplier(defaults.arrowMultiplier);
+    m_controls.setProfileName(defaults.name);
+    m_controls.setCaptionFragment(defaults.captionFragment);
 }
 
 } // namespace rukcon::settings

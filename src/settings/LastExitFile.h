@@ -7,7 +7,7 @@
 namespace rukcon::settings {
 
 // "前回.txt": the profile in force at the last exit, put back at every start and by the two
-// "back to the last exit" commands. This is also where the built-in defaults live.
+// "back to the last exit" commands. When it cannot be applied, the last-exit fallback profile is put in.
 class LastExitFile {
 public:
     LastExitFile(const SettingsFiles& files, ProfileControls& controls) : m_files(files), m_controls(controls) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <string>
 
 namespace rukcon::settings {
@@ -9,9 +11,6 @@ namespace rukcon::settings {
 // the poll cycle, so the store never sets the poll values on its own.
 class ProfileControls {
 public:
-    static constexpr int kSlotCount = 15;   // input slots 0 … 14
-    static constexpr int kKeyPositions = 3; // position 0 is Combo1, 1 is Combo3, 2 is Combo4
-
     virtual ~ProfileControls() = default;
 
     // Visible text of a key-choice box; any text is accepted.
@@ -21,11 +20,11 @@ public:
     virtual void clearKeyList(int slot, int position) = 0;
 
     // HScroll1, reaction time in ms. The setter refuses a value outside the scroll bar's range
-    // (50 … 1000): it returns false and changes nothing.
+    // (kReactionTimeMin … kReactionTimeMax): it returns false and changes nothing.
     virtual int reactionTime() const = 0;
     virtual bool setReactionTime(int milliseconds) = 0;
 
-    // HScroll2, arrow multiplier; refuses values outside 1 … 10 the same way.
+    // HScroll2, arrow multiplier; refuses values outside kArrowMultiplierMin … kArrowMultiplierMax the same way.
     virtual int arrowMultiplier() const = 0;
     virtual bool setArrowMultiplier(int multiplier) = 0;
 

@@ -8,7 +8,7 @@ namespace {
 
 constexpr size_t KeyField(int slot, int position)
 {
-    return static_cast<size_t>(slot * ProfileControls::kKeyPositions + position);
+    return static_cast<size_t>(slot * kKeyPositions + position);
 }
 
 bool InRange(const std::optional<int>& value, int min, int max)
@@ -18,17 +18,35 @@ bool InRange(const std::optional<int>& value, int min, int max)
 
 } // namespace
 
-ProfileRecord CaptureProfileRecord(const ProfileControls& controls)
+ProfileRecord ToProfileRecord(const Profile& profile)
 {
     ProfileRecord record;
-    for (int slot = 0; slot < ProfileControls::kSlotCount; ++slot)
-        for (int position = 0; position < ProfileControls::kKeyPositions; ++position)
-            record[KeyField(slot, position)] = controls.keyChoice(slot, position);
-    record[field::kReactionTime] = std::to_string(controls.reactionTime());
-    record[field::kArrowMultiplier] = std::to_string(controls.arrowMultiplier());
-    record[field::kProfileName] = controls.profileName();
-    record[field::kCaptionFragment] = controls.captionFragment();
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        for (int position = 0; position < kKeyPositions; ++position)
+            record[KeyField(slot, position)] = profile.keys[size_t(slot)][size_t(position)];
+    record[field::kReactionTime] = std::to_string(profile.reactionTime);
+    record[field::kArrowMultiplier] = std::to_string(profile.arrowMultiplier);
+    record[field::kProfileName] = profile.name;
+    record[field::kCaptionFragment] = profile.captionFragment;
     return record;
+}
+
+Profile ReadProfile(const ProfileControls& controls)
+{
+    Profile profile;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        for (int position = 0; position < kKeyPositions; ++position)
+            profile.keys[size_t(slot)][size_t(position)] = controls.keyChoice(slot, position);
+    profile.reactionTime = controls.reactionTime();
+    profile.arrowMultiplier = controls.arrowMultiplier();
+    profile.name = controls.profileName();
+    profile.captionFragment = controls.captionFragment();
+    return profile;
+}
+
+ProfileRecord CaptureProfileRecord(const ProfileControls& controls)
+{
+    return ToProfileRecord(ReadProfile(controls));
 }
 
 void ApplyProfileRecord(ProfileControls& controls, std::span<const std::string> buffer, size_t first, NameOrder order,
@@ -38,8 +56,8 @@ void ApplyProfileRecord(ProfileControls& controls, std::span<const std::string> 
         return;
     const std::span<const std::string> record = buffer.subspan(first, kProfileFieldCount);
 
-    for (int slot = 0; slot < ProfileControls::kSlotCount; ++slot)
-        for (int position = 0; position < ProfileControls::kKeyPositions; ++position)
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        for (int position = 0; position < kKeyPositions; ++position)
             controls.setKeyChoice(slot, position, record[KeyField(slot, position)]);
 
     const std::optional<int> reactionTime = FieldConversion::ToInteger(record[field::kReactionTime]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/Profile.h"
 #include "settings/ProfileControls.h"
 #include "settings/StepRecorder.h"
 
@@ -23,16 +24,14 @@ inline constexpr size_t kProfileName = 47;
 inline constexpr size_t kCaptionFragment = 48;
 } // namespace field
 
-// What the two scroll bars accept.
-inline constexpr int kReactionTimeMin = 50;
-inline constexpr int kReactionTimeMax = 1000;
-inline constexpr int kArrowMultiplierMin = 1;
-inline constexpr int kArrowMultiplierMax = 10;
-
 // The callers set name and caption fragment in different orders; each one's change handler
 // runs at its own time, so the order is kept as each caller has it.
 enum class NameOrder { NameFirst, CaptionFirst };
 
+ProfileRecord ToProfileRecord(const Profile& profile);
+
+// The profile the controls show now.
+Profile ReadProfile(const ProfileControls& controls);
 ProfileRecord CaptureProfileRecord(const ProfileControls& controls);
 
 // Puts the record that starts at buffer[first] into the controls: the 45 key choices, the

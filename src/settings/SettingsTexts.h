@@ -18,8 +18,7 @@ inline constexpr const char* kConfigSubfolder = "rukcon";
 // The folder of the click and alert effects, beside the executable or in the shared data folder.
 inline constexpr const char* kEffectsFolder = "bgm";
 
-// Key names of the key table that the built-in defaults use.
-inline constexpr const char* kKeyNone = "なし";
+// Key names of the key table that the built-in profiles use besides "なし".
 inline constexpr const char* kKeyLeft = "←";
 inline constexpr const char* kKeyRight = "→";
 inline constexpr const char* kKeyUp = "↑";

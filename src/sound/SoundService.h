@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/SoundDevice.h"
+#include "platform/UserMessages.h"
 #include "sound/SoundEffects.h"
-#include "sound/UserMessages.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -19,7 +19,10 @@ public:
 
     static constexpr const char* kNoDeviceMessage = "DirectSoundは使えません。";
 
-    SoundService(platform::SoundDevice& device, UserMessages& messages) : m_device(device), m_messages(messages) {}
+    SoundService(platform::SoundDevice& device, platform::UserMessages& messages)
+        : m_device(device), m_messages(messages)
+    {
+    }
 
     // Opens the device and loads the four effects: two by bare name from the current directory,
     // then the click and the alert from effectsFolder. When the device cannot be opened the user
@@ -46,7 +49,7 @@ private:
     void play(platform::EffectHandle effect);
 
     platform::SoundDevice& m_device;
-    UserMessages& m_messages;
+    platform::UserMessages& m_messages;
     // Effects 0 and 1 are loaded and released with the others but have no role: nothing plays them.
     platform::EffectHandle m_effect0 = 0;
     platform::EffectHandle m_effect1 = 0;

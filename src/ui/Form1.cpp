@@ -192,7 +192,7 @@ QComboBox* Form1::combo4(int slot) const
     return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo4 : nullptr;
 }
 
-QComboBox* Form1::keyChoiceBox(int position, int slot) const
+QComboBox* Form1::keyChoiceBox(int slot, int position) const
 {
     return position == 0 ? combo1(slot) : position == 1 ? combo3(slot) : combo4(slot);
 }

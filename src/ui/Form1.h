@@ -53,7 +53,7 @@ public:
     QComboBox* combo3(int slot) const;
     QComboBox* combo4(int slot) const;
     // The key-choice box of a slot by key position: 0 Combo1, 1 Combo3, 2 Combo4.
-    QComboBox* keyChoiceBox(int position, int slot) const;
+    QComboBox* keyChoiceBox(int slot, int position) const;
     QLabel* label16(int index) const;
     QLabel* label12(int index) const;
     QPushButton* command11(int index) const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <array>
 
 class QComboBox;
@@ -13,8 +15,8 @@ namespace rukcon::ui {
 
 class MultiRowTabWidget;
 
-inline constexpr int kSlotCount = 15; // buttons 1 to 10, four stick directions, the activation key
-inline constexpr int kActivationSlot = 14;
+using settings::kActivationSlot;
+using settings::kSlotCount;
 inline constexpr int kNameLabelCount = 19; // Label16: one per page that shows the name, one on the panel
 inline constexpr int kMenuEntryCount = 12;
 

@@ -1,12 +1,12 @@
 #include "app/MainWindowCommands.h"
 #include "AppFixture.h"
-#include "app/TrayWindow.h"
 #include "fakes/FakeClock.h"
 #include "settings/FieldReader.h"
 #include "settings/FieldWriter.h"
 #include "ui/Colours.h"
 #include "ui/HistoryFolderWindow.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 #include "ui/Twips.h"
 
 #include <QAction>

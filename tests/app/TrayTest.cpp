@@ -1,6 +1,5 @@
 #include "app/Application.h"
 #include "app/TrayCommands.h"
-#include "app/TrayWindow.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/ScriptedController.h"
@@ -9,6 +8,7 @@
 #include "settings/TextCodec.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -68,7 +68,7 @@ protected:
     }
 
     ui::Form1& form() { return app->form(); }
-    app::TrayWindow& tray() { return app->tray(); }
+    ui::TrayWindow& tray() { return app->tray(); }
 
     // The sounds played since the last call: "click", "alert".
     std::vector<std::string> sounds()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/DispatchView.h"
+#include "settings/Profile.h"
 
 #include <array>
 #include <string>
@@ -11,7 +12,7 @@ namespace rukcon::test {
 // feedback line, the sink box and 14 indicators that count their repaints.
 class FakeDispatchView : public input::DispatchView {
 public:
-    std::array<std::array<std::string, 15>, 3> keys; // [position][slot]
+    settings::KeyChoices keys; // [slot][position]
     std::string fragment;
     std::string feedbackText;
     bool panel = false;
@@ -22,18 +23,16 @@ public:
 
     FakeDispatchView()
     {
-        for (auto& position : keys)
-            position.fill("なし");
+        for (auto& slot : keys)
+            slot.fill(settings::kNoKey);
     }
 
     void setKeys(int slot, std::string first, std::string second, std::string third)
     {
-        keys[0][slot] = std::move(first);
-        keys[1][slot] = std::move(second);
-        keys[2][slot] = std::move(third);
+        keys.at(slot) = {std::move(first), std::move(second), std::move(third)};
     }
 
-    std::string keyChoice(int position, int slot) const override { return keys.at(position).at(slot); }
+    std::string keyChoice(int slot, int position) const override { return keys.at(slot).at(position); }
     std::string captionFragment() const override { return fragment; }
     std::string feedback() const override { return feedbackText; }
     void setFeedback(const std::string& text) override { feedbackText = text; }

@@ -90,27 +90,19 @@ public:
         trayCaptions = label12;
     }
 
-    // Everything of one profile as a comparable value.
-    struct Profile {
-        std::array<std::array<std::string, 3>, 15> keys;
-        int reactionTime;
-        int multiplier;
-        std::string name;
-        std::string caption;
-        bool operator==(const Profile&) const = default;
-    };
+    using Profile = settings::Profile;
     Profile profile() const { return {keys, hscroll1, hscroll2, text2, combo2}; }
     void setProfile(const Profile& p)
     {
         keys = p.keys;
         hscroll1 = p.reactionTime;
-        hscroll2 = p.multiplier;
+        hscroll2 = p.arrowMultiplier;
         text2 = p.name;
-        combo2 = p.caption;
+        combo2 = p.captionFragment;
     }
 
-    std::array<std::array<std::string, 3>, 15> keys{};
-    std::array<std::array<int, 3>, 15> listSizes{};
+    settings::KeyChoices keys{};
+    std::array<std::array<int, settings::kKeyPositions>, settings::kSlotCount> listSizes{};
     int hscroll1 = 50;
     int hscroll2 = 1;
     std::string text2;

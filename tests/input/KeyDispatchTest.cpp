@@ -63,7 +63,7 @@ TEST(KeyDispatch, unknownFirstKey_keepsCaptionAndAppendsSuffixAgainEachPoll)
 TEST(KeyDispatch, activationKey_activatesWithoutEmittingFirstKeyButSecondStillRuns)
 {
     DispatchRig rig;
-    rig.view.keys[0][14] = "F24";
+    rig.view.keys[14][0] = "F24";
     rig.view.setKeys(6, "F24", "-A-", "なし");
     rig.view.feedbackText = "old";
     rig.dispatchSlot(6);
@@ -75,7 +75,7 @@ TEST(KeyDispatch, activationKey_targetMissing_noAlertFromDispatchAndNothingEmitt
 {
     DispatchRig rig;
     rig.target.windowRunning = false;
-    rig.view.keys[0][14] = "F24";
+    rig.view.keys[14][0] = "F24";
     rig.view.setKeys(6, "F24", "-A-", "-B-");
     rig.dispatchSlot(6);
     EXPECT_EQ(rig.events(), withReleases({"activate"}));
@@ -93,7 +93,7 @@ TEST(KeyDispatch, activationKeyNone_everyInputWithNoFirstKeyOnlyActivates)
 TEST(KeyDispatch, activationKeyEmptyBoth_slotCountsAsActivationKey)
 {
     DispatchRig rig;
-    rig.view.keys[0][14] = "";
+    rig.view.keys[14][0] = "";
     rig.view.setKeys(1, "", "なし", "なし");
     rig.view.fragment.clear();
     rig.dispatchSlot(1);
@@ -138,7 +138,7 @@ TEST(KeyDispatch, keyChoicesReadAfreshAtEveryCall)
     rig.view.setKeys(0, "-A-", "-B-", "なし");
     rig.dispatch.CurrentSlot = 0;
     rig.dispatch.DispatchFirstKey();
-    rig.view.keys[1][0] = "-Z-"; // edited between the two steps
+    rig.view.keys[0][1] = "-Z-"; // edited between the two steps
     rig.dispatch.DispatchSecondKey();
     EXPECT_EQ(rig.events(), (EventLog{"activate", "65+", "65-", "90+", "90-"}));
 }

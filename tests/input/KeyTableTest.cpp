@@ -14,10 +14,10 @@ namespace {
 class RecordingLists : public KeyChoiceLists {
 public:
     std::map<std::pair<int, int>, std::vector<std::string>> lists;
-    void appendKeyList(int position, int slot) override
+    void appendKeyList(int slot, int position) override
     {
         for (const KeyEntry& e : KeyListEntries())
-            lists[{position, slot}].emplace_back(e.name);
+            lists[{slot, position}].emplace_back(e.name);
     }
 };
 

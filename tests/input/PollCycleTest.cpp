@@ -32,7 +32,7 @@ protected:
         rig.view.setKeys(11, "-B-", "なし", "なし");
         rig.view.setKeys(12, "-C-", "なし", "なし");
         rig.view.setKeys(13, "-D-", "なし", "なし");
-        rig.view.keys[0][14] = "F24";
+        rig.view.keys[14][0] = "F24";
     }
 
     void hold(uint32_t x, uint32_t y, uint32_t buttons) { device.ids[0].position = {x, y, 0, buttons}; }

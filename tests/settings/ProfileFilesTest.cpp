@@ -1,11 +1,13 @@
 #include "ProfileFixture.h"
 #include "settings/LastExitFile.h"
+#include "settings/Profile.h"
 #include "settings/ProfileRecord.h"
 #include "settings/UserDefaultFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 using namespace rukcon::settings;
 using namespace rukcon::test;
@@ -92,6 +94,39 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileRecordNumbers,
                                            NumbersCase{"200", "0", true, 200, 1},
                                            NumbersCase{"200", "11", true, 200, 1}));
 
+// ---- The built-in profiles ---------------------------------------------------------------
+
+// The three differ on purpose; a swap or a key put into the wrong one shows here.
+TEST(BuiltInProfilesTest, keysNumbersAndNameAsEachPlaceNeedsThem)
+{
+    struct Row {
+        const char* place;
+        const rukcon::settings::Profile& profile;
+        bool f24;
+        int multiplier;
+        std::string name;
+    };
+    const Row rows[] = {{"last-exit fallback", LastExitFallbackProfile(), true, 1, ""},
+                        {"new settings", NewSettingsProfile(), true, 1, "初期状態"},
+                        {"tray initial state", TrayInitialProfile(), false, 3, "初期状態"}};
+    const std::map<int, std::string> arrows{{10, "←"}, {11, "→"}, {12, "↑"}, {13, "↓"}};
+    for (const Row& row : rows) {
+        for (int s = 0; s < 15; ++s)
+            for (int k = 0; k < 3; ++k) {
+                std::string expected = "なし";
+                if (k == 0 && arrows.contains(s))
+                    expected = arrows.at(s);
+                if (k == 0 && row.f24 && (s == 6 || s == 14))
+                    expected = "F24";
+                EXPECT_EQ(row.profile.keys[s][k], expected) << row.place << " " << s << "/" << k;
+            }
+        EXPECT_EQ(row.profile.reactionTime, 128) << row.place;
+        EXPECT_EQ(row.profile.arrowMultiplier, row.multiplier) << row.place;
+        EXPECT_EQ(row.profile.name, row.name) << row.place;
+        EXPECT_EQ(row.profile.captionFragment, "") << row.place;
+    }
+}
+
 // ---- "前回.txt" ---------------------------------------------------------------------------
 
 class LastExitTest : public SettingsFixture {
@@ -137,7 +172,7 @@ TEST_F(LastExitTest, reactionTime2000_wholeWindowFallsBack)
     fields[45] = "2000";
     writeSettingsFile("前回.txt", FileImage(fields));
     EXPECT_FALSE(lastExit.LoadLastExit());
-    expectBuiltInDefaults(SampleProfile().caption);
+    expectBuiltInDefaults(SampleProfile().captionFragment);
 }
 
 TEST_F(LastExitTest, multiplierLetters_defaultsButCaptionFragmentKept)
@@ -146,8 +181,8 @@ TEST_F(LastExitTest, multiplierLetters_defaultsButCaptionFragmentKept)
     fields[46] = "abc";
     writeSettingsFile("前回.txt", FileImage(fields));
     EXPECT_FALSE(lastExit.LoadLastExit());
-    expectBuiltInDefaults(SampleProfile().caption);
-    EXPECT_EQ(window.log.back(), "Combo2=" + SampleProfile().caption);
+    expectBuiltInDefaults(SampleProfile().captionFragment);
+    EXPECT_EQ(window.log.back(), "Combo2=" + SampleProfile().captionFragment);
 }
 
 TEST_F(LastExitTest, saveThenLoad_sameControls)
@@ -211,7 +246,7 @@ TEST_F(LastExitTest, emojiInName_writtenAsQuestionMark_restOfFileIntact)
     const std::vector<std::string> lines = SplitLines(ReadBytes(settingsFile("前回.txt")));
     ASSERT_EQ(lines.size(), 49u);
     EXPECT_EQ(lines[47], "\"\x83\x51\x81\x5B\x83\x80?\"");
-    EXPECT_EQ(lines[48] + "\r\n", FileImage({profile.caption}));
+    EXPECT_EQ(lines[48] + "\r\n", FileImage({profile.captionFragment}));
 
     EXPECT_TRUE(lastExit.LoadLastExit());
     EXPECT_EQ(window.text2, "ゲーム?");
@@ -272,12 +307,12 @@ TEST_F(UserDefaultTest, registerThenApply_defaultOfStartUpUntilRestart)
 TEST_F(UserDefaultTest, apply_multiplier3_scrollBarFollows_captionBeforeName)
 {
     Profile profile = SampleProfile();
-    profile.multiplier = 3;
+    profile.arrowMultiplier = 3;
     writeSettingsFile("デフォ設定.txt", FileImage(RecordFields(profile)));
     userDefault.LoadUserDefault();
     EXPECT_TRUE(userDefault.ApplyUserDefault());
     EXPECT_EQ(window.hscroll2, 3);
-    const auto combo2 = std::find(window.log.begin(), window.log.end(), "Combo2=" + profile.caption);
+    const auto combo2 = std::find(window.log.begin(), window.log.end(), "Combo2=" + profile.captionFragment);
     const auto text2 = std::find(window.log.begin(), window.log.end(), "Text2=" + profile.name);
     EXPECT_LT(combo2, text2);
 }

@@ -28,9 +28,9 @@ inline FakeSettingsWindow::Profile SampleProfile(const std::string& tag = "")
         for (int k = 0; k < 3; ++k)
             p.keys[s][k] = "キー" + std::to_string(s) + "-" + std::to_string(k) + tag;
     p.reactionTime = 250;
-    p.multiplier = 4;
+    p.arrowMultiplier = 4;
     p.name = "名前, " + tag;
-    p.caption = "\"無題\" - メモ帳" + tag;
+    p.captionFragment = "\"無題\" - メモ帳" + tag;
     return p;
 }
 
@@ -42,9 +42,9 @@ inline std::vector<std::string> RecordFields(const FakeSettingsWindow::Profile& 
         for (const auto& key : slot)
             fields.push_back(key);
     fields.push_back(std::to_string(p.reactionTime));
-    fields.push_back(std::to_string(p.multiplier));
+    fields.push_back(std::to_string(p.arrowMultiplier));
     fields.push_back(p.name);
-    fields.push_back(p.caption);
+    fields.push_back(p.captionFragment);
     return fields;
 }
 

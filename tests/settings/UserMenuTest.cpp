@@ -180,8 +180,8 @@ TEST_F(UserMenuTest, applyEntry_putsProfileIntoForce_nameBeforeCaption)
     menu.setSelectedMenuEntry(1);
     EXPECT_TRUE(menu.ApplyMenuEntry());
     EXPECT_EQ(window.profile(), added[1]);
-    EXPECT_EQ(window.log,
-              (std::vector<std::string>{"HScroll2=4", "HScroll1=250", "Text2=b", "Combo2=" + added[1].caption}));
+    EXPECT_EQ(window.log, (std::vector<std::string>{"HScroll2=4", "HScroll1=250", "Text2=b",
+                                                    "Combo2=" + added[1].captionFragment}));
 }
 
 class UserMenuUnusableNumbers : public UserMenuTest,
@@ -235,7 +235,7 @@ TEST_F(UserMenuTest, quotesCommasAndBlanks_twelveEntriesReadBackInPlace)
     std::vector<Profile> added;
     for (const char* text : typed) {
         Profile p = SampleProfile(text);
-        p.name = p.caption = p.keys[0][0] = p.keys[14][2] = text;
+        p.name = p.captionFragment = p.keys[0][0] = p.keys[14][2] = text;
         added.push_back(p);
         window.setProfile(p);
         ASSERT_TRUE(menu.AddCurrentToMenu());

@@ -265,7 +265,7 @@ TEST_F(DriverChoice, init_driverUnavailable_failsAndCreatesNothing)
 
 TEST_F(DriverChoice, soundService_withAndWithoutDevice)
 {
-    struct Messages : rukcon::sound::UserMessages {
+    struct Messages : rukcon::platform::UserMessages {
         std::vector<std::string> all;
         void information(const std::string& text) override { all.push_back(text); }
         void warning(const std::string& text) override { all.push_back(text); }

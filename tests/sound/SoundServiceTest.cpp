@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
-struct RecordingMessages : rukcon::sound::UserMessages {
+struct RecordingMessages : rukcon::platform::UserMessages {
     std::vector<std::string> informations;
     std::vector<std::string> warnings;
     void information(const std::string& text) override { informations.push_back(text); }

@@ -10,10 +10,8 @@ class QMenu;
 class QSystemTrayIcon;
 
 namespace rukcon::ui {
-class Form1;
-}
 
-namespace rukcon::app {
+class Form1;
 
 // The hidden window Porm1 that owns the tray icon and the tray menu mn1. Its caption is the
 // profile name, which the icon shows as its tooltip.
@@ -24,7 +22,7 @@ public:
     // The tip field holds 64 bytes of code page 932, its closing NUL included.
     static constexpr size_t kTipBytes = 64;
 
-    explicit TrayWindow(ui::Form1& form);
+    explicit TrayWindow(Form1& form);
     ~TrayWindow() override;
 
     // Adds the icon with the caption as tooltip. Adding while the icon is there changes
@@ -75,7 +73,7 @@ protected:
 private:
     QAction* addItem(const char* name, const QString& caption);
 
-    ui::Form1& m_form;
+    Form1& m_form;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     bool m_iconPresent = false;
@@ -92,4 +90,4 @@ private:
     QAction* m_mnend = nullptr;
 };
 
-} // namespace rukcon::app
+} // namespace rukcon::ui

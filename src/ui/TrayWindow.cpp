@@ -1,4 +1,4 @@
-#include "app/TrayWindow.h"
+#include "ui/TrayWindow.h"
 
 #include "settings/TextCodec.h"
 #include "ui/AppIcon.h"
@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-namespace rukcon::app {
+namespace rukcon::ui {
 
 namespace {
 
@@ -22,11 +22,11 @@ bool isLeadByte(unsigned char c)
 
 } // namespace
 
-TrayWindow::TrayWindow(ui::Form1& form) : m_form(form)
+TrayWindow::TrayWindow(Form1& form) : m_form(form)
 {
     setObjectName(QStringLiteral("Porm1"));
     setWindowTitle(QStringLiteral("Form1"));
-    setWindowIcon(ui::programIcon());
+    setWindowIcon(programIcon());
 
     m_menu = new QMenu(QStringLiteral("メニュー"), this);
     m_menu->setObjectName(QStringLiteral("mn1"));
@@ -38,7 +38,8 @@ TrayWindow::TrayWindow(ui::Form1& form) : m_form(form)
     m_hosi1 = m_menu->addSeparator();
     m_hosi1->setObjectName(QStringLiteral("hosi1"));
     for (int k = 1; k <= kMenuEntries; ++k)
-        m_entries[static_cast<size_t>(k - 1)] = addItem(("M" + std::to_string(k)).c_str(), QStringLiteral("M%1").arg(k));
+        m_entries[static_cast<size_t>(k - 1)] =
+            addItem(("M" + std::to_string(k)).c_str(), QStringLiteral("M%1").arg(k));
     m_hosi2 = m_menu->addSeparator();
     m_hosi2->setObjectName(QStringLiteral("hosi2"));
     m_zenkai = addItem("Zenkai", QStringLiteral("前回の終了時に戻す"));
@@ -46,7 +47,7 @@ TrayWindow::TrayWindow(ui::Form1& form) : m_form(form)
     m_shoki = addItem("Shoki", QStringLiteral("初期状態にする"));
     m_mnend = addItem("mnend", QStringLiteral("終了"));
 
-    m_icon = new QSystemTrayIcon(ui::programIcon(), this);
+    m_icon = new QSystemTrayIcon(programIcon(), this);
     m_icon->setObjectName(QStringLiteral("TrayIcon"));
     // The right button opens the menu; a left click or double-click does nothing visible.
     m_icon->setContextMenu(m_menu);
@@ -127,4 +128,4 @@ void TrayWindow::closeEvent(QCloseEvent* event)
     emit closedFromOutside();
 }
 
-} // namespace rukcon::app
+} // namespace rukcon::ui
