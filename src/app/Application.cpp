@@ -43,8 +43,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_settingsWindow(*m_form, m_timing, m_sound, m_messages, m_keyLists),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
 {
-    connect(m_form->timer1(), &QTimer::timeout, this, &Application::onPollTick);
-    connect(m_form->timer2(), &QTimer::timeout, this, &Application::onStatusTick);
+    connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
+    connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
     connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
@@ -56,13 +56,13 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_trayCommands = std::make_unique<TrayCommands>(*this);
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
-    connect(m_form->check2(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
+    connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_commands = std::make_unique<MainWindowCommands>(*this);
     // Settings mode and the pause start and stop the polling, whoever switches them.
-    connect(m_form->check1(), &QCheckBox::toggled, this, &Application::updatePolling);
+    connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->Teisi(), &QAction::toggled, this, &Application::updatePolling);
 }
 
@@ -81,7 +81,7 @@ void Application::setPaused(bool on)
 void Application::SetAlwaysOnTop()
 {
     // The outcome is not looked at: a window manager may refuse.
-    m_platform.windows->setKeepAbove(m_form->winId(), m_form->check2()->isChecked());
+    m_platform.windows->setKeepAbove(m_form->winId(), m_form->keepAboveBox()->isChecked());
 }
 
 void Application::showMainWindow()
@@ -116,7 +116,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
             // Closing the window only puts it away; "終了" ends the program. Without a tray
             // the window minimises instead, and the minimise activates the target.
             const bool minimising = !m_usesTray && !m_form->isMinimized();
-            m_form->check1()->setChecked(false);
+            m_form->settingsModeBox()->setChecked(false);
             hideToTray();
             event->ignore();
             if (!minimising)
@@ -135,7 +135,7 @@ void Application::onMinimised()
     if (!m_form->isMinimized() || !m_form->isVisible())
         return;
     hideToTray();
-    m_form->check1()->setChecked(false);
+    m_form->settingsModeBox()->setChecked(false);
     m_target.ActivateTarget();
 }
 
@@ -155,16 +155,16 @@ void Application::saveLastExitOrTell()
 void Application::holdStill()
 {
     if (m_boxDepth++ == 0) {
-        m_timer1BeforeBox = m_form->timer1()->isActive();
-        m_timer2BeforeBox = m_form->timer2()->isActive();
+        m_timer1BeforeBox = m_form->pollTimer()->isActive();
+        m_timer2BeforeBox = m_form->statusTimer()->isActive();
     }
     stopTimersAndReleaseKeys();
 }
 
 void Application::stopTimersAndReleaseKeys()
 {
-    m_form->timer1()->stop();
-    m_form->timer2()->stop();
+    m_form->pollTimer()->stop();
+    m_form->statusTimer()->stop();
     m_keyEmission.ReleaseAllKeys();
 }
 
@@ -173,9 +173,9 @@ void Application::resumeAfterBox()
     if (--m_boxDepth > 0)
         return;
     if (m_timer1BeforeBox)
-        m_form->timer1()->start();
+        m_form->pollTimer()->start();
     if (m_timer2BeforeBox)
-        m_form->timer2()->start();
+        m_form->statusTimer()->start();
     // The box may have changed what can be polled (settings mode, the pause, the controller).
     updatePolling();
 }
@@ -214,8 +214,8 @@ void Application::endWithoutSaving()
 void Application::resetKeyChoices(const settings::KeyChoices& keys)
 {
     for (int slot = 0; slot < settings::kSlotCount; ++slot) {
-        const std::array<QComboBox*, settings::kKeyPositions> boxes{m_form->combo1(slot), m_form->combo3(slot),
-                                                                    m_form->combo4(slot)};
+        const std::array<QComboBox*, settings::kKeyPositions> boxes{
+            m_form->keyChoiceBox(slot, 0), m_form->keyChoiceBox(slot, 1), m_form->keyChoiceBox(slot, 2)};
         for (size_t position = 0; position < boxes.size(); ++position) {
             m_keyLists.clear(boxes[position]);
             boxes[position]->setEditText(QString::fromStdString(keys[size_t(slot)][position]));
@@ -228,7 +228,7 @@ void Application::start()
     m_startupPending = true;
     // The window is built in settings mode already, so the switch would not run: the list of
     // running programs is read here instead.
-    m_form->check1()->setChecked(true);
+    m_form->settingsModeBox()->setChecked(true);
     m_target.RefreshCaptionList();
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
@@ -244,14 +244,14 @@ void Application::start()
 
     m_form->hide();
     m_target.ActivateTarget();
-    m_tray->setWindowTitle(m_form->text2()->text());
+    m_tray->setWindowTitle(m_form->profileNameBox()->text());
     if (m_usesTray)
         m_tray->ShowIcon();
     setPaused(false);
-    m_tray->setWindowTitle(m_form->text2()->text());
-    m_form->ssTab1()->setCurrentIndex(0);
-    m_form->combo3(settings::kActivationSlot)->hide();
-    m_form->combo4(settings::kActivationSlot)->hide();
+    m_tray->setWindowTitle(m_form->profileNameBox()->text());
+    m_form->settingsTabs()->setCurrentIndex(0);
+    m_form->keyChoiceBox(settings::kActivationSlot, 1)->hide();
+    m_form->keyChoiceBox(settings::kActivationSlot, 2)->hide();
     m_sound.InitSound(m_folders.effects);
     m_sound.playClick();
 
@@ -259,35 +259,35 @@ void Application::start()
     m_store.folder().EnsureHistoryFolder();
     m_tray->SyncTrayUserMenu();
     m_store.layout().LoadButtonLayout();
-    m_form->check3()->hide();
-    m_form->command(13)->hide();
-    m_form->command(12)->hide();
-    m_form->check1()->hide();
+    m_form->hideButtonBox()->hide();
+    m_form->restoreLayoutButton()->hide();
+    m_form->confirmLayoutButton()->hide();
+    m_form->settingsModeBox()->hide();
 
     updatePolling(); // settings mode holds it until the first status tick
-    m_form->timer2()->start();
+    m_form->statusTimer()->start();
     showMainWindow();
 }
 
 void Application::onPollTick()
 {
-    const bool ran = m_pollCycle.Tick(m_form->check1()->isChecked(), paused());
+    const bool ran = m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused());
     // Nothing held and a controller that wakes the program: the ticks rest until its next event.
     if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
-        m_form->timer1()->stop();
+        m_form->pollTimer()->stop();
 }
 
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_form->check1()->isChecked() || paused())
+    if (m_form->settingsModeBox()->isChecked() || paused())
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;
     else
         m_pollState = PollState::Allowed;
 
-    QTimer* timer1 = m_form->timer1();
+    QTimer* timer1 = m_form->pollTimer();
     if (m_pollState != PollState::Allowed) {
         timer1->stop();
         // Without a controller one cycle paints the indicators in the no-controller colour, as
@@ -324,12 +324,12 @@ void Application::onControllerInput()
         return;
     }
     // While the ticks run they read the controller themselves, one dispatch per reaction time.
-    if (m_pollState != PollState::Allowed || m_form->timer1()->isActive())
+    if (m_pollState != PollState::Allowed || m_form->pollTimer()->isActive())
         return;
     // The ticks start either way, and the first one stops them again when nothing is held: a
     // controller that sends a stream of events (a trembling stick) costs no more than polling.
-    if (m_pollCycle.Tick(m_form->check1()->isChecked(), paused()))
-        m_form->timer1()->start();
+    if (m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused()))
+        m_form->pollTimer()->start();
 }
 
 void Application::onStatusTick()
@@ -338,12 +338,12 @@ void Application::onStatusTick()
     // Another controller, or another file for it: marked so the next update starts the ticks afresh.
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
-    m_form->label6()->setText(QString::fromStdString(
+    m_form->statusLine()->setText(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     // The first tick after start-up leaves settings mode, so polling starts only after a detection.
     if (m_startupPending) {
-        m_form->check1()->setChecked(false);
+        m_form->settingsModeBox()->setChecked(false);
         m_startupPending = false;
     }
     updatePolling();

@@ -12,15 +12,15 @@ class FormCaptionBox : public target::CaptionFragmentBox {
 public:
     explicit FormCaptionBox(ui::Form1& form) : m_form(form) {}
 
-    std::string fragment() const override { return m_form.combo2()->currentText().toStdString(); }
+    std::string fragment() const override { return m_form.captionFragmentBox()->currentText().toStdString(); }
     void setFragment(const std::string& text) override
     {
-        m_form.combo2()->setEditText(QString::fromStdString(text));
+        m_form.captionFragmentBox()->setEditText(QString::fromStdString(text));
     }
-    void clearList() override { m_form.combo2()->clear(); }
+    void clearList() override { m_form.captionFragmentBox()->clear(); }
     void appendListItem(const std::string& caption) override
     {
-        m_form.combo2()->addItem(QString::fromStdString(caption));
+        m_form.captionFragmentBox()->addItem(QString::fromStdString(caption));
     }
 
 private:

@@ -18,44 +18,44 @@ std::string FormDispatchView::keyChoice(int slot, int position) const
 
 std::string FormDispatchView::captionFragment() const
 {
-    return m_form.combo2()->currentText().toStdString();
+    return m_form.captionFragmentBox()->currentText().toStdString();
 }
 
 std::string FormDispatchView::feedback() const
 {
-    return m_form.label6()->text().toStdString();
+    return m_form.statusLine()->text().toStdString();
 }
 
 void FormDispatchView::setFeedback(const std::string& text)
 {
-    m_form.label6()->setText(QString::fromStdString(text));
+    m_form.statusLine()->setText(QString::fromStdString(text));
 }
 
 bool FormDispatchView::panelShown() const
 {
-    return m_form.isVisible() && m_form.frame1()->isVisible();
+    return m_form.isVisible() && m_form.buttonPanel()->isVisible();
 }
 
 void FormDispatchView::focusSink()
 {
-    m_form.text1()->setFocus(Qt::OtherFocusReason);
+    m_form.keySink()->setFocus(Qt::OtherFocusReason);
 }
 
 void FormDispatchView::clearSink()
 {
     // Every cycle ends here: an empty box is left alone, which keeps an idle cycle cheap.
-    if (!m_form.text1()->text().isEmpty())
-        m_form.text1()->setText(QString());
+    if (!m_form.keySink()->text().isEmpty())
+        m_form.keySink()->setText(QString());
 }
 
 uint32_t FormDispatchView::indicatorColour(int index) const
 {
-    return ui::buttonColour(m_form.command11(index));
+    return ui::buttonColour(m_form.layoutButton(index));
 }
 
 void FormDispatchView::setIndicatorColour(int index, uint32_t bgr)
 {
-    ui::setButtonColour(m_form.command11(index), bgr);
+    ui::setButtonColour(m_form.layoutButton(index), bgr);
 }
 
 } // namespace rukcon::app

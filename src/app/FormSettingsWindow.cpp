@@ -64,27 +64,27 @@ bool FormSettingsWindow::setArrowMultiplier(int multiplier)
 
 std::string FormSettingsWindow::profileName() const
 {
-    return m_form.text2()->text().toStdString();
+    return m_form.profileNameBox()->text().toStdString();
 }
 
 void FormSettingsWindow::setProfileName(const std::string& name)
 {
-    m_form.text2()->setText(fromUtf8(name));
+    m_form.profileNameBox()->setText(fromUtf8(name));
 }
 
 std::string FormSettingsWindow::captionFragment() const
 {
-    return m_form.combo2()->currentText().toStdString();
+    return m_form.captionFragmentBox()->currentText().toStdString();
 }
 
 void FormSettingsWindow::setCaptionFragment(const std::string& fragment)
 {
-    m_form.combo2()->setEditText(fromUtf8(fragment));
+    m_form.captionFragmentBox()->setEditText(fromUtf8(fragment));
 }
 
 void FormSettingsWindow::setMenuLabel(int index, const std::string& caption)
 {
-    m_form.label12(index)->setText(fromUtf8(caption));
+    m_form.menuLabel(index)->setText(fromUtf8(caption));
 }
 
 void FormSettingsWindow::showMessage(const std::string& text)
@@ -93,11 +93,11 @@ void FormSettingsWindow::showMessage(const std::string& text)
         return;
     m_sounds.playAlert();
     const bool seen = m_form.isVisible() && !m_form.isMinimized();
-    const bool settingsMode = m_form.check1()->isChecked();
-    if (seen && settingsMode && m_form.ssTab1()->currentIndex() == ui::kNamingTab)
-        m_form.label14()->setText(fromUtf8(text));
+    const bool settingsMode = m_form.settingsModeBox()->isChecked();
+    if (seen && settingsMode && m_form.settingsTabs()->currentIndex() == ui::kNamingTab)
+        m_form.nameTabMessageLine()->setText(fromUtf8(text));
     else if (seen && !settingsMode)
-        m_form.label6()->setText(fromUtf8(text));
+        m_form.statusLine()->setText(fromUtf8(text));
     else
         m_boxes.warning(text);
 }
@@ -118,14 +118,14 @@ void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
 settings::LayoutButton FormSettingsWindow::layoutButton(int index) const
 {
     // The panel keeps each button's exact twips; whole pixels alone would round 1319 to 1320.
-    const QPushButton* b = m_form.command11(index);
+    const QPushButton* b = m_form.layoutButton(index);
     const QRect t = ui::layoutButtonTwips(b);
     return {{t.y(), t.x(), t.height(), t.width()}, !b->isHidden()};
 }
 
 void FormSettingsWindow::setLayoutButton(int index, const settings::LayoutButton& button)
 {
-    QPushButton* b = m_form.command11(index);
+    QPushButton* b = m_form.layoutButton(index);
     ui::setLayoutButtonTwips(b, QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
     b->setVisible(button.visible);
 }

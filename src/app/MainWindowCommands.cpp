@@ -48,29 +48,35 @@ MainWindowCommands::MainWindowCommands(Application& app)
     ui::Form1& form = m_app.form();
 
     // toggled fires only on a change, so setting the mode it is already in runs nothing.
-    connect(form.check1(), &QCheckBox::toggled, this, &MainWindowCommands::SettingsModeChanged);
+    connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::SettingsModeChanged);
     for (int slot = 0; slot < ui::kSlotCount; ++slot)
-        connect(form.combo1(slot), &QComboBox::activated, this, [this, slot] { Combo1Chosen(slot); });
+        connect(form.keyChoiceBox(slot, 0), &QComboBox::activated, this, [this, slot] { Combo1Chosen(slot); });
     // Combo2 needs no handler: the activation reads the caption fragment from the box each time.
-    connect(form.text2(), &QLineEdit::textChanged, this, &MainWindowCommands::Text2Changed);
+    connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::Text2Changed);
 
-    const std::pair<int, void (MainWindowCommands::*)()> buttons[] = {
-        {1, &MainWindowCommands::Command1Click},   {2, &MainWindowCommands::Command2Click},
-        {3, &MainWindowCommands::Command3Click},   {4, &MainWindowCommands::Command4Click},
-        {5, &MainWindowCommands::Command5Click},   {6, &MainWindowCommands::Command6Click},
-        {7, &MainWindowCommands::Command7Click},   {8, &MainWindowCommands::Command8Click},
-        {9, &MainWindowCommands::Command9Click},   {10, &MainWindowCommands::Command10Click},
-        {15, &MainWindowCommands::Command15Click}, {16, &MainWindowCommands::Command16Click},
-        {17, &MainWindowCommands::Command17Click},
+    const std::pair<QPushButton*, void (MainWindowCommands::*)()> buttons[] = {
+        {form.nameTabSaveButton(), &MainWindowCommands::Command1Click},
+        {form.exitButton(), &MainWindowCommands::Command2Click},
+        {form.saveUserDefaultButton(), &MainWindowCommands::Command3Click},
+        {form.applyUserDefaultButton(), &MainWindowCommands::Command4Click},
+        {form.menuTabButton(), &MainWindowCommands::Command5Click},
+        {form.saveWindowPlaceButton(), &MainWindowCommands::Command6Click},
+        {form.applyLastExitButton(), &MainWindowCommands::Command7Click},
+        {form.saveToMenuButton(), &MainWindowCommands::Command8Click},
+        {form.openHistoryFolderButton(), &MainWindowCommands::Command9Click},
+        {form.reloadListsButton(), &MainWindowCommands::Command10Click},
+        {form.otherTabButton(), &MainWindowCommands::Command15Click},
+        {form.newSettingsButton(), &MainWindowCommands::Command16Click},
+        {form.operationCheckButton(), &MainWindowCommands::Command17Click},
     };
-    for (const auto& [number, handler] : buttons)
-        connect(form.command(number), &QPushButton::clicked, this, handler);
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 
     for (int i = 0; i < ui::kMenuEntryCount; ++i)
-        form.label12(i)->installEventFilter(this);
+        form.menuLabel(i)->installEventFilter(this);
 
     m_drops.watch(&form);
-    m_drops.watch(form.ssTab1());
+    m_drops.watch(form.settingsTabs());
 }
 
 MainWindowCommands::~MainWindowCommands()
@@ -84,18 +90,18 @@ void MainWindowCommands::SettingsModeChanged(bool on)
     ui::Form1& form = m_app.form();
     if (on) {
         m_app.targetActivation().RefreshCaptionList();
-        form.ssTab1()->show();
-        form.frame1()->hide();
+        form.settingsTabs()->show();
+        form.buttonPanel()->hide();
         return;
     }
-    form.frame1()->show();
-    form.frame1()->move(ui::twips(ui::kPanelShownAt.x()), ui::twips(ui::kPanelShownAt.y()));
-    form.ssTab1()->hide();
+    form.buttonPanel()->show();
+    form.buttonPanel()->move(ui::twips(ui::kPanelShownAt.x()), ui::twips(ui::kPanelShownAt.y()));
+    form.settingsTabs()->hide();
 }
 
 void MainWindowCommands::Combo1Chosen(int /*slot*/)
 {
-    m_app.form().check1()->setChecked(true);
+    m_app.form().settingsModeBox()->setChecked(true);
 }
 
 void MainWindowCommands::Text2Changed(const QString& text)
@@ -105,7 +111,7 @@ void MainWindowCommands::Text2Changed(const QString& text)
         m_trayTexts->setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
     }
     for (int i = 0; i < ui::kNameLabelCount; ++i)
-        m_app.form().label16(i)->setText(text);
+        m_app.form().nameLabel(i)->setText(text);
 }
 
 bool MainWindowCommands::addToMenu()
@@ -116,8 +122,8 @@ bool MainWindowCommands::addToMenu()
 
 void MainWindowCommands::enterSettingsTab(int tab)
 {
-    m_app.form().check1()->setChecked(true);
-    m_app.form().ssTab1()->setCurrentIndex(tab);
+    m_app.form().settingsModeBox()->setChecked(true);
+    m_app.form().settingsTabs()->setCurrentIndex(tab);
 }
 
 void MainWindowCommands::fillKeyLists()
@@ -207,28 +213,28 @@ void MainWindowCommands::Command15Click()
 void MainWindowCommands::Command16Click()
 {
     ui::Form1& form = m_app.form();
-    form.check1()->setChecked(true);
+    form.settingsModeBox()->setChecked(true);
     m_app.sound().playClick();
-    form.ssTab1()->setCurrentIndex(ui::kNamingTab);
+    form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
     const settings::Profile& profile = settings::NewSettingsProfile();
     m_app.resetKeyChoices(profile.keys);
     m_app.targetActivation().RefreshCaptionList();
     fillKeyLists();
     m_app.setReactionTime(profile.reactionTime);
     m_app.setArrowMultiplier(profile.arrowMultiplier);
-    form.combo2()->setEditText(QString::fromStdString(profile.captionFragment));
-    form.text2()->setText(QString::fromStdString(profile.name));
+    form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
+    form.profileNameBox()->setText(QString::fromStdString(profile.name));
 }
 
 void MainWindowCommands::Command17Click()
 {
     m_app.sound().playClick();
-    m_app.form().check1()->setChecked(false);
+    m_app.form().settingsModeBox()->setChecked(false);
 }
 
 void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
 {
-    QLabel* label = m_app.form().label12(index);
+    QLabel* label = m_app.form().menuLabel(index);
     ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
     settings::UserMenu& menu = m_app.settingsStore().menu();
     menu.setSelectedMenuEntry(index);
@@ -247,7 +253,7 @@ void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
 
 void MainWindowCommands::Label12MouseUp(int index)
 {
-    ui::setWidgetColours(m_app.form().label12(index), ui::kWhite, ui::kWorkspaceGrey);
+    ui::setWidgetColours(m_app.form().menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
 }
 
 bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
@@ -256,7 +262,7 @@ bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return false;
     for (int i = 0; i < ui::kMenuEntryCount; ++i) {
-        if (watched != m_app.form().label12(i))
+        if (watched != m_app.form().menuLabel(i))
             continue;
         if (event->type() == QEvent::MouseButtonPress)
             Label12MouseDown(i, static_cast<QMouseEvent*>(event)->button());

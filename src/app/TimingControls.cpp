@@ -27,39 +27,39 @@ template <typename Handler> bool setBarValue(QScrollBar* bar, int value, Handler
 
 TimingControls::TimingControls(ui::Form1& form, input::PollCycle& cycle) : m_form(form), m_cycle(cycle)
 {
-    connect(m_form.hScroll1(), &QScrollBar::valueChanged, this, &TimingControls::onReactionTime);
-    connect(m_form.hScroll2(), &QScrollBar::valueChanged, this, &TimingControls::onArrowMultiplier);
+    connect(m_form.reactionTimeBar(), &QScrollBar::valueChanged, this, &TimingControls::onReactionTime);
+    connect(m_form.multiplierBar(), &QScrollBar::valueChanged, this, &TimingControls::onArrowMultiplier);
 }
 
 bool TimingControls::setReactionTime(int milliseconds)
 {
-    return setBarValue(m_form.hScroll1(), milliseconds, [this](int v) { onReactionTime(v); });
+    return setBarValue(m_form.reactionTimeBar(), milliseconds, [this](int v) { onReactionTime(v); });
 }
 
 bool TimingControls::setArrowMultiplier(int times)
 {
-    return setBarValue(m_form.hScroll2(), times, [this](int v) { onArrowMultiplier(v); });
+    return setBarValue(m_form.multiplierBar(), times, [this](int v) { onArrowMultiplier(v); });
 }
 
 int TimingControls::reactionTime() const
 {
-    return m_form.hScroll1()->value();
+    return m_form.reactionTimeBar()->value();
 }
 
 int TimingControls::arrowMultiplier() const
 {
-    return m_form.hScroll2()->value();
+    return m_form.multiplierBar()->value();
 }
 
 void TimingControls::onReactionTime(int value)
 {
-    m_form.label5()->setText(QString::number(value));
-    m_form.timer1()->setInterval(value);
+    m_form.reactionTimeValue()->setText(QString::number(value));
+    m_form.pollTimer()->setInterval(value);
 }
 
 void TimingControls::onArrowMultiplier(int value)
 {
-    m_form.label8()->setText(QString::number(value));
+    m_form.multiplierValue()->setText(QString::number(value));
     m_cycle.ArrowMultiplier = value;
 }
 

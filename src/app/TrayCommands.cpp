@@ -38,8 +38,8 @@ void TrayCommands::mnopenClick()
     m_app.setPaused(false);
     m_app.tray().RemoveIcon();
     m_app.showMainWindow();
-    form.check1()->setChecked(false);
-    form.check2()->setChecked(false);
+    form.settingsModeBox()->setChecked(false);
+    form.keepAboveBox()->setChecked(false);
 }
 
 void TrayCommands::TeisiClick()
@@ -62,13 +62,13 @@ void TrayCommands::openUmnClick()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
-    form.check1()->setChecked(true);
-    form.ssTab1()->setCurrentIndex(ui::kMenuTab);
+    form.settingsModeBox()->setChecked(true);
+    form.settingsTabs()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     m_app.setPaused(false);
     m_app.tray().RemoveIcon();
     m_app.showMainWindow();
-    form.check2()->setChecked(false);
+    form.keepAboveBox()->setChecked(false);
 }
 
 void TrayCommands::menuEntryClick(int k)
@@ -93,7 +93,7 @@ void TrayCommands::UzerClick()
     m_app.settingsStore().userDefault().ApplyUserDefault();
     ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
-    tray.setWindowTitle(m_app.form().text2()->text());
+    tray.setWindowTitle(m_app.form().profileNameBox()->text());
     tray.ShowIcon();
     m_app.targetActivation().ActivateTarget();
     RefreshTrayIcon();
@@ -107,8 +107,8 @@ void TrayCommands::ShokiClick()
     m_app.resetKeyChoices(profile.keys);
     m_app.setReactionTime(profile.reactionTime);
     m_app.setArrowMultiplier(profile.arrowMultiplier);
-    form.combo2()->setEditText(QString::fromStdString(profile.captionFragment));
-    form.text2()->setText(QString::fromStdString(profile.name));
+    form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
+    form.profileNameBox()->setText(QString::fromStdString(profile.name));
     RefreshTrayIcon();
 }
 
@@ -116,7 +116,7 @@ void TrayCommands::RefreshTrayIcon()
 {
     ui::TrayWindow& tray = m_app.tray();
     tray.RemoveIcon();
-    tray.setWindowTitle(m_app.form().text2()->text());
+    tray.setWindowTitle(m_app.form().profileNameBox()->text());
     tray.ShowIcon();
     m_app.targetActivation().ActivateTarget();
 }

@@ -44,22 +44,22 @@ ButtonLayoutDesigner::ButtonLayoutDesigner(Form1& form, LayoutDesignerHost& host
     : QObject(parent), m_form(form), m_host(host)
 {
     for (int i = 0; i < kLayoutButtonCount; ++i) {
-        QPushButton* button = m_form.command11(i);
+        QPushButton* button = m_form.layoutButton(i);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { clickButton(i); });
     }
-    connect(m_form.command(14), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
-    connect(m_form.command(13), &QPushButton::clicked, this, &ButtonLayoutDesigner::restoreDefaults);
-    connect(m_form.command(12), &QPushButton::clicked, this, &ButtonLayoutDesigner::confirm);
+    connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+    connect(m_form.restoreLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::restoreDefaults);
+    connect(m_form.confirmLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::confirm);
 
     // Drawn over the buttons and invisible to the mouse, so the drop finds what lies below it.
-    m_outline = new QFrame(m_form.frame1());
+    m_outline = new QFrame(m_form.buttonPanel());
     m_outline->setObjectName("LayoutDragOutline");
     m_outline->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_outline->setLineWidth(2);
     m_outline->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_outline->hide();
-    m_line1 = m_form.frame1()->findChild<QFrame*>("Line1", Qt::FindDirectChildrenOnly);
+    m_line1 = m_form.buttonPanel()->findChild<QFrame*>("Line1", Qt::FindDirectChildrenOnly);
 }
 
 int ButtonLayoutDesigner::GrabX(int index) const
@@ -74,12 +74,12 @@ int ButtonLayoutDesigner::GrabY(int index) const
 
 QRect ButtonLayoutDesigner::buttonTwips(int index) const
 {
-    return layoutButtonTwips(m_form.command11(index));
+    return layoutButtonTwips(m_form.layoutButton(index));
 }
 
 void ButtonLayoutDesigner::setButtonTwips(int index, const QRect& twips)
 {
-    setLayoutButtonTwips(m_form.command11(index), twips);
+    setLayoutButtonTwips(m_form.layoutButton(index), twips);
 }
 
 void ButtonLayoutDesigner::startEditing()
@@ -87,11 +87,11 @@ void ButtonLayoutDesigner::startEditing()
     m_host.playClick();
     m_form.setWindowState(m_form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     m_form.showSettingsArea(false);
-    m_form.label16(18)->setText(QString::fromUtf8(kEditingCaption));
-    m_form.check1()->setChecked(false);
-    m_form.check3()->show();
-    m_form.command(13)->show();
-    m_form.command(12)->show();
+    m_form.nameLabel(18)->setText(QString::fromUtf8(kEditingCaption));
+    m_form.settingsModeBox()->setChecked(false);
+    m_form.hideButtonBox()->show();
+    m_form.restoreLayoutButton()->show();
+    m_form.confirmLayoutButton()->show();
     m_layoutEditing = true;
 }
 
@@ -101,17 +101,17 @@ void ButtonLayoutDesigner::restoreDefaults()
     for (int i = 0; i < kLayoutButtonCount; ++i)
         setButtonTwips(i, QRect(kDefaultLayout[size_t(i)], kSquareSize));
     for (int i = 0; i < kLayoutButtonCount; ++i)
-        m_form.command11(i)->show();
+        m_form.layoutButton(i)->show();
 }
 
 void ButtonLayoutDesigner::confirm()
 {
     m_host.playClick();
     m_host.saveLayout();
-    m_form.check3()->hide();
-    m_form.command(13)->hide();
-    m_form.command(12)->hide();
-    m_form.label16(18)->setText(m_form.text2()->text());
+    m_form.hideButtonBox()->hide();
+    m_form.restoreLayoutButton()->hide();
+    m_form.confirmLayoutButton()->hide();
+    m_form.nameLabel(18)->setText(m_form.profileNameBox()->text());
     m_layoutEditing = false;
 }
 
@@ -119,17 +119,17 @@ void ButtonLayoutDesigner::clickButton(int index)
 {
     if (m_layoutEditing || index < 0 || index >= kLayoutButtonCount)
         return;
-    QPushButton* button = m_form.command11(index);
+    QPushButton* button = m_form.layoutButton(index);
     // "ボタンを消す" can only be ticked while editing, so it takes effect on the first click after it.
-    if (m_form.check3()->isChecked()) {
+    if (m_form.hideButtonBox()->isChecked()) {
         button->hide();
-        m_form.check3()->setChecked(false);
+        m_form.hideButtonBox()->setChecked(false);
         return;
     }
     m_host.playClick();
     setButtonColour(button, kClickedBgr);
-    m_form.check1()->setChecked(true);
-    m_form.ssTab1()->setCurrentIndex(tabOfLayoutButton(index));
+    m_form.settingsModeBox()->setChecked(true);
+    m_form.settingsTabs()->setCurrentIndex(tabOfLayoutButton(index));
 }
 
 void ButtonLayoutDesigner::pressButton(int index, QPointF grabTwips)
@@ -167,7 +167,7 @@ void ButtonLayoutDesigner::dropOnButton(int target, QPoint inButtonTwips)
 int ButtonLayoutDesigner::buttonIndexOf(const QObject* object) const
 {
     for (int i = 0; i < kLayoutButtonCount; ++i) {
-        if (m_form.command11(i) == object)
+        if (m_form.layoutButton(i) == object)
             return i;
     }
     return -1;
@@ -209,7 +209,7 @@ void ButtonLayoutDesigner::beginDrag(int index, const QMouseEvent& event)
 {
     pressButton(index, QPointF(event.position() * kTwipsPerPixel));
     m_dragging = true;
-    const QRect shown = m_form.command11(index)->geometry();
+    const QRect shown = m_form.layoutButton(index)->geometry();
     m_outline->setGeometry(shown);
     m_outline->raise();
     m_outline->show();
@@ -218,7 +218,7 @@ void ButtonLayoutDesigner::beginDrag(int index, const QMouseEvent& event)
 void ButtonLayoutDesigner::followPointer(const QPointF& globalPos)
 {
     const int d = m_draggedButton;
-    const QPoint at = pixelsToTwips(m_form.frame1()->mapFromGlobal(globalPos));
+    const QPoint at = pixelsToTwips(m_form.buttonPanel()->mapFromGlobal(globalPos));
     const QRect size = buttonTwips(d);
     m_outline->setGeometry(twipsRect(at.x() - GrabX(d), at.y() - GrabY(d), size.width(), size.height()));
 }
@@ -228,7 +228,7 @@ void ButtonLayoutDesigner::endDrag(const QPointF& globalPos)
     m_dragging = false;
     m_outline->hide();
 
-    QFrame* panel = m_form.frame1();
+    QFrame* panel = m_form.buttonPanel();
     const QPointF onPanel = panel->mapFromGlobal(globalPos);
     if (!panel->isVisible() || !QRectF(panel->rect()).contains(onPanel))
         return; // outside the panel nothing moves

@@ -177,44 +177,27 @@ void Form1::showSettingsArea(bool settings)
     m_ssTab1->hide();
 }
 
-QComboBox* Form1::combo1(int slot) const
-{
-    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo1 : nullptr;
-}
-
-QComboBox* Form1::combo3(int slot) const
-{
-    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo3 : nullptr;
-}
-
-QComboBox* Form1::combo4(int slot) const
-{
-    return slot >= 0 && slot < kSlotCount ? m_slots[size_t(slot)].combo4 : nullptr;
-}
-
 QComboBox* Form1::keyChoiceBox(int slot, int position) const
 {
-    return position == 0 ? combo1(slot) : position == 1 ? combo3(slot) : combo4(slot);
+    if (slot < 0 || slot >= kSlotCount)
+        return nullptr;
+    const SlotControls& controls = m_slots[size_t(slot)];
+    return position == 0 ? controls.combo1 : position == 1 ? controls.combo3 : controls.combo4;
 }
 
-QLabel* Form1::label16(int index) const
+QLabel* Form1::nameLabel(int index) const
 {
     return at(m_label16, index);
 }
 
-QLabel* Form1::label12(int index) const
+QLabel* Form1::menuLabel(int index) const
 {
     return at(m_menu.label12, index);
 }
 
-QPushButton* Form1::command11(int index) const
+QPushButton* Form1::layoutButton(int index) const
 {
     return at(m_panel.command11, index);
-}
-
-QPushButton* Form1::command(int number) const
-{
-    return at(m_commands, number);
 }
 
 } // namespace rukcon::ui

@@ -49,33 +49,55 @@ public:
     // Settings tabs or button panel; the panel moves to its shown place when it appears.
     void showSettingsArea(bool settings);
 
-    QComboBox* combo1(int slot) const;
-    QComboBox* combo3(int slot) const;
-    QComboBox* combo4(int slot) const;
-    // The key-choice box of a slot by key position: 0 Combo1, 1 Combo3, 2 Combo4.
+    // The key-choice box of a slot by key position: 0 Combo1, 1 Combo3, 2 Combo4; nullptr for a
+    // slot outside the range.
     QComboBox* keyChoiceBox(int slot, int position) const;
-    QLabel* label16(int index) const;
-    QLabel* label12(int index) const;
-    QPushButton* command11(int index) const;
-    // Command1 … Command17; nullptr for 11 (an array, see command11) and any other number.
-    QPushButton* command(int number) const;
+    // The nineteen labels that show the profile name (Label16).
+    QLabel* nameLabel(int index) const;
+    // The user-menu labels on the menu tab (Label12).
+    QLabel* menuLabel(int index) const;
+    // The fourteen buttons of the controller picture on the button panel (Command11).
+    QPushButton* layoutButton(int index) const;
 
-    QCheckBox* check1() const { return m_check1; }
-    QCheckBox* check2() const { return m_check2; }
-    QCheckBox* check3() const { return m_panel.check3; }
-    QScrollBar* hScroll1() const { return m_timing.hScroll1; }
-    QScrollBar* hScroll2() const { return m_timing.hScroll2; }
-    QLineEdit* text1() const { return m_panel.text1; }
-    QLineEdit* text2() const { return m_naming.text2; }
-    QComboBox* combo2() const { return m_naming.combo2; }
-    QLabel* label5() const { return m_timing.label5; }
-    QLabel* label6() const { return m_panel.label6; }
-    QLabel* label8() const { return m_timing.label8; }
-    QLabel* label14() const { return m_naming.label14; }
-    QFrame* frame1() const { return m_panel.frame1; }
-    MultiRowTabWidget* ssTab1() const { return m_ssTab1; }
-    QTimer* timer1() const { return m_timer1; }
-    QTimer* timer2() const { return m_timer2; }
+    // The command bar.
+    QPushButton* operationCheckButton() const { return m_commands[17]; } // "動作確認"
+    QPushButton* newSettingsButton() const { return m_commands[16]; }    // "新規設定"
+    QPushButton* saveToMenuButton() const { return m_commands[8]; }      // "保存"
+    QPushButton* menuTabButton() const { return m_commands[5]; }         // "メニュー"
+    QPushButton* otherTabButton() const { return m_commands[15]; }       // "他設定"
+    QPushButton* exitButton() const { return m_commands[2]; }            // "終了"
+    // The name tab.
+    QPushButton* nameTabSaveButton() const { return m_commands[1]; }     // "保存"
+    QPushButton* saveUserDefaultButton() const { return m_commands[3]; } // "ユーザーデフォルトに登録"
+    // The menu tab.
+    QPushButton* applyUserDefaultButton() const { return m_commands[4]; } // "ユーザーデフォルト"
+    QPushButton* applyLastExitButton() const { return m_commands[7]; }    // "前回の設定"
+    // The other-settings tab.
+    QPushButton* saveWindowPlaceButton() const { return m_commands[6]; } // "このソフトのサイズと位置の設定"
+    QPushButton* openHistoryFolderButton() const { return m_commands[9]; } // "過去の設定フォルダを開く"
+    QPushButton* reloadListsButton() const { return m_commands[10]; }      // "リスト再ロード"
+    QPushButton* editLayoutButton() const { return m_commands[14]; }
+    // The button panel, while the layout is being edited.
+    QPushButton* restoreLayoutButton() const { return m_commands[13]; }
+    QPushButton* confirmLayoutButton() const { return m_commands[12]; }
+
+    QCheckBox* settingsModeBox() const { return m_check1; } // checked: settings tabs; unchecked: operation
+    QCheckBox* keepAboveBox() const { return m_check2; }
+    QCheckBox* hideButtonBox() const { return m_panel.check3; }
+    QScrollBar* reactionTimeBar() const { return m_timing.hScroll1; }
+    QScrollBar* multiplierBar() const { return m_timing.hScroll2; }
+    QLabel* reactionTimeValue() const { return m_timing.label5; }
+    QLabel* multiplierValue() const { return m_timing.label8; }
+    // The hidden box that keeps the keyboard focus in operation mode.
+    QLineEdit* keySink() const { return m_panel.text1; }
+    QLineEdit* profileNameBox() const { return m_naming.text2; }
+    QComboBox* captionFragmentBox() const { return m_naming.combo2; }
+    QLabel* statusLine() const { return m_panel.label6; }
+    QLabel* nameTabMessageLine() const { return m_naming.label14; }
+    QFrame* buttonPanel() const { return m_panel.frame1; }
+    MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
+    QTimer* pollTimer() const { return m_timer1; }
+    QTimer* statusTimer() const { return m_timer2; }
 
 protected:
     bool event(QEvent* event) override;

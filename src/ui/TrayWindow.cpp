@@ -113,7 +113,7 @@ QString TrayWindow::itemText(const QString& caption)
 void TrayWindow::SyncTrayUserMenu()
 {
     for (int k = 1; k <= kMenuEntries; ++k)
-        menuEntry(k)->setText(itemText(m_form.label12(k - 1)->text()));
+        menuEntry(k)->setText(itemText(m_form.menuLabel(k - 1)->text()));
     for (int k = 1; k <= kMenuEntries; ++k)
         menuEntry(k)->setVisible(!menuEntry(k)->text().isEmpty());
     const bool any = !menuEntry(1)->text().isEmpty();

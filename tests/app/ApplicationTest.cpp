@@ -37,32 +37,33 @@ class ApplicationTest : public test::AppFixture {};
 TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
 {
     app->start();
-    EXPECT_TRUE(form().check1()->isChecked());
-    EXPECT_FALSE(form().check1()->isVisibleTo(&form()));
-    EXPECT_TRUE(form().ssTab1()->isVisible());
-    EXPECT_FALSE(form().frame1()->isVisible());
-    EXPECT_EQ(form().ssTab1()->currentIndex(), 0);
+    EXPECT_TRUE(form().settingsModeBox()->isChecked());
+    EXPECT_FALSE(form().settingsModeBox()->isVisibleTo(&form()));
+    EXPECT_TRUE(form().settingsTabs()->isVisible());
+    EXPECT_FALSE(form().buttonPanel()->isVisible());
+    EXPECT_EQ(form().settingsTabs()->currentIndex(), 0);
     EXPECT_TRUE(app->startupPending());
     EXPECT_FALSE(app->paused());
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "設定" / "前回.txt"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "設定" / "過去の設定"));
     // Without a last-exit file the built-in defaults apply, with empty drop-down lists.
     for (int slot = 0; slot < 15; ++slot) {
-        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)})
+        for (QComboBox* box :
+             {form().keyChoiceBox(slot, 0), form().keyChoiceBox(slot, 1), form().keyChoiceBox(slot, 2)})
             EXPECT_EQ(box->count(), 0) << box->objectName().toStdString();
     }
-    EXPECT_EQ(form().combo1(10)->currentText(), "←");
-    EXPECT_EQ(form().combo1(13)->currentText(), "↓");
-    EXPECT_EQ(form().combo1(6)->currentText(), "F24");
-    EXPECT_EQ(form().combo1(14)->currentText(), "F24");
-    EXPECT_EQ(form().combo1(0)->currentText(), "なし");
-    EXPECT_EQ(form().hScroll1()->value(), 128);
-    EXPECT_EQ(form().timer1()->interval(), 128);
-    EXPECT_EQ(form().label8()->text(), "1");
-    EXPECT_EQ(form().text2()->text(), "");
-    EXPECT_TRUE(form().combo3(14)->isHidden());
-    EXPECT_FALSE(form().timer1()->isActive()) << "nothing to poll in settings mode";
-    EXPECT_TRUE(form().timer2()->isActive());
+    EXPECT_EQ(form().keyChoiceBox(10, 0)->currentText(), "←");
+    EXPECT_EQ(form().keyChoiceBox(13, 0)->currentText(), "↓");
+    EXPECT_EQ(form().keyChoiceBox(6, 0)->currentText(), "F24");
+    EXPECT_EQ(form().keyChoiceBox(14, 0)->currentText(), "F24");
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "なし");
+    EXPECT_EQ(form().reactionTimeBar()->value(), 128);
+    EXPECT_EQ(form().pollTimer()->interval(), 128);
+    EXPECT_EQ(form().multiplierValue()->text(), "1");
+    EXPECT_EQ(form().profileNameBox()->text(), "");
+    EXPECT_TRUE(form().keyChoiceBox(14, 1)->isHidden());
+    EXPECT_FALSE(form().pollTimer()->isActive()) << "nothing to poll in settings mode";
+    EXPECT_TRUE(form().statusTimer()->isActive());
     EXPECT_EQ(form().windowTitle(), "R・U・Kコン");
     ASSERT_FALSE(sound->calls.empty());
     EXPECT_EQ(sound->calls.front(), "init");
@@ -71,19 +72,19 @@ TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
 TEST_F(ApplicationTest, restart_restoresLastExitWithFilledLists)
 {
     app->start();
-    form().combo1(0)->setEditText("-Q-");
-    form().text2()->setText("ゲーム");
-    form().combo2()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-Q-");
+    form().profileNameBox()->setText("ゲーム");
+    form().captionFragmentBox()->setEditText("メモ帳");
     ASSERT_TRUE(app->setReactionTime(300));
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
 
     makeApp();
     app->start();
-    EXPECT_EQ(form().combo1(0)->currentText(), "-Q-");
-    EXPECT_EQ(form().text2()->text(), "ゲーム");
-    EXPECT_EQ(form().combo2()->currentText(), "メモ帳");
-    EXPECT_EQ(form().timer1()->interval(), 300);
-    EXPECT_EQ(form().combo1(0)->count(), 106);
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-Q-");
+    EXPECT_EQ(form().profileNameBox()->text(), "ゲーム");
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "メモ帳");
+    EXPECT_EQ(form().pollTimer()->interval(), 300);
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 106);
 }
 
 TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
@@ -91,23 +92,23 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     sound->initResult = false;
     app->start();
     EXPECT_EQ(app::QtUserMessages::recorded(), (std::vector<std::string>{"i:DirectSoundは使えません。"}));
-    EXPECT_TRUE(form().timer2()->isActive());
+    EXPECT_TRUE(form().statusTimer()->isActive());
 }
 
 TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
 {
     app->start();
     app->onStatusTick();
-    EXPECT_EQ(form().label6()->text(), "コントローラをパソコンにつないでください。");
-    EXPECT_FALSE(form().check1()->isChecked());
-    EXPECT_FALSE(form().ssTab1()->isVisible());
-    EXPECT_TRUE(form().frame1()->isVisible());
+    EXPECT_EQ(form().statusLine()->text(), "コントローラをパソコンにつないでください。");
+    EXPECT_FALSE(form().settingsModeBox()->isChecked());
+    EXPECT_FALSE(form().settingsTabs()->isVisible());
+    EXPECT_TRUE(form().buttonPanel()->isVisible());
 
     plugController();
-    form().check1()->setChecked(true); // the user opened the settings meanwhile
+    form().settingsModeBox()->setChecked(true); // the user opened the settings meanwhile
     app->onStatusTick();
-    EXPECT_EQ(form().label6()->text(), "コントローラ ID : 1　ボタン数 : 12");
-    EXPECT_TRUE(form().check1()->isChecked()) << "only the first tick ends settings mode";
+    EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
+    EXPECT_TRUE(form().settingsModeBox()->isChecked()) << "only the first tick ends settings mode";
 }
 
 TEST_F(ApplicationTest, pollTick_heldButtonTypesIntoTargetAndLightsIndicator)
@@ -115,8 +116,8 @@ TEST_F(ApplicationTest, pollTick_heldButtonTypesIntoTargetAndLightsIndicator)
     windows->add(1, "R・U・Kコン");
     windows->add(2, "無題 - メモ帳");
     app->start();
-    form().combo2()->setEditText("メモ帳");
-    form().combo1(0)->setEditText("-A-");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     plugController(0x1);
     app->onStatusTick(); // detection, and settings mode ends
     keyLog.clear();
@@ -124,10 +125,10 @@ TEST_F(ApplicationTest, pollTick_heldButtonTypesIntoTargetAndLightsIndicator)
     app->onPollTick();
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"}));
     EXPECT_EQ(windows->front(), 2u);
-    EXPECT_EQ(form().label6()->text(), "Aキーを押した");
-    EXPECT_EQ(ui::buttonColour(form().command11(4)), input::kActiveColour);
-    EXPECT_EQ(ui::buttonColour(form().command11(5)), input::kIdleColour);
-    EXPECT_EQ(form().text1()->text(), "");
+    EXPECT_EQ(form().statusLine()->text(), "Aキーを押した");
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), input::kActiveColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(5)), input::kIdleColour);
+    EXPECT_EQ(form().keySink()->text(), "");
 }
 
 // The program as main builds it when the display offers neither key emission nor a window list:
@@ -144,28 +145,28 @@ TEST_F(ApplicationTest, nullBackends_heldButtonFindsNoTargetAndClaimsNoKey)
     parts.sound = std::make_unique<test::FakeSoundDevice>();
     app = std::make_unique<app::Application>(std::move(parts), settings::ProgramFolders::BesideProgram(folder.path()));
     app->start();
-    form().combo2()->setEditText("メモ帳");
-    form().combo1(0)->setEditText("-A-");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     plugController(0x1);
     app->onStatusTick();
     app->onPollTick();
-    EXPECT_EQ(form().label6()->text(), "コントローラ ID : 1　ボタン数 : 12");
-    EXPECT_EQ(ui::buttonColour(form().command11(4)), input::kActiveColour);
+    EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), input::kActiveColour);
 }
 
 TEST_F(ApplicationTest, pollTick_suspendedBySettingsModeAndPause)
 {
     windows->add(2, "メモ帳");
     app->start();
-    form().combo2()->setEditText("メモ帳");
-    form().combo1(0)->setEditText("-A-");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     plugController(0x1);
     app->onStatusTick();
     keyLog.clear();
 
-    form().check1()->setChecked(true);
+    form().settingsModeBox()->setChecked(true);
     app->onPollTick();
-    form().check1()->setChecked(false);
+    form().settingsModeBox()->setChecked(false);
     app->setPaused(true);
     app->onPollTick();
     EXPECT_TRUE(keyLog.empty());
@@ -178,19 +179,19 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
 {
     app->start();
     app->onStatusTick(); // no controller; settings mode ends
-    QTimer* timer1 = form().timer1();
+    QTimer* timer1 = form().pollTimer();
     EXPECT_FALSE(timer1->isActive()) << "polls with no controller";
-    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kNoControllerColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour);
 
     plugController();
     app->onStatusTick();
     EXPECT_TRUE(timer1->isActive()) << "detection did not start polling";
     app->onPollTick();
-    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kIdleColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kIdleColour);
 
-    form().check1()->setChecked(true);
+    form().settingsModeBox()->setChecked(true);
     EXPECT_FALSE(timer1->isActive()) << "polls in settings mode";
-    form().check1()->setChecked(false);
+    form().settingsModeBox()->setChecked(false);
     EXPECT_TRUE(timer1->isActive());
     app->setPaused(true);
     EXPECT_FALSE(timer1->isActive()) << "polls while paused";
@@ -201,7 +202,7 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
     controller->count = 0; // unplugged
     app->onStatusTick();
     EXPECT_FALSE(timer1->isActive());
-    EXPECT_EQ(ui::buttonColour(form().command11(0)), input::kNoControllerColour) << "the loss is not shown";
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour) << "the loss is not shown";
 }
 
 TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNothingIsHeld)
@@ -211,14 +212,14 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
     ASSERT_EQ(mkfifo(events.c_str(), 0600), 0);
     windows->add(2, "メモ帳");
     app->start();
-    form().combo2()->setEditText("メモ帳");
-    form().combo1(0)->setEditText("-A-");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     plugController();
     controller->ids[0].eventPath = events;
     app->onStatusTick();
     ASSERT_TRUE(app->controllerWakeup().watching());
     app->onPollTick(); // the first tick reads the controller: nothing held
-    EXPECT_FALSE(form().timer1()->isActive()) << "polls while nothing is held";
+    EXPECT_FALSE(form().pollTimer()->isActive()) << "polls while nothing is held";
 
     keyLog.clear();
     controller->ids[0].position.buttons = 0x1;
@@ -228,11 +229,11 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
     for (int i = 0; i < 50 && keyLog.empty(); ++i)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"})) << "the event ran no cycle";
-    EXPECT_TRUE(form().timer1()->isActive()) << "a held input must repeat at the reaction time";
+    EXPECT_TRUE(form().pollTimer()->isActive()) << "a held input must repeat at the reaction time";
 
     controller->ids[0].position.buttons = 0;
     app->onPollTick();
-    EXPECT_FALSE(form().timer1()->isActive());
+    EXPECT_FALSE(form().pollTimer()->isActive());
     close(writer);
 }
 
@@ -240,27 +241,27 @@ TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
 {
     app->start();
     ASSERT_TRUE(app->setReactionTime(1000));
-    EXPECT_EQ(form().timer1()->interval(), 1000);
-    EXPECT_EQ(form().label5()->text(), "1000");
+    EXPECT_EQ(form().pollTimer()->interval(), 1000);
+    EXPECT_EQ(form().reactionTimeValue()->text(), "1000");
 
-    form().label5()->setText("stale");
+    form().reactionTimeValue()->setText("stale");
     ASSERT_TRUE(app->setReactionTime(1000));
-    EXPECT_EQ(form().label5()->text(), "1000");
+    EXPECT_EQ(form().reactionTimeValue()->text(), "1000");
 
     EXPECT_FALSE(app->setReactionTime(2000));
     EXPECT_FALSE(app->setReactionTime(49));
-    EXPECT_EQ(form().hScroll1()->value(), 1000);
-    EXPECT_EQ(form().timer1()->interval(), 1000);
+    EXPECT_EQ(form().reactionTimeBar()->value(), 1000);
+    EXPECT_EQ(form().pollTimer()->interval(), 1000);
 
     ASSERT_TRUE(app->setArrowMultiplier(10));
-    EXPECT_EQ(form().label8()->text(), "10");
+    EXPECT_EQ(form().multiplierValue()->text(), "10");
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 10);
     EXPECT_FALSE(app->setArrowMultiplier(0));
     EXPECT_FALSE(app->setArrowMultiplier(11));
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 10);
 
-    form().hScroll2()->setValue(3); // a user move runs the same handler
-    EXPECT_EQ(form().label8()->text(), "3");
+    form().multiplierBar()->setValue(3); // a user move runs the same handler
+    EXPECT_EQ(form().multiplierValue()->text(), "3");
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 3);
 }
 
@@ -282,8 +283,8 @@ TEST_P(ExitPathTest, endDuringATap_noKeyDownAtTheBoxOrTheEnd)
     windows->add(2, "メモ帳");
     app->setUsesTray(true);
     app->start();
-    form().combo2()->setEditText("メモ帳");
-    form().combo1(0)->setEditText("-A-");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     plugController(0x1);
     app->onStatusTick();
     if (path == ExitPath::SessionEnd)
@@ -301,7 +302,7 @@ TEST_P(ExitPathTest, endDuringATap_noKeyDownAtTheBoxOrTheEnd)
         std::string state = moment;
         for (const auto& [code, n] : down)
             state += n > 0 ? " " + code : "";
-        if (form().timer1()->isActive() || form().timer2()->isActive())
+        if (form().pollTimer()->isActive() || form().statusTimer()->isActive())
             state += " timer";
         downAt.push_back(state);
     };
@@ -316,7 +317,7 @@ TEST_P(ExitPathTest, endDuringATap_noKeyDownAtTheBoxOrTheEnd)
         else if (path == ExitPath::SessionEnd)
             form().close();
         else
-            form().command(2)->click();
+            form().exitButton()->click();
     });
     app->onPollTick();
     app::QtUserMessages::setRecording(true);

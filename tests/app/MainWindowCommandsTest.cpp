@@ -53,8 +53,8 @@ protected:
     // Operation mode on some key tab, as after the first status tick and a look at tab 3.
     void leaveSettingsOnTab3()
     {
-        form().ssTab1()->setCurrentIndex(3);
-        form().check1()->setChecked(false);
+        form().settingsTabs()->setCurrentIndex(3);
+        form().settingsModeBox()->setChecked(false);
     }
 
     fs::path settingsFile(const char* name) const { return folder.path() / "設定" / name; }
@@ -112,78 +112,81 @@ TEST_F(MainWindowCommandsTest, settingsMode_switchesAreasAndRefreshesCaptionsOnl
 {
     startApp();
     windows->add(5, "無題 - メモ帳");
-    form().combo2()->setEditText("メモ");
+    form().captionFragmentBox()->setEditText("メモ");
 
-    form().check1()->setChecked(false);
-    EXPECT_FALSE(form().frame1()->isHidden());
-    EXPECT_EQ(form().frame1()->pos(), QPoint(ui::twips(120), ui::twips(360)));
-    EXPECT_TRUE(form().ssTab1()->isHidden());
-    form().frame1()->move(0, 0);
-    form().check1()->setChecked(false); // unchanged: the panel is not moved back
-    EXPECT_EQ(form().frame1()->pos(), QPoint(0, 0));
+    form().settingsModeBox()->setChecked(false);
+    EXPECT_FALSE(form().buttonPanel()->isHidden());
+    EXPECT_EQ(form().buttonPanel()->pos(), QPoint(ui::twips(120), ui::twips(360)));
+    EXPECT_TRUE(form().settingsTabs()->isHidden());
+    form().buttonPanel()->move(0, 0);
+    form().settingsModeBox()->setChecked(false); // unchanged: the panel is not moved back
+    EXPECT_EQ(form().buttonPanel()->pos(), QPoint(0, 0));
 
-    form().check1()->setChecked(true);
-    EXPECT_FALSE(form().ssTab1()->isHidden());
-    EXPECT_TRUE(form().frame1()->isHidden());
-    ASSERT_EQ(form().combo2()->count(), 1);
-    EXPECT_EQ(form().combo2()->itemText(0), "無題 - メモ帳");
-    EXPECT_EQ(form().combo2()->currentText(), "メモ");
+    form().settingsModeBox()->setChecked(true);
+    EXPECT_FALSE(form().settingsTabs()->isHidden());
+    EXPECT_TRUE(form().buttonPanel()->isHidden());
+    ASSERT_EQ(form().captionFragmentBox()->count(), 1);
+    EXPECT_EQ(form().captionFragmentBox()->itemText(0), "無題 - メモ帳");
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "メモ");
 
     windows->add(6, "電卓");
-    form().check1()->setChecked(true); // unchanged: the list is not read again
-    EXPECT_EQ(form().combo2()->count(), 1);
+    form().settingsModeBox()->setChecked(true); // unchanged: the list is not read again
+    EXPECT_EQ(form().captionFragmentBox()->count(), 1);
 }
 
 TEST_F(MainWindowCommandsTest, keyListChoice_onlyFirstKeyPositionEntersSettingsMode)
 {
     startApp();
     leaveSettingsOnTab3();
-    emit form().combo3(2)->activated(0);
-    emit form().combo4(2)->activated(0);
-    EXPECT_FALSE(form().check1()->isChecked());
-    emit form().combo1(2)->activated(0);
-    EXPECT_TRUE(form().check1()->isChecked());
+    emit form().keyChoiceBox(2, 1)->activated(0);
+    emit form().keyChoiceBox(2, 2)->activated(0);
+    EXPECT_FALSE(form().settingsModeBox()->isChecked());
+    emit form().keyChoiceBox(2, 0)->activated(0);
+    EXPECT_TRUE(form().settingsModeBox()->isChecked());
 }
 
 TEST_F(MainWindowCommandsTest, command16_everySlotResetListsRefilledNamingTab)
 {
     startApp();
     windows->add(2, "電卓");
-    form().command(10)->click(); // lists full, so a second fill without clearing would show
-    form().combo1(0)->setEditText("-Q-");
-    form().combo3(5)->setEditText("F1");
-    form().combo4(14)->setEditText("F2");
+    form().reloadListsButton()->click(); // lists full, so a second fill without clearing would show
+    form().keyChoiceBox(0, 0)->setEditText("-Q-");
+    form().keyChoiceBox(5, 1)->setEditText("F1");
+    form().keyChoiceBox(14, 2)->setEditText("F2");
     ASSERT_TRUE(app->setReactionTime(500));
     ASSERT_TRUE(app->setArrowMultiplier(7));
-    form().combo2()->setEditText("メモ帳");
-    form().text2()->setText("ゲーム");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().profileNameBox()->setText("ゲーム");
     leaveSettingsOnTab3();
 
-    form().command(16)->click();
-    EXPECT_TRUE(form().check1()->isChecked());
-    EXPECT_EQ(form().ssTab1()->currentIndex(), ui::kNamingTab);
+    form().newSettingsButton()->click();
+    EXPECT_TRUE(form().settingsModeBox()->isChecked());
+    EXPECT_EQ(form().settingsTabs()->currentIndex(), ui::kNamingTab);
     const std::map<int, QString> firstKey{{6, "F24"}, {10, "←"}, {11, "→"}, {12, "↑"}, {13, "↓"}, {14, "F24"}};
     for (int slot = 0; slot < 15; ++slot) {
         const QString expected = firstKey.contains(slot) ? firstKey.at(slot) : "なし";
-        EXPECT_EQ(form().combo1(slot)->currentText(), expected) << slot;
-        EXPECT_EQ(form().combo3(slot)->currentText(), "なし") << slot;
-        EXPECT_EQ(form().combo4(slot)->currentText(), "なし") << slot;
-        for (QComboBox* box : {form().combo1(slot), form().combo3(slot), form().combo4(slot)})
+        EXPECT_EQ(form().keyChoiceBox(slot, 0)->currentText(), expected) << slot;
+        EXPECT_EQ(form().keyChoiceBox(slot, 1)->currentText(), "なし") << slot;
+        EXPECT_EQ(form().keyChoiceBox(slot, 2)->currentText(), "なし") << slot;
+        for (QComboBox* box :
+             {form().keyChoiceBox(slot, 0), form().keyChoiceBox(slot, 1), form().keyChoiceBox(slot, 2)})
             EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
     }
-    EXPECT_EQ(form().hScroll1()->value(), 128);
-    EXPECT_EQ(form().timer1()->interval(), 128);
-    EXPECT_EQ(form().hScroll2()->value(), 1);
+    EXPECT_EQ(form().reactionTimeBar()->value(), 128);
+    EXPECT_EQ(form().pollTimer()->interval(), 128);
+    EXPECT_EQ(form().multiplierBar()->value(), 1);
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 1);
-    EXPECT_EQ(form().combo2()->currentText(), "");
-    EXPECT_EQ(form().combo2()->findText("電卓"), 0);
-    EXPECT_EQ(form().text2()->text(), "初期状態");
-    EXPECT_EQ(form().label16(18)->text(), "初期状態");
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "");
+    EXPECT_EQ(form().captionFragmentBox()->findText("電卓"), 0);
+    EXPECT_EQ(form().profileNameBox()->text(), "初期状態");
+    EXPECT_EQ(form().nameLabel(18)->text(), "初期状態");
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
 }
 
+using FormButton = QPushButton* (ui::Form1::*)() const;
+
 struct SaveCase {
-    int command;
+    FormButton button;
     bool menuFull;
     bool settingsAfter;
     int tabAfter;
@@ -198,31 +201,32 @@ TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyCommand8ShowsTheMenu)
     const SaveCase& c = GetParam();
     startApp();
     for (int i = 0; c.menuFull && i < 12; ++i) {
-        form().text2()->setText(QString("項目%1").arg(i));
+        form().profileNameBox()->setText(QString("項目%1").arg(i));
         ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
     }
     const std::string menuBefore = bytes(settingsFile("Menyu.txt"));
-    form().text2()->setText("新しい");
+    form().profileNameBox()->setText("新しい");
     leaveSettingsOnTab3();
     sounds();
 
-    form().command(c.command)->click();
-    EXPECT_EQ(form().check1()->isChecked(), c.settingsAfter);
-    EXPECT_EQ(form().ssTab1()->currentIndex(), c.tabAfter);
+    (form().*c.button)()->click();
+    EXPECT_EQ(form().settingsModeBox()->isChecked(), c.settingsAfter);
+    EXPECT_EQ(form().settingsTabs()->currentIndex(), c.tabAfter);
     EXPECT_EQ(app->settingsStore().menu().menuCount(), c.menuCountAfter);
-    EXPECT_EQ(form().label6()->text(), QString::fromUtf8(c.message)); // the status line over the panel
+    EXPECT_EQ(form().statusLine()->text(), QString::fromUtf8(c.message)); // the status line over the panel
     EXPECT_EQ(sounds(), (c.menuFull ? std::vector<std::string>{"click", "alert"} : std::vector<std::string>{"click"}));
     if (c.menuFull)
         EXPECT_EQ(bytes(settingsFile("Menyu.txt")), menuBefore);
     else
-        EXPECT_EQ(form().label12(0)->text(), "新しい");
+        EXPECT_EQ(form().menuLabel(0)->text(), "新しい");
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, SaveButtonTest,
-                         ::testing::Values(SaveCase{8, false, true, ui::kMenuTab, 1, ""},
-                                           SaveCase{8, true, false, 3, 12, "メニューがいっぱいになってます。"},
-                                           SaveCase{1, false, false, 3, 1, ""},
-                                           SaveCase{1, true, false, 3, 12, "メニューがいっぱいになってます。"}));
+INSTANTIATE_TEST_SUITE_P(
+    Commands, SaveButtonTest,
+    ::testing::Values(SaveCase{&ui::Form1::saveToMenuButton, false, true, ui::kMenuTab, 1, ""},
+                      SaveCase{&ui::Form1::saveToMenuButton, true, false, 3, 12, "メニューがいっぱいになってます。"},
+                      SaveCase{&ui::Form1::nameTabSaveButton, false, false, 3, 1, ""},
+                      SaveCase{&ui::Form1::nameTabSaveButton, true, false, 3, 12, "メニューがいっぱいになってます。"}));
 
 struct MessagePlace {
     const char* name;
@@ -241,18 +245,18 @@ TEST_P(FailureMessageTest, command8OnAFullMenu_toldWhereTheUserIs)
     startApp();
     for (int i = 0; i < 12; ++i)
         ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().ssTab1()->setCurrentIndex(p.tab);
-    form().check1()->setChecked(p.settingsMode);
+    form().settingsTabs()->setCurrentIndex(p.tab);
+    form().settingsModeBox()->setChecked(p.settingsMode);
     if (p.hidden)
         form().hide();
     app::QtUserMessages::recorded().clear();
     sounds();
 
-    form().command(8)->click();
+    form().saveToMenuButton()->click();
     const QString full = "メニューがいっぱいになってます。";
     const std::string shownIn = p.shownIn;
-    EXPECT_EQ(form().label14()->text() == full, shownIn == "Label14");
-    EXPECT_EQ(form().label6()->text() == full, shownIn == "Label6");
+    EXPECT_EQ(form().nameTabMessageLine()->text() == full, shownIn == "Label14");
+    EXPECT_EQ(form().statusLine()->text() == full, shownIn == "Label6");
     EXPECT_EQ(app::QtUserMessages::recorded(),
               shownIn == "box" ? std::vector<std::string>{"w:" + full.toStdString()} : std::vector<std::string>{});
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert"}));
@@ -268,67 +272,70 @@ INSTANTIATE_TEST_SUITE_P(Places, FailureMessageTest,
 TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
 {
     struct Case {
-        int command;
+        FormButton button;
+        const char* name;
         bool settingsBefore;
         bool settingsAfter;
         int tabAfter;
     };
-    const Case cases[] = {{5, false, true, ui::kMenuTab}, {15, false, true, ui::kOtherTab}, {17, true, false, 3}};
+    const Case cases[] = {{&ui::Form1::menuTabButton, "menu", false, true, ui::kMenuTab},
+                          {&ui::Form1::otherTabButton, "other", false, true, ui::kOtherTab},
+                          {&ui::Form1::operationCheckButton, "operation check", true, false, 3}};
     startApp();
     for (const Case& c : cases) {
-        form().ssTab1()->setCurrentIndex(3);
-        form().check1()->setChecked(c.settingsBefore);
+        form().settingsTabs()->setCurrentIndex(3);
+        form().settingsModeBox()->setChecked(c.settingsBefore);
         sounds();
-        form().command(c.command)->click();
-        EXPECT_EQ(form().check1()->isChecked(), c.settingsAfter) << c.command;
-        EXPECT_EQ(form().ssTab1()->currentIndex(), c.tabAfter) << c.command;
-        EXPECT_EQ(sounds(), std::vector<std::string>{"click"}) << c.command;
+        (form().*c.button)()->click();
+        EXPECT_EQ(form().settingsModeBox()->isChecked(), c.settingsAfter) << c.name;
+        EXPECT_EQ(form().settingsTabs()->currentIndex(), c.tabAfter) << c.name;
+        EXPECT_EQ(sounds(), std::vector<std::string>{"click"}) << c.name;
     }
 }
 
 TEST_F(MainWindowCommandsTest, text2Typing_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
 {
     startApp();
-    form().ssTab1()->setCurrentIndex(ui::kNamingTab);
-    form().text2()->clear();
+    form().settingsTabs()->setCurrentIndex(ui::kNamingTab);
+    form().profileNameBox()->clear();
     QString typed;
     auto expectEverywhere = [&](const QString& name) {
         for (int i = 0; i < 19; ++i)
-            ASSERT_EQ(form().label16(i)->text(), name) << i;
+            ASSERT_EQ(form().nameLabel(i)->text(), name) << i;
         EXPECT_EQ(app->tray().windowTitle(), name);
         EXPECT_EQ(app->tray().Sact()->text(), name + "をアクティブにする。");
     };
     for (const QChar ch : QString("ゲームA")) {
-        QTest::sendKeyEvent(QTest::Click, form().text2(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, form().profileNameBox(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
         typed += ch;
-        ASSERT_EQ(form().text2()->text(), typed);
+        ASSERT_EQ(form().profileNameBox()->text(), typed);
         expectEverywhere(typed);
     }
-    QTest::keyClick(form().text2(), Qt::Key_Backspace);
+    QTest::keyClick(form().profileNameBox(), Qt::Key_Backspace);
     expectEverywhere("ゲーム");
 }
 
 TEST_F(MainWindowCommandsTest, label12LeftPress_pressedColourAppliesEntryReleaseRestoresGrey)
 {
     startApp();
-    form().text2()->setText("甲");
-    form().combo1(0)->setEditText("-A-");
+    form().profileNameBox()->setText("甲");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
     ASSERT_TRUE(app->setReactionTime(300));
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().text2()->setText("乙");
-    form().combo1(0)->setEditText("-B-");
+    form().profileNameBox()->setText("乙");
+    form().keyChoiceBox(0, 0)->setEditText("-B-");
     ASSERT_TRUE(app->setReactionTime(400));
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
     sounds();
 
-    QLabel* first = form().label12(0);
+    QLabel* first = form().menuLabel(0);
     QTest::mousePress(first, Qt::LeftButton);
     EXPECT_EQ(first->palette().color(QPalette::Window), ui::colourFromBgr(0x535353));
     EXPECT_EQ(app->settingsStore().menu().selectedMenuEntry(), 0);
-    EXPECT_EQ(form().text2()->text(), "甲");
-    EXPECT_EQ(form().combo1(0)->currentText(), "-A-");
-    EXPECT_EQ(form().hScroll1()->value(), 300);
+    EXPECT_EQ(form().profileNameBox()->text(), "甲");
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-A-");
+    EXPECT_EQ(form().reactionTimeBar()->value(), 300);
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
     QTest::mouseRelease(first, Qt::LeftButton);
     EXPECT_EQ(first->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
@@ -339,19 +346,19 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
 {
     makeApp(std::make_unique<test::FakeClock>(std::vector<settings::LocalTime>{{2025, 3, 1, 9, 0, 0}}));
     startApp();
-    form().text2()->setText("テスト");
+    form().profileNameBox()->setText("テスト");
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
     ASSERT_TRUE(app->tray().menuEntry(1)->isVisible());
     std::vector<std::string> entry(50);
     ASSERT_TRUE(settings::FieldReader::ReadFile(settingsFile("Menyu.txt"), entry));
-    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
     sounds();
 
-    QTest::mousePress(form().label12(0), Qt::RightButton);
+    QTest::mousePress(form().menuLabel(0), Qt::RightButton);
     EXPECT_EQ(sounds(), std::vector<std::string>{"alert"});
     EXPECT_EQ(app->settingsStore().menu().menuCount(), 0);
     for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(form().label12(i)->text(), "") << i;
+        EXPECT_EQ(form().menuLabel(i)->text(), "") << i;
         EXPECT_FALSE(app->tray().menuEntry(i + 1)->isVisible()) << i;
     }
     EXPECT_FALSE(app->tray().hosi1()->isVisible());
@@ -365,46 +372,46 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
         folder.path() / "設定" / "過去の設定" / "テスト2025年03月01日2025年03月01日 09時00分00秒.txt";
     ASSERT_TRUE(fs::exists(archived));
     EXPECT_EQ(readFields(archived, 49), std::vector<std::string>(entry.begin() + 1, entry.end()));
-    QTest::mouseRelease(form().label12(0), Qt::RightButton);
-    EXPECT_EQ(form().label12(0)->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
+    QTest::mouseRelease(form().menuLabel(0), Qt::RightButton);
+    EXPECT_EQ(form().menuLabel(0)->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
 }
 
 TEST_F(MainWindowCommandsTest, label12RightPress_entrySavedWithoutANameIsDeletedToo)
 {
     startApp();
-    form().text2()->clear();
+    form().profileNameBox()->clear();
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().text2()->setText("次");
+    form().profileNameBox()->setText("次");
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
     sounds();
 
-    QTest::mousePress(form().label12(0), Qt::LeftButton); // nothing to apply under an empty label
+    QTest::mousePress(form().menuLabel(0), Qt::LeftButton); // nothing to apply under an empty label
     EXPECT_TRUE(sounds().empty());
-    QTest::mousePress(form().label12(0), Qt::RightButton);
+    QTest::mousePress(form().menuLabel(0), Qt::RightButton);
     EXPECT_EQ(sounds(), std::vector<std::string>{"alert"});
     EXPECT_EQ(app->settingsStore().menu().menuCount(), 1);
-    EXPECT_EQ(form().label12(0)->text(), "次");
+    EXPECT_EQ(form().menuLabel(0)->text(), "次");
     EXPECT_FALSE(fs::is_empty(folder.path() / "設定" / "過去の設定"));
 }
 
 TEST_F(MainWindowCommandsTest, label12PressOnEmptyEntry_onlySelectsAndColours)
 {
     startApp();
-    form().text2()->setText("ひとつ");
+    form().profileNameBox()->setText("ひとつ");
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    form().text2()->setText("そのまま");
-    form().ssTab1()->setCurrentIndex(ui::kMenuTab);
+    form().profileNameBox()->setText("そのまま");
+    form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
     sounds();
     for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-        QTest::mousePress(form().label12(5), button);
-        EXPECT_EQ(form().label12(5)->palette().color(QPalette::Window), ui::colourFromBgr(0x535353));
+        QTest::mousePress(form().menuLabel(5), button);
+        EXPECT_EQ(form().menuLabel(5)->palette().color(QPalette::Window), ui::colourFromBgr(0x535353));
         EXPECT_EQ(app->settingsStore().menu().selectedMenuEntry(), 5);
-        QTest::mouseRelease(form().label12(5), button);
+        QTest::mouseRelease(form().menuLabel(5), button);
     }
     EXPECT_TRUE(sounds().empty());
     EXPECT_EQ(app->settingsStore().menu().menuCount(), 1);
-    EXPECT_EQ(form().text2()->text(), "そのまま");
+    EXPECT_EQ(form().profileNameBox()->text(), "そのまま");
     EXPECT_TRUE(fs::is_empty(folder.path() / "設定" / "過去の設定"));
 }
 
@@ -415,13 +422,13 @@ TEST_F(MainWindowCommandsTest, drop_threeFilesLoadInTurnAndTheLastWins)
     const std::string two = writeProfile("drops/2.txt", "二", "-B-", 200);
     const std::string three = writeProfile("drops/3.txt", "三", "-C-", 300);
     std::vector<QString> names;
-    QObject::connect(form().text2(), &QLineEdit::textChanged, [&](const QString& t) { names.push_back(t); });
+    QObject::connect(form().profileNameBox(), &QLineEdit::textChanged, [&](const QString& t) { names.push_back(t); });
 
     EXPECT_TRUE(dropFiles(&form(), {one, two, three}));
     EXPECT_EQ(names, (std::vector<QString>{"一", "二", "三"}));
-    EXPECT_EQ(form().combo1(0)->currentText(), "-C-");
-    EXPECT_EQ(form().hScroll1()->value(), 300);
-    EXPECT_EQ(form().combo2()->currentText(), "メモ帳");
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-C-");
+    EXPECT_EQ(form().reactionTimeBar()->value(), 300);
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "メモ帳");
     EXPECT_EQ(app->commands().drops().DroppedSettingsPath(), fs::path(three));
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "click", "click"}));
 }
@@ -430,12 +437,12 @@ TEST_F(MainWindowCommandsTest, drop_onTabsAndOnTextBoxesLoadsTheFileTextDragsSta
 {
     startApp();
     const std::string file = writeProfile("drops/a.txt", "タブ", "-T-", 250);
-    EXPECT_TRUE(dropFiles(form().ssTab1(), {file}));
-    EXPECT_EQ(form().text2()->text(), "タブ");
+    EXPECT_TRUE(dropFiles(form().settingsTabs(), {file}));
+    EXPECT_EQ(form().profileNameBox()->text(), "タブ");
 
-    form().combo1(0)->setEditText("-X-");
-    EXPECT_TRUE(dropFiles(form().combo1(0)->lineEdit(), {file}));
-    EXPECT_EQ(form().combo1(0)->currentText(), "-T-"); // loaded, not the path typed in
+    form().keyChoiceBox(0, 0)->setEditText("-X-");
+    EXPECT_TRUE(dropFiles(form().keyChoiceBox(0, 0)->lineEdit(), {file}));
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-T-"); // loaded, not the path typed in
 
     QMimeData text;
     text.setText("ただの文字");
@@ -459,63 +466,63 @@ TEST_F(MainWindowCommandsTest, drop_folderMissingFifoAndHugeFilesSkippedWithAler
 
     EXPECT_TRUE(dropFiles(&form(), {exactlyLimit, folderPath, missing, fifo, huge}));
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert", "alert", "alert"}));
-    EXPECT_EQ(form().text2()->text(), "上限");
-    EXPECT_EQ(form().hScroll1()->value(), 150);
+    EXPECT_EQ(form().profileNameBox()->text(), "上限");
+    EXPECT_EQ(form().reactionTimeBar()->value(), 150);
     EXPECT_TRUE(exits.empty());
 }
 
 TEST_F(MainWindowCommandsTest, command10_doublesFullListsAndRestoresEmptiedOnes)
 {
     startApp(); // no last-exit file: the fallback leaves every list empty
-    ASSERT_EQ(form().combo1(0)->count(), 0);
-    form().command(10)->click();
-    for (QComboBox* box : {form().combo1(0), form().combo3(7), form().combo4(14)})
+    ASSERT_EQ(form().keyChoiceBox(0, 0)->count(), 0);
+    form().reloadListsButton()->click();
+    for (QComboBox* box : {form().keyChoiceBox(0, 0), form().keyChoiceBox(7, 1), form().keyChoiceBox(14, 2)})
         EXPECT_EQ(box->count(), 106);
-    form().combo3(2)->setCurrentIndex(30);
-    const QString chosen = form().combo3(2)->currentText();
-    form().command(10)->click();
-    EXPECT_EQ(form().combo1(0)->count(), 212);
-    EXPECT_EQ(form().combo1(0)->itemText(106), form().combo1(0)->itemText(0));
-    EXPECT_EQ(form().combo1(10)->currentText(), "←");
-    EXPECT_EQ(form().combo3(2)->currentIndex(), 30) << "a reload keeps the choice";
-    EXPECT_EQ(form().combo3(2)->currentText(), chosen);
+    form().keyChoiceBox(2, 1)->setCurrentIndex(30);
+    const QString chosen = form().keyChoiceBox(2, 1)->currentText();
+    form().reloadListsButton()->click();
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 212);
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->itemText(106), form().keyChoiceBox(0, 0)->itemText(0));
+    EXPECT_EQ(form().keyChoiceBox(10, 0)->currentText(), "←");
+    EXPECT_EQ(form().keyChoiceBox(2, 1)->currentIndex(), 30) << "a reload keeps the choice";
+    EXPECT_EQ(form().keyChoiceBox(2, 1)->currentText(), chosen);
     EXPECT_TRUE(sounds().empty());
 
     // Lists sharing their items stay separate lists: emptying one leaves the others.
-    app->keyLists().clear(form().combo3(2));
-    EXPECT_EQ(form().combo3(2)->count(), 0);
-    EXPECT_EQ(form().combo3(2)->currentText(), chosen);
-    EXPECT_EQ(form().combo1(0)->count(), 212);
+    app->keyLists().clear(form().keyChoiceBox(2, 1));
+    EXPECT_EQ(form().keyChoiceBox(2, 1)->count(), 0);
+    EXPECT_EQ(form().keyChoiceBox(2, 1)->currentText(), chosen);
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 212);
 }
 
 TEST_F(MainWindowCommandsTest, command4_appliesTheDefaultLoadedAtStartNotOneRegisteredLater)
 {
     startApp();
-    form().text2()->setText("最初の既定");
-    form().command(3)->click();
+    form().profileNameBox()->setText("最初の既定");
+    form().saveUserDefaultButton()->click();
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
-    form().text2()->setText("別");
-    form().command(4)->click(); // nothing was registered when this run started
-    EXPECT_EQ(form().text2()->text(), "別");
+    form().profileNameBox()->setText("別");
+    form().applyUserDefaultButton()->click(); // nothing was registered when this run started
+    EXPECT_EQ(form().profileNameBox()->text(), "別");
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert"}));
 
     makeApp();
     startApp();
-    form().text2()->setText("後の既定");
-    form().command(3)->click();
-    form().text2()->setText("別");
-    form().command(4)->click();
-    EXPECT_EQ(form().text2()->text(), "最初の既定");
+    form().profileNameBox()->setText("後の既定");
+    form().saveUserDefaultButton()->click();
+    form().profileNameBox()->setText("別");
+    form().applyUserDefaultButton()->click();
+    EXPECT_EQ(form().profileNameBox()->text(), "最初の既定");
 }
 
 TEST_F(MainWindowCommandsTest, command7_restoresTheLastExit)
 {
     startApp();
-    form().text2()->setText("前回");
+    form().profileNameBox()->setText("前回");
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
-    form().text2()->setText("今");
-    form().command(7)->click();
-    EXPECT_EQ(form().text2()->text(), "前回");
+    form().profileNameBox()->setText("今");
+    form().applyLastExitButton()->click();
+    EXPECT_EQ(form().profileNameBox()->text(), "前回");
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
 }
 
@@ -526,25 +533,25 @@ TEST_F(MainWindowCommandsTest, command6_recordsTheOpenFolderWindowElseKeepsTheRe
         const std::vector<std::string> all = readFields(settingsFile("サイズ位置.txt"), 8);
         return std::vector<std::string>(all.begin() + 4, all.end());
     };
-    form().command(6)->click();
+    form().saveWindowPlaceButton()->click();
     EXPECT_EQ(folderLines(), (std::vector<std::string>{"3", "576", "601", "680"}));
 
-    form().command(9)->click();
+    form().openHistoryFolderButton()->click();
     ui::HistoryFolderWindow* window = app->commands().FolderWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->geometry().size(), QSize(680, 601));
     window->move(100, 50);
     window->resize(300, 200);
-    form().command(6)->click();
+    form().saveWindowPlaceButton()->click();
     EXPECT_EQ(folderLines(), (std::vector<std::string>{"50", "100", "200", "300"}));
 
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app->commands().FolderWindow(), nullptr);
-    form().command(6)->click();
+    form().saveWindowPlaceButton()->click();
     EXPECT_EQ(folderLines(), (std::vector<std::string>{"50", "100", "200", "300"}));
 
-    form().command(9)->click(); // reopens where it was recorded
+    form().openHistoryFolderButton()->click(); // reopens where it was recorded
     ASSERT_NE(app->commands().FolderWindow(), nullptr);
     EXPECT_EQ(app->commands().FolderWindow()->pos(), QPoint(100, 50));
     EXPECT_EQ(app->commands().FolderWindow()->size(), QSize(300, 200));
@@ -558,7 +565,7 @@ TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileL
     const std::string newer = writeProfile("設定/過去の設定/新しい.txt", "新しい", "-N-", 120);
     fs::last_write_time(older, fs::file_time_type::clock::now() - std::chrono::hours(2));
 
-    form().command(9)->click();
+    form().openHistoryFolderButton()->click();
     ui::HistoryFolderWindow* first = app->commands().FolderWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
@@ -570,10 +577,10 @@ TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileL
     ASSERT_NE(dragged, nullptr);
     EXPECT_EQ(dragged->urls(), QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(newer))});
     EXPECT_TRUE(dropOn(&form(), *dragged));
-    EXPECT_EQ(form().text2()->text(), "新しい");
-    EXPECT_EQ(form().combo1(0)->currentText(), "-N-");
+    EXPECT_EQ(form().profileNameBox()->text(), "新しい");
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-N-");
 
-    form().command(9)->click(); // every press opens a window of its own
+    form().openHistoryFolderButton()->click(); // every press opens a window of its own
     EXPECT_NE(app->commands().FolderWindow(), first);
     EXPECT_TRUE(first->isVisible());
 }
@@ -581,14 +588,14 @@ TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileL
 TEST_F(MainWindowCommandsTest, command2_alertSavesLastExitShutsSoundDownThenEnds)
 {
     startApp();
-    form().text2()->setText("終わりの名前");
+    form().profileNameBox()->setText("終わりの名前");
     const std::string playAlert = "play " + std::to_string(app->sound().alertSound());
     std::vector<std::string> callsAtExit;
     app->setExitFunction([&](int code) {
         exits.push_back(code);
         callsAtExit = sound->calls;
     });
-    form().command(2)->click();
+    form().exitButton()->click();
     EXPECT_EQ(exits, std::vector<int>{0});
     ASSERT_FALSE(callsAtExit.empty());
     EXPECT_EQ(callsAtExit.front(), playAlert);

@@ -93,7 +93,7 @@ protected:
 
     void addMenuEntry(const QString& name)
     {
-        form().text2()->setText(name);
+        form().profileNameBox()->setText(name);
         ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
     }
 
@@ -106,18 +106,28 @@ protected:
 
 TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
 {
-    const std::vector<std::pair<QString, QString>> expected{
-        {"mnopen", "動作チェック"},     {"Teisi", "一時停止"},
-        {"Sact", "RUKアクティブ"},     {"openUmn", "ユーザーメニューを開く"},
-        {"hosi1", ""},                 {"M1", "M1"},
-        {"M2", "M2"},                  {"M3", "M3"},
-        {"M4", "M4"},                  {"M5", "M5"},
-        {"M6", "M6"},                  {"M7", "M7"},
-        {"M8", "M8"},                  {"M9", "M9"},
-        {"M10", "M10"},                {"M11", "M11"},
-        {"M12", "M12"},                {"hosi2", ""},
-        {"Zenkai", "前回の終了時に戻す"}, {"Uzer", "ユーザーデフォルトにする"},
-        {"Shoki", "初期状態にする"},     {"mnend", "終了"}};
+    const std::vector<std::pair<QString, QString>> expected{{"mnopen", "動作チェック"},
+                                                            {"Teisi", "一時停止"},
+                                                            {"Sact", "RUKアクティブ"},
+                                                            {"openUmn", "ユーザーメニューを開く"},
+                                                            {"hosi1", ""},
+                                                            {"M1", "M1"},
+                                                            {"M2", "M2"},
+                                                            {"M3", "M3"},
+                                                            {"M4", "M4"},
+                                                            {"M5", "M5"},
+                                                            {"M6", "M6"},
+                                                            {"M7", "M7"},
+                                                            {"M8", "M8"},
+                                                            {"M9", "M9"},
+                                                            {"M10", "M10"},
+                                                            {"M11", "M11"},
+                                                            {"M12", "M12"},
+                                                            {"hosi2", ""},
+                                                            {"Zenkai", "前回の終了時に戻す"},
+                                                            {"Uzer", "ユーザーデフォルトにする"},
+                                                            {"Shoki", "初期状態にする"},
+                                                            {"mnend", "終了"}};
     const auto actions = tray().menu()->actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -134,7 +144,7 @@ TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
 TEST_F(TrayTest, startup_iconWithRestoredNameAndEmptyMenuHidesEntriesAndSeparators)
 {
     startAndSettle();
-    form().text2()->setText("ゲームA");
+    form().profileNameBox()->setText("ゲームA");
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
     makeApp();
     app->start();
@@ -177,15 +187,15 @@ TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
 {
     startAndSettle();
     windows->add(7, "メモ帳");
-    form().combo2()->setEditText("メモ帳");
+    form().captionFragmentBox()->setEditText("メモ帳");
     addMenuEntry("エディタ用");
-    form().text2()->setText("別の名前");
+    form().profileNameBox()->setText("別の名前");
     tray().Teisi()->trigger();
     sounds();
 
     tray().menuEntry(1)->trigger();
     EXPECT_FALSE(app->paused());
-    EXPECT_EQ(form().text2()->text(), "エディタ用");
+    EXPECT_EQ(form().profileNameBox()->text(), "エディタ用");
     EXPECT_EQ(tray().toolTip(), "エディタ用");
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
     EXPECT_EQ(windows->front(), 7u) << "the new profile's target comes to the front";
@@ -194,34 +204,34 @@ TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
 TEST_F(TrayTest, shoki_initialStateTooltipNoActivationNoAlertListsEmpty)
 {
     startAndSettle();
-    form().combo2()->setEditText("何か");
+    form().captionFragmentBox()->setEditText("何か");
     tray().Shoki()->trigger();
     EXPECT_EQ(tray().toolTip(), "初期状態");
-    EXPECT_EQ(form().combo2()->currentText(), "");
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "");
     EXPECT_TRUE(windows->log.empty());
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
-    EXPECT_EQ(form().combo1(0)->count(), 0);
-    EXPECT_EQ(form().combo1(11)->currentText(), "→");
-    EXPECT_EQ(form().hScroll2()->value(), 3);
-    EXPECT_EQ(form().hScroll1()->value(), 128);
+    EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 0);
+    EXPECT_EQ(form().keyChoiceBox(11, 0)->currentText(), "→");
+    EXPECT_EQ(form().multiplierBar()->value(), 3);
+    EXPECT_EQ(form().reactionTimeBar()->value(), 128);
 }
 
 TEST_F(TrayTest, zenkai_restoresLastExitButKeepsTooltip)
 {
     startAndSettle();
-    form().text2()->setText("保存した名前");
+    form().profileNameBox()->setText("保存した名前");
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
     tray().Shoki()->trigger();
     ASSERT_EQ(tray().toolTip(), "初期状態");
     tray().Zenkai()->trigger();
-    EXPECT_EQ(form().text2()->text(), "保存した名前");
+    EXPECT_EQ(form().profileNameBox()->text(), "保存した名前");
     EXPECT_EQ(tray().toolTip(), "初期状態");
 }
 
 TEST_F(TrayTest, uzer_noMatchingWindow_alertTwice)
 {
     startAndSettle();
-    form().combo2()->setEditText("走っていない");
+    form().captionFragmentBox()->setEditText("走っていない");
     ASSERT_TRUE(app->settingsStore().userDefault().SaveUserDefault());
     app->settingsStore().userDefault().LoadUserDefault();
     sounds();
@@ -232,10 +242,10 @@ TEST_F(TrayTest, uzer_noMatchingWindow_alertTwice)
 TEST_F(TrayTest, longName_tooltipCutToTheTipField)
 {
     startAndSettle();
-    form().text2()->setText(QString(70, QChar('x')));
+    form().profileNameBox()->setText(QString(70, QChar('x')));
     app->trayCommands().RefreshTrayIcon();
     EXPECT_EQ(tray().toolTip(), QString(63, QChar('x')));
-    form().text2()->setText(QString(70, QChar(u'あ'))); // two bytes each in the tip
+    form().profileNameBox()->setText(QString(70, QChar(u'あ'))); // two bytes each in the tip
     app->trayCommands().RefreshTrayIcon();
     EXPECT_EQ(tray().toolTip(), QString(31, QChar(u'あ')));
     EXPECT_TRUE(tray().iconPresent());
@@ -254,7 +264,7 @@ TEST_F(TrayTest, closeWithoutTrayHost_windowMinimisedTargetActivatedOnce)
     app->setUsesTray(false);
     startAndSettle();
     windows->add(3, "ターゲット");
-    form().combo2()->setEditText("ターゲット");
+    form().captionFragmentBox()->setEditText("ターゲット");
     windows->log.clear();
     form().close();
     QCoreApplication::processEvents();
@@ -267,7 +277,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
 {
     startAndSettle();
     windows->add(3, "ターゲット");
-    form().combo2()->setEditText("ターゲット");
+    form().captionFragmentBox()->setEditText("ターゲット");
     tray().mnopen()->trigger();
     EXPECT_FALSE(tray().iconPresent());
     EXPECT_TRUE(form().isVisible());
@@ -277,7 +287,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
         EXPECT_FALSE(form().isVisible());
         EXPECT_TRUE(tray().iconPresent());
         const QString tip = tray().toolTip();
-        form().text2()->setText("別名");
+        form().profileNameBox()->setText("別名");
         tray().ShowIcon(); // a second add is refused: one icon, its tooltip unchanged
         EXPECT_EQ(tray().toolTip(), tip);
         if (i == 0) {
@@ -285,7 +295,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
             EXPECT_FALSE(form().isMinimized());
         }
     }
-    EXPECT_FALSE(form().check1()->isChecked());
+    EXPECT_FALSE(form().settingsModeBox()->isChecked());
     EXPECT_EQ(windows->front(), 3u);
 }
 
@@ -294,15 +304,15 @@ TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
     startAndSettle();
     form().hide();
     tray().ShowIcon();
-    form().check2()->setChecked(true);
+    form().keepAboveBox()->setChecked(true);
     tray().Teisi()->trigger();
     tray().mnopen()->trigger();
     EXPECT_TRUE(form().isVisible());
     EXPECT_FALSE(tray().iconPresent());
     EXPECT_FALSE(app->paused());
-    EXPECT_FALSE(form().check1()->isChecked());
-    EXPECT_FALSE(form().check2()->isChecked());
-    EXPECT_TRUE(form().frame1()->isVisible());
+    EXPECT_FALSE(form().settingsModeBox()->isChecked());
+    EXPECT_FALSE(form().keepAboveBox()->isChecked());
+    EXPECT_TRUE(form().buttonPanel()->isVisible());
 
     form().close(); // back to the tray
     EXPECT_FALSE(form().isVisible());
@@ -311,15 +321,15 @@ TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
 
     tray().openUmn()->trigger();
     EXPECT_TRUE(form().isVisible());
-    EXPECT_TRUE(form().check1()->isChecked());
-    EXPECT_EQ(form().ssTab1()->currentIndex(), 17);
+    EXPECT_TRUE(form().settingsModeBox()->isChecked());
+    EXPECT_EQ(form().settingsTabs()->currentIndex(), 17);
     EXPECT_FALSE(tray().iconPresent());
 }
 
 TEST_F(TrayTest, mnend_savesLastExitReleasesModifiersAndEnds)
 {
     startAndSettle();
-    form().text2()->setText("終了前");
+    form().profileNameBox()->setText("終了前");
     keyLog.clear();
     tray().mnend()->trigger();
     EXPECT_EQ(exits, (std::vector<int>{0}));
@@ -336,7 +346,7 @@ TEST_F(TrayTest, hiddenWindowClosedFromOutside_endsWithoutSaving)
     startAndSettle();
     form().hide();
     const std::string before = fileBytes(folder.path() / "設定" / "前回.txt");
-    form().text2()->setText("保存されない");
+    form().profileNameBox()->setText("保存されない");
     form().close();
     EXPECT_EQ(exits, (std::vector<int>{0}));
     EXPECT_EQ(fileBytes(folder.path() / "設定" / "前回.txt"), before);
@@ -351,14 +361,14 @@ TEST_F(TrayTest, check2_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
 {
     startAndSettle();
     const auto id = static_cast<platform::WindowId>(form().winId());
-    form().check2()->setChecked(true);
-    form().check2()->setChecked(false);
-    form().check2()->setChecked(true);
+    form().keepAboveBox()->setChecked(true);
+    form().keepAboveBox()->setChecked(false);
+    form().keepAboveBox()->setChecked(true);
     EXPECT_EQ(windows->keepAbove,
               (std::vector<std::pair<platform::WindowId, bool>>{{id, true}, {id, false}, {id, true}}));
     form().hide();
     tray().mnopen()->trigger();
-    EXPECT_FALSE(form().check2()->isChecked());
+    EXPECT_FALSE(form().keepAboveBox()->isChecked());
     EXPECT_EQ(windows->keepAbove.back(), std::make_pair(id, false));
 }
 
@@ -375,38 +385,38 @@ namespace {
 TEST_F(TrayTest, restart_everySettingsFileRestoredInStartupOrder)
 {
     startAndSettle();
-    form().text2()->setText("既定");
-    form().combo1(3)->setEditText("-D-");
+    form().profileNameBox()->setText("既定");
+    form().keyChoiceBox(3, 0)->setEditText("-D-");
     ASSERT_TRUE(app->settingsStore().userDefault().SaveUserDefault());
-    form().text2()->setText("メニュー一");
+    form().profileNameBox()->setText("メニュー一");
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    ui::setLayoutButtonTwips(form().command11(4), QRect(600, 300, 1095, 255));
+    ui::setLayoutButtonTwips(form().layoutButton(4), QRect(600, 300, 1095, 255));
     ASSERT_TRUE(app->settingsStore().layout().SaveButtonLayout());
     form().setFrameGeometryTwips(QRect(1500, 1200, 7500, 5325));
     ASSERT_TRUE(app->settingsStore().geometry().SaveWindowGeometry());
-    form().text2()->setText("最後");
-    form().combo1(3)->setEditText("-L-");
+    form().profileNameBox()->setText("最後");
+    form().keyChoiceBox(3, 0)->setEditText("-L-");
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
 
     makeApp();
     app->start();
-    EXPECT_TRUE(form().check1()->isChecked()) << "settings mode until the first status tick";
-    EXPECT_EQ(form().ssTab1()->currentIndex(), 0);
-    EXPECT_TRUE(form().combo3(14)->isHidden());
-    EXPECT_TRUE(form().combo4(14)->isHidden());
-    EXPECT_EQ(form().text2()->text(), "最後");
+    EXPECT_TRUE(form().settingsModeBox()->isChecked()) << "settings mode until the first status tick";
+    EXPECT_EQ(form().settingsTabs()->currentIndex(), 0);
+    EXPECT_TRUE(form().keyChoiceBox(14, 1)->isHidden());
+    EXPECT_TRUE(form().keyChoiceBox(14, 2)->isHidden());
+    EXPECT_EQ(form().profileNameBox()->text(), "最後");
     EXPECT_EQ(tray().toolTip(), "最後");
-    EXPECT_EQ(form().label12(0)->text(), "メニュー一");
+    EXPECT_EQ(form().menuLabel(0)->text(), "メニュー一");
     EXPECT_TRUE(tray().menuEntry(1)->isVisible());
-    EXPECT_EQ(ui::layoutButtonTwips(form().command11(4)), QRect(600, 300, 1095, 255));
+    EXPECT_EQ(ui::layoutButtonTwips(form().layoutButton(4)), QRect(600, 300, 1095, 255));
     EXPECT_EQ(form().pos(), QPoint(100, 80)) << "the frame's top-left corner, 1500 x 1200 twips";
-    EXPECT_EQ(form().combo1(3)->currentText(), "-L-");
+    EXPECT_EQ(form().keyChoiceBox(3, 0)->currentText(), "-L-");
 
     ASSERT_TRUE(app->settingsStore().userDefault().ApplyUserDefault());
-    EXPECT_EQ(form().combo1(3)->currentText(), "-D-") << "the user default was read at start-up";
+    EXPECT_EQ(form().keyChoiceBox(3, 0)->currentText(), "-D-") << "the user default was read at start-up";
 
     app->onStatusTick();
-    EXPECT_FALSE(form().check1()->isChecked());
+    EXPECT_FALSE(form().settingsModeBox()->isChecked());
 }
 
 TEST_F(TrayTest, sessionEnd_releasesModifiersToo)

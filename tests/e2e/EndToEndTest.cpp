@@ -177,11 +177,11 @@ TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)
 {
     TargetWindow target("E2Eテスト窓 - メモ");
     ASSERT_TRUE(target.ok());
-    form().combo2()->setEditText("テスト窓");
-    form().combo1(0)->setEditText("-A-");
-    form().combo1(1)->setEditText("SHIFT");
-    form().combo3(1)->setEditText("-C-");
-    form().combo1(11)->setEditText("-R-");
+    form().captionFragmentBox()->setEditText("テスト窓");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
+    form().keyChoiceBox(1, 0)->setEditText("SHIFT");
+    form().keyChoiceBox(1, 1)->setEditText("-C-");
+    form().keyChoiceBox(11, 0)->setEditText("-R-");
 
     // Button 1 held: one a per tick.
     button(0, true);
@@ -205,7 +205,7 @@ TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)
     SDL_JoystickSetVirtualAxis(pad, 0, 0);
 
     // A fragment that matches no window: nothing is sent at all.
-    form().combo2()->setEditText("どこにもない窓");
+    form().captionFragmentBox()->setEditText("どこにもない窓");
     button(0, true);
     const int before = keys->presses;
     app->onPollTick();

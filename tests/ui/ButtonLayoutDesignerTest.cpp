@@ -38,7 +38,7 @@ public:
         calls.push_back("save");
         saved.clear();
         for (int i = 0; i < rukcon::ui::kLayoutButtonCount; ++i)
-            saved.push_back(layoutButtonTwips(m_form.command11(i)));
+            saved.push_back(layoutButtonTwips(m_form.layoutButton(i)));
     }
     int clicks() const { return int(std::count(calls.begin(), calls.end(), "click")); }
 
@@ -54,22 +54,22 @@ protected:
     Form1 form;
     RecordingHost host{form};
     ButtonLayoutDesigner designer{form, host};
-    QFrame* panel = form.frame1();
+    QFrame* panel = form.buttonPanel();
 
     void SetUp() override
     {
         // As the application wires it: Check1 switches between the tabs and the panel.
-        QObject::connect(form.check1(), &QCheckBox::toggled, &form, &Form1::showSettingsArea);
+        QObject::connect(form.settingsModeBox(), &QCheckBox::toggled, &form, &Form1::showSettingsArea);
         form.show();
-        form.check1()->setChecked(false);
+        form.settingsModeBox()->setChecked(false);
     }
 
-    QPushButton* button(int i) const { return form.command11(i); }
+    QPushButton* button(int i) const { return form.layoutButton(i); }
     QRect twipsOf(int i) const { return layoutButtonTwips(button(i)); }
 
     void startEditing()
     {
-        form.command(14)->click();
+        form.editLayoutButton()->click();
         host.calls.clear();
     }
 
@@ -94,40 +94,40 @@ protected:
 
 TEST_F(ButtonLayoutDesignerTest, startEditing_fromSettingsMode_showsPanelWithEditingControls)
 {
-    form.check1()->setChecked(true);
+    form.settingsModeBox()->setChecked(true);
     form.setWindowState(Qt::WindowMaximized);
-    form.text2()->setText("ゲーム");
+    form.profileNameBox()->setText("ゲーム");
 
-    form.command(14)->click();
+    form.editLayoutButton()->click();
 
     EXPECT_EQ(host.calls, std::vector<std::string>{"click"});
     EXPECT_FALSE(form.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
-    EXPECT_FALSE(form.check1()->isChecked());
+    EXPECT_FALSE(form.settingsModeBox()->isChecked());
     EXPECT_TRUE(panel->isVisible());
-    EXPECT_FALSE(form.ssTab1()->isVisible());
+    EXPECT_FALSE(form.settingsTabs()->isVisible());
     EXPECT_EQ(panel->pos(), QPoint(8, 24)); // 120, 360 twips
-    EXPECT_EQ(form.label16(18)->text(), "ボタン配置設定中");
-    EXPECT_TRUE(form.check3()->isVisible());
-    EXPECT_TRUE(form.command(13)->isVisible());
-    EXPECT_TRUE(form.command(12)->isVisible());
+    EXPECT_EQ(form.nameLabel(18)->text(), "ボタン配置設定中");
+    EXPECT_TRUE(form.hideButtonBox()->isVisible());
+    EXPECT_TRUE(form.restoreLayoutButton()->isVisible());
+    EXPECT_TRUE(form.confirmLayoutButton()->isVisible());
     EXPECT_TRUE(designer.LayoutEditing());
 }
 
 TEST_F(ButtonLayoutDesignerTest, editing_survivesSettingsModeSwitches_controlsReturnWithPanel)
 {
     startEditing();
-    form.check1()->setChecked(true);
+    form.settingsModeBox()->setChecked(true);
     EXPECT_TRUE(designer.LayoutEditing());
-    EXPECT_FALSE(form.command(12)->isVisible());
+    EXPECT_FALSE(form.confirmLayoutButton()->isVisible());
 
-    form.check1()->setChecked(false);
+    form.settingsModeBox()->setChecked(false);
     EXPECT_TRUE(designer.LayoutEditing());
-    EXPECT_TRUE(form.check3()->isVisible());
-    EXPECT_TRUE(form.command(13)->isVisible());
-    EXPECT_TRUE(form.command(12)->isVisible());
+    EXPECT_TRUE(form.hideButtonBox()->isVisible());
+    EXPECT_TRUE(form.restoreLayoutButton()->isVisible());
+    EXPECT_TRUE(form.confirmLayoutButton()->isVisible());
     // Still a drag, not a jump to the settings tab.
     mouseClick(button(0));
-    EXPECT_FALSE(form.check1()->isChecked());
+    EXPECT_FALSE(form.settingsModeBox()->isChecked());
     EXPECT_EQ(host.clicks(), 0);
 }
 
@@ -280,7 +280,7 @@ TEST_F(ButtonLayoutDesignerTest, restoreDefaults_showsHiddenAndUndoesWideShapes)
     button(7)->hide();
     button(0)->hide();
 
-    form.command(13)->click();
+    form.restoreLayoutButton()->click();
 
     EXPECT_EQ(host.calls, std::vector<std::string>{"click"});
     for (int i = 0; i < rukcon::ui::kLayoutButtonCount; ++i) {
@@ -293,23 +293,23 @@ TEST_F(ButtonLayoutDesignerTest, restoreDefaults_showsHiddenAndUndoesWideShapes)
 
 TEST_F(ButtonLayoutDesignerTest, confirm_savesLayoutAndLeavesEditing)
 {
-    form.text2()->setText("シューティング");
+    form.profileNameBox()->setText("シューティング");
     startEditing();
     designer.pressButton(4, {0, 0});
     designer.dropOnPanel({1500, 1200});
-    form.check3()->setChecked(true);
+    form.hideButtonBox()->setChecked(true);
 
-    form.command(12)->click();
+    form.confirmLayoutButton()->click();
 
     EXPECT_EQ(host.calls, (std::vector<std::string>{"click", "save"}));
     ASSERT_EQ(host.saved.size(), 14u);
     EXPECT_EQ(host.saved[4], QRect(QPoint(1500, 1200), kWide));
-    EXPECT_FALSE(form.check3()->isVisible());
-    EXPECT_FALSE(form.command(13)->isVisible());
-    EXPECT_FALSE(form.command(12)->isVisible());
-    EXPECT_EQ(form.label16(18)->text(), "シューティング");
+    EXPECT_FALSE(form.hideButtonBox()->isVisible());
+    EXPECT_FALSE(form.restoreLayoutButton()->isVisible());
+    EXPECT_FALSE(form.confirmLayoutButton()->isVisible());
+    EXPECT_EQ(form.nameLabel(18)->text(), "シューティング");
     EXPECT_FALSE(designer.LayoutEditing());
-    EXPECT_TRUE(form.check3()->isChecked()); // the tick outlives the box being hidden
+    EXPECT_TRUE(form.hideButtonBox()->isChecked()); // the tick outlives the box being hidden
 
     // Now a press on a button no longer drags.
     mouseDrag(5, {1, 1}, {10, 200});
@@ -322,45 +322,45 @@ TEST_F(ButtonLayoutDesignerTest, clickOutsideEditing_showsThatInputsTab)
     const int tabs[] = {12, 11, 13, 10, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (int i = 0; i < rukcon::ui::kLayoutButtonCount; ++i) {
         SCOPED_TRACE(button(i)->text().toStdString());
-        form.check1()->setChecked(false);
-        form.ssTab1()->setCurrentIndex(tabs[i] + 1);
+        form.settingsModeBox()->setChecked(false);
+        form.settingsTabs()->setCurrentIndex(tabs[i] + 1);
         host.calls.clear();
 
         mouseClick(button(i));
 
         EXPECT_EQ(host.calls, std::vector<std::string>{"click"});
-        EXPECT_TRUE(form.check1()->isChecked());
+        EXPECT_TRUE(form.settingsModeBox()->isChecked());
         EXPECT_FALSE(panel->isVisible());
-        EXPECT_EQ(form.ssTab1()->currentIndex(), tabs[i]);
+        EXPECT_EQ(form.settingsTabs()->currentIndex(), tabs[i]);
         EXPECT_EQ(rukcon::ui::buttonColour(button(i)), 0xFF8000u);
     }
-    EXPECT_EQ(form.ssTab1()->tabText(12), "↑ボタン");
-    EXPECT_EQ(form.ssTab1()->tabText(9), "第10ボタン");
+    EXPECT_EQ(form.settingsTabs()->tabText(12), "↑ボタン");
+    EXPECT_EQ(form.settingsTabs()->tabText(9), "第10ボタン");
 }
 
 TEST_F(ButtonLayoutDesignerTest, check3Ticked_nextClickHidesButtonOnly_thenClicksJumpAgain)
 {
     startEditing();
-    form.check3()->setChecked(true);
+    form.hideButtonBox()->setChecked(true);
     // Clicks while editing are drags: nothing is hidden yet.
     mouseClick(button(10));
     EXPECT_TRUE(button(10)->isVisible());
-    form.command(12)->click();
-    form.ssTab1()->setCurrentIndex(3);
+    form.confirmLayoutButton()->click();
+    form.settingsTabs()->setCurrentIndex(3);
     host.calls.clear();
 
     mouseClick(button(10));
 
     EXPECT_FALSE(button(10)->isVisible());
-    EXPECT_FALSE(form.check3()->isChecked());
+    EXPECT_FALSE(form.hideButtonBox()->isChecked());
     EXPECT_TRUE(host.calls.empty());
-    EXPECT_FALSE(form.check1()->isChecked());
-    EXPECT_EQ(form.ssTab1()->currentIndex(), 3);
+    EXPECT_FALSE(form.settingsModeBox()->isChecked());
+    EXPECT_EQ(form.settingsTabs()->currentIndex(), 3);
     EXPECT_EQ(rukcon::ui::buttonColour(button(10)), rukcon::ui::kLayoutButtonDesignBgr);
 
     mouseClick(button(11));
     EXPECT_FALSE(button(11)->isHidden());
-    EXPECT_EQ(form.ssTab1()->currentIndex(), 7);
+    EXPECT_EQ(form.settingsTabs()->currentIndex(), 7);
 }
 
 TEST(LayoutButtonTwipsTest, keepsExactTwips_untilPlacedInPixelsElsewhere)

@@ -145,8 +145,8 @@ protected:
         if (id == kWindow)
             return const_cast<Form1*>(&form);
         if (id == kPanel)
-            return form.frame1();
-        return form.ssTab1()->page(id);
+            return form.buttonPanel();
+        return form.settingsTabs()->page(id);
     }
 };
 
@@ -177,7 +177,7 @@ TEST_F(Form1LayoutTest, everyControl_hasItsKindTextPlaceContainerFaceAndStartSta
     for (const ControlRow& row : table)
         ++known[row.name];
     ++known["HelpText"]; // the help tab's text, see HelpPageTest
-    for (int id = kPanel; id < form.ssTab1()->count(); ++id) {
+    for (int id = kPanel; id < form.settingsTabs()->count(); ++id) {
         for (QWidget* child : container(id)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             EXPECT_EQ(known[child->objectName()], 1) << "unexpected or duplicate " << child->objectName().toStdString();
         }
@@ -188,10 +188,10 @@ TEST_F(Form1LayoutTest, startState_settingsModeOnTabZeroPanelHidden)
 {
     EXPECT_EQ(form.objectName(), "Form1");
     EXPECT_EQ(form.windowTitle(), "R・U・Kコン");
-    EXPECT_TRUE(form.check1()->isChecked());
-    EXPECT_FALSE(form.check2()->isChecked());
-    EXPECT_FALSE(form.check3()->isChecked());
-    EXPECT_EQ(form.ssTab1()->currentIndex(), 0);
+    EXPECT_TRUE(form.settingsModeBox()->isChecked());
+    EXPECT_FALSE(form.keepAboveBox()->isChecked());
+    EXPECT_FALSE(form.hideButtonBox()->isChecked());
+    EXPECT_EQ(form.settingsTabs()->currentIndex(), 0);
     EXPECT_EQ(form.size(), QSize(492, 325));
     EXPECT_EQ(form.pos(), QPoint(358, 187));
     EXPECT_TRUE(rukcon::test::isJapaneseGothic(form.font()));
@@ -203,7 +203,7 @@ TEST_F(Form1LayoutTest, scrollBars_rangesValuesAndSteps)
         QScrollBar* bar;
         int minimum, maximum, value;
     };
-    for (const Bar& b : {Bar{form.hScroll1(), 50, 1000, 50}, Bar{form.hScroll2(), 1, 10, 1}}) {
+    for (const Bar& b : {Bar{form.reactionTimeBar(), 50, 1000, 50}, Bar{form.multiplierBar(), 1, 10, 1}}) {
         SCOPED_TRACE(b.bar->objectName().toStdString());
         EXPECT_EQ(b.bar->orientation(), Qt::Horizontal);
         EXPECT_EQ(b.bar->minimum(), b.minimum);
@@ -217,33 +217,41 @@ TEST_F(Form1LayoutTest, scrollBars_rangesValuesAndSteps)
 TEST_F(Form1LayoutTest, accessors_returnTheNamedControls)
 {
     for (int i = 0; i < 15; ++i) {
-        EXPECT_EQ(form.combo1(i), form.findChild<QWidget*>(QString("Combo1_%1").arg(i)));
-        EXPECT_EQ(form.combo3(i), form.findChild<QWidget*>(QString("Combo3_%1").arg(i)));
-        EXPECT_EQ(form.combo4(i), form.findChild<QWidget*>(QString("Combo4_%1").arg(i)));
+        EXPECT_EQ(form.keyChoiceBox(i, 0), form.findChild<QWidget*>(QString("Combo1_%1").arg(i)));
+        EXPECT_EQ(form.keyChoiceBox(i, 1), form.findChild<QWidget*>(QString("Combo3_%1").arg(i)));
+        EXPECT_EQ(form.keyChoiceBox(i, 2), form.findChild<QWidget*>(QString("Combo4_%1").arg(i)));
     }
     for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(form.label16(i), form.findChild<QWidget*>(QString("Label16_%1").arg(i)));
+        EXPECT_EQ(form.nameLabel(i), form.findChild<QWidget*>(QString("Label16_%1").arg(i)));
     for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(form.label12(i), form.findChild<QWidget*>(QString("Label12_%1").arg(i)));
+        EXPECT_EQ(form.menuLabel(i), form.findChild<QWidget*>(QString("Label12_%1").arg(i)));
     for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(form.command11(i), form.findChild<QWidget*>(QString("Command11_%1").arg(i)));
-    for (int n = 1; n <= 17; ++n) {
-        QWidget* expected = n == 11 ? nullptr : form.findChild<QWidget*>(QString("Command%1").arg(n));
-        EXPECT_EQ(form.command(n), expected) << n;
-        EXPECT_EQ(n == 11, expected == nullptr) << n;
+        EXPECT_EQ(form.layoutButton(i), form.findChild<QWidget*>(QString("Command11_%1").arg(i)));
+    const std::pair<QPushButton*, int> buttons[] = {
+        {form.nameTabSaveButton(), 1},      {form.exitButton(), 2},           {form.saveUserDefaultButton(), 3},
+        {form.applyUserDefaultButton(), 4}, {form.menuTabButton(), 5},        {form.saveWindowPlaceButton(), 6},
+        {form.applyLastExitButton(), 7},    {form.saveToMenuButton(), 8},     {form.openHistoryFolderButton(), 9},
+        {form.reloadListsButton(), 10},     {form.confirmLayoutButton(), 12}, {form.restoreLayoutButton(), 13},
+        {form.editLayoutButton(), 14},      {form.otherTabButton(), 15},      {form.newSettingsButton(), 16},
+        {form.operationCheckButton(), 17},
+    };
+    for (const auto& [button, number] : buttons) {
+        ASSERT_NE(button, nullptr) << number;
+        EXPECT_EQ(button, form.findChild<QWidget*>(QString("Command%1").arg(number))) << number;
     }
     for (int outOfRange : {-1, 15})
-        EXPECT_EQ(form.combo1(outOfRange), nullptr);
-    EXPECT_EQ(form.label16(19), nullptr);
-    EXPECT_EQ(form.command(18), nullptr);
+        EXPECT_EQ(form.keyChoiceBox(outOfRange, 0), nullptr);
+    EXPECT_EQ(form.nameLabel(19), nullptr);
 
     const std::pair<QObject*, const char*> singles[] = {
-        {form.check1(), "Check1"},     {form.check2(), "Check2"},     {form.check3(), "Check3"},
-        {form.hScroll1(), "HScroll1"}, {form.hScroll2(), "HScroll2"}, {form.text1(), "Text1"},
-        {form.text2(), "Text2"},       {form.combo2(), "Combo2"},     {form.label5(), "Label5"},
-        {form.label6(), "Label6"},     {form.label8(), "Label8"},     {form.label14(), "Label14"},
-        {form.frame1(), "Frame1"},     {form.ssTab1(), "SSTab1"},     {form.timer1(), "Timer1"},
-        {form.timer2(), "Timer2"},
+        {form.settingsModeBox(), "Check1"},   {form.keepAboveBox(), "Check2"},
+        {form.hideButtonBox(), "Check3"},     {form.reactionTimeBar(), "HScroll1"},
+        {form.multiplierBar(), "HScroll2"},   {form.keySink(), "Text1"},
+        {form.profileNameBox(), "Text2"},     {form.captionFragmentBox(), "Combo2"},
+        {form.reactionTimeValue(), "Label5"}, {form.statusLine(), "Label6"},
+        {form.multiplierValue(), "Label8"},   {form.nameTabMessageLine(), "Label14"},
+        {form.buttonPanel(), "Frame1"},       {form.settingsTabs(), "SSTab1"},
+        {form.pollTimer(), "Timer1"},         {form.statusTimer(), "Timer2"},
     };
     for (const auto& [object, name] : singles)
         EXPECT_EQ(object, form.findChild<QObject*>(name)) << name;
@@ -266,15 +274,15 @@ TEST_F(Form1LayoutTest, showSettingsArea_swapsTabsAndPanel_panelMovesToItsPlace)
 {
     form.show();
     form.showSettingsArea(false);
-    EXPECT_TRUE(form.frame1()->isVisible());
-    EXPECT_FALSE(form.ssTab1()->isVisible());
-    EXPECT_EQ(form.frame1()->geometry(), pixels(120, 360, 6555, 3765));
-    EXPECT_TRUE(form.rect().contains(form.frame1()->geometry()));
+    EXPECT_TRUE(form.buttonPanel()->isVisible());
+    EXPECT_FALSE(form.settingsTabs()->isVisible());
+    EXPECT_EQ(form.buttonPanel()->geometry(), pixels(120, 360, 6555, 3765));
+    EXPECT_TRUE(form.rect().contains(form.buttonPanel()->geometry()));
 
     form.showSettingsArea(true);
-    EXPECT_FALSE(form.frame1()->isVisible());
-    EXPECT_TRUE(form.ssTab1()->isVisible());
-    EXPECT_EQ(form.ssTab1()->geometry(), pixels(120, 480, 7095, 3735));
+    EXPECT_FALSE(form.buttonPanel()->isVisible());
+    EXPECT_TRUE(form.settingsTabs()->isVisible());
+    EXPECT_EQ(form.settingsTabs()->geometry(), pixels(120, 480, 7095, 3735));
 }
 
 TEST_F(Form1LayoutTest, resizingTheWindow_movesAndScalesNothing)
@@ -292,7 +300,7 @@ TEST_F(Form1LayoutTest, resizingTheWindow_movesAndScalesNothing)
 
 TEST_F(Form1LayoutTest, nothingIsClipped)
 {
-    auto* tabs = form.ssTab1();
+    auto* tabs = form.settingsTabs();
     // Pages cover the whole tab control; their controls must sit inside its page frame.
     const QRect pageArea = QRect(0, tabs->rowsBottom(), tabs->width(), tabs->height() - tabs->rowsBottom());
     EXPECT_LE(tabs->rowsBottom(), 88) << "the tab rows reach into the first row of controls";
@@ -306,8 +314,8 @@ TEST_F(Form1LayoutTest, nothingIsClipped)
     }
     // Every panel control, the editing ones included. Line1 runs past the right edge by design
     // and Text1, a focus holder, sits beyond it so that it never shows.
-    const QRect panel = form.frame1()->rect();
-    for (QWidget* child : form.frame1()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const QRect panel = form.buttonPanel()->rect();
+    for (QWidget* child : form.buttonPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->objectName() != "Line1" && child->objectName() != "Text1") {
             EXPECT_TRUE(panel.contains(child->geometry())) << child->objectName().toStdString();
         }
@@ -317,7 +325,7 @@ TEST_F(Form1LayoutTest, nothingIsClipped)
             EXPECT_TRUE(form.rect().contains(child->geometry())) << child->objectName().toStdString();
         }
     }
-    EXPECT_TRUE(form.rect().contains(form.check2()->geometry()));
+    EXPECT_TRUE(form.rect().contains(form.keepAboveBox()->geometry()));
 }
 
 } // namespace

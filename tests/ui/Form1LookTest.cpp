@@ -59,17 +59,17 @@ TEST_F(Form1LookTest, designedColours_showOnScreen)
     };
     const QRgb grey = qRgb(0xAB, 0xAB, 0xAB);
     const Expected table[] = {
-        {form.command(17), grey},
-        {form.command(2), grey},
-        {form.command(1), qRgb(0x80, 0x80, 0x80)},
+        {form.operationCheckButton(), grey},
+        {form.exitButton(), grey},
+        {form.nameTabSaveButton(), qRgb(0x80, 0x80, 0x80)},
         // BGR 0x000080 is a dark red.
-        {form.command11(0), qRgb(0x80, 0x00, 0x00)},
-        {form.command11(13), qRgb(0x80, 0x00, 0x00)},
-        {form.label6(), grey},
-        {form.label16(18), grey},
-        {form.label12(0), grey},
-        {form.label5(), grey},
-        {form.check2(), grey},
+        {form.layoutButton(0), qRgb(0x80, 0x00, 0x00)},
+        {form.layoutButton(13), qRgb(0x80, 0x00, 0x00)},
+        {form.statusLine(), grey},
+        {form.nameLabel(18), grey},
+        {form.menuLabel(0), grey},
+        {form.reactionTimeValue(), grey},
+        {form.keepAboveBox(), grey},
     };
     // The face is most of the control; caption and border take the rest.
     for (const Expected& e : table)
@@ -89,7 +89,7 @@ TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
                           {0x000080, qRgb(0x80, 0x00, 0x00)},
                           {0xFFFFFF, qRgb(0xFF, 0xFF, 0xFF)}};
     for (int i : {0, 7}) {
-        QPushButton* button = form.command11(i);
+        QPushButton* button = form.layoutButton(i);
         for (const Case& c : cases) {
             rukcon::ui::setButtonColour(button, c.bgr);
             EXPECT_EQ(rukcon::ui::buttonColour(button), c.bgr);
@@ -99,14 +99,14 @@ TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
             EXPECT_GT(coloursIn(image, image.rect().adjusted(2, 2, -3, -3)).size(), 1u) << std::hex << c.bgr;
         }
     }
-    EXPECT_EQ(rukcon::ui::buttonColour(form.command(1)), 0x808080u);
-    EXPECT_EQ(rukcon::ui::buttonColour(form.command11(3)), 0x000080u);
+    EXPECT_EQ(rukcon::ui::buttonColour(form.nameTabSaveButton()), 0x808080u);
+    EXPECT_EQ(rukcon::ui::buttonColour(form.layoutButton(3)), 0x000080u);
 }
 
 TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
 {
-    form.ssTab1()->setCurrentIndex(17);
-    const QImage image = shot(form.label12(4));
+    form.settingsTabs()->setCurrentIndex(17);
+    const QImage image = shot(form.menuLabel(4));
     const std::set<QRgb> colours = coloursIn(image, image.rect());
     EXPECT_TRUE(colours.count(qRgb(0xFF, 0xFF, 0xFF))) << "no white text";
     EXPECT_TRUE(colours.count(qRgb(0xAB, 0xAB, 0xAB)));
@@ -116,7 +116,7 @@ TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
 
 TEST_F(Form1LookTest, text1_neverShowsItsText)
 {
-    QLineEdit* text1 = form.text1();
+    QLineEdit* text1 = form.keySink();
     ASSERT_FALSE(text1->text().isEmpty());
     text1->selectAll();
     const QImage image = shot(text1);
@@ -146,7 +146,7 @@ TEST_F(Form1LookTest, captions_fitTheirControls)
 
 TEST_F(Form1LookTest, label14_everyMessageShrinksToFitTheLine)
 {
-    auto* line = qobject_cast<rukcon::ui::FitLabel*>(form.label14());
+    auto* line = qobject_cast<rukcon::ui::FitLabel*>(form.nameTabMessageLine());
     ASSERT_NE(line, nullptr);
     namespace texts = rukcon::settings::texts;
     for (const char* message : {texts::kMenuFullMessage, texts::kSaveFailedMessage, texts::kArchiveFailedMessage}) {
@@ -159,8 +159,8 @@ TEST_F(Form1LookTest, label14_everyMessageShrinksToFitTheLine)
 TEST_F(Form1LookTest, wrappedCaption_showsBothLinesInsideTheButton)
 {
     // The widest caption of the window: its two halves must both be drawn, inside the button.
-    QPushButton* button = form.command(14);
-    form.ssTab1()->setCurrentIndex(18);
+    QPushButton* button = form.editLayoutButton();
+    form.settingsTabs()->setCurrentIndex(18);
     const QImage image = shot(button);
     const QRgb face = image.pixel(3, 3);
     auto inkIn = [&](int top, int bottom, int left, int right) {

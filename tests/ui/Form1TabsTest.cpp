@@ -19,7 +19,7 @@ namespace {
 class Form1TabsTest : public ::testing::Test {
 protected:
     Form1 form;
-    MultiRowTabWidget* tabs = form.ssTab1();
+    MultiRowTabWidget* tabs = form.settingsTabs();
     std::vector<int> changes;
 
     void SetUp() override
@@ -101,18 +101,18 @@ TEST_F(Form1TabsTest, clickOnEachTab_selectsIt)
 
 TEST_F(Form1TabsTest, ctrlTabFromAControlOnThePage_stepsThroughTabs)
 {
-    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Tab, Qt::ControlModifier);
+    sendKey(form.keyChoiceBox(0, 0)->lineEdit(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 1);
-    sendKey(form.combo1(1)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    sendKey(form.keyChoiceBox(1, 0)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(tabs->currentIndex(), 0);
-    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    sendKey(form.keyChoiceBox(0, 0)->lineEdit(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(tabs->currentIndex(), 19);
     tabs->setCurrentIndex(18);
     sendKey(form.findChild<QWidget*>("Command10"), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 19);
     // Plain arrows on a control stay with the control.
     tabs->setCurrentIndex(0);
-    sendKey(form.combo1(0)->lineEdit(), Qt::Key_Right, Qt::NoModifier);
+    sendKey(form.keyChoiceBox(0, 0)->lineEdit(), Qt::Key_Right, Qt::NoModifier);
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
@@ -122,16 +122,16 @@ TEST_F(Form1TabsTest, slotPages_holdTheirSlotsControls)
     for (int slot = 0; slot < 15; ++slot) {
         const int tab = slot == 14 ? 15 : slot;
         tabs->setCurrentIndex(tab);
-        EXPECT_TRUE(form.combo1(slot)->isVisible()) << slot;
-        EXPECT_EQ(form.combo3(slot)->isVisible(), slot != 14) << slot;
-        EXPECT_EQ(form.combo4(slot)->isVisible(), slot != 14) << slot;
-        EXPECT_TRUE(form.label16(tab)->isVisible()) << slot;
+        EXPECT_TRUE(form.keyChoiceBox(slot, 0)->isVisible()) << slot;
+        EXPECT_EQ(form.keyChoiceBox(slot, 1)->isVisible(), slot != 14) << slot;
+        EXPECT_EQ(form.keyChoiceBox(slot, 2)->isVisible(), slot != 14) << slot;
+        EXPECT_TRUE(form.nameLabel(tab)->isVisible()) << slot;
     }
 }
 
 TEST_F(Form1TabsTest, typingIntoAKeyList_neverAddsAnEntry)
 {
-    QComboBox* combo = form.combo1(3);
+    QComboBox* combo = form.keyChoiceBox(3, 0);
     tabs->setCurrentIndex(3);
     combo->lineEdit()->setText("ABC");
     sendKey(combo->lineEdit(), Qt::Key_Return, Qt::NoModifier);
@@ -148,8 +148,8 @@ TEST_F(Form1TabsTest, typingIntoAnEditableList_keepsExactlyWhatWasTyped)
         QStringList items;
         const char* typed;
     };
-    const Case cases[] = {{form.combo1(3), 3, {"F1", "F10"}, "F"},
-                          {form.combo2(), 16, {"Hidden Target Pad", "hidden"}, "hid"}};
+    const Case cases[] = {{form.keyChoiceBox(3, 0), 3, {"F1", "F10"}, "F"},
+                          {form.captionFragmentBox(), 16, {"Hidden Target Pad", "hidden"}, "hid"}};
     QApplication::setActiveWindow(&form); // completion works only in the focused box
     for (const Case& c : cases) {
         tabs->setCurrentIndex(c.tab);

@@ -14,7 +14,7 @@ namespace {
 class HelpPageTest : public ::testing::Test {
 protected:
     Form1 form;
-    rukcon::ui::MultiRowTabWidget* tabs = form.ssTab1();
+    rukcon::ui::MultiRowTabWidget* tabs = form.settingsTabs();
     QTextBrowser* help = form.findChild<QTextBrowser*>("HelpText");
 
     void SetUp() override
