@@ -63,19 +63,19 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_commands = std::make_unique<MainWindowCommands>(*this);
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
-    connect(m_tray->Teisi(), &QAction::toggled, this, &Application::updatePolling);
+    connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
 }
 
 Application::~Application() = default;
 
 bool Application::paused() const
 {
-    return m_tray->Teisi()->isChecked();
+    return m_tray->pauseItem()->isChecked();
 }
 
 void Application::setPaused(bool on)
 {
-    m_tray->Teisi()->setChecked(on);
+    m_tray->pauseItem()->setChecked(on);
 }
 
 void Application::SetAlwaysOnTop()

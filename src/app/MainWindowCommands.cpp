@@ -32,7 +32,7 @@ public:
     void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
     void setActivateItemCaption(const QString& text) override
     {
-        m_tray.Sact()->setText(ui::TrayWindow::itemText(text));
+        m_tray.activateItem()->setText(ui::TrayWindow::itemText(text));
     }
 
 private:
@@ -48,26 +48,26 @@ MainWindowCommands::MainWindowCommands(Application& app)
     ui::Form1& form = m_app.form();
 
     // toggled fires only on a change, so setting the mode it is already in runs nothing.
-    connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::SettingsModeChanged);
+    connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::onSettingsModeChanged);
     for (int slot = 0; slot < ui::kSlotCount; ++slot)
-        connect(form.keyChoiceBox(slot, 0), &QComboBox::activated, this, [this, slot] { Combo1Chosen(slot); });
+        connect(form.keyChoiceBox(slot, 0), &QComboBox::activated, this, [this, slot] { onFirstKeyChosen(slot); });
     // Combo2 needs no handler: the activation reads the caption fragment from the box each time.
-    connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::Text2Changed);
+    connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::onProfileNameChanged);
 
     const std::pair<QPushButton*, void (MainWindowCommands::*)()> buttons[] = {
-        {form.nameTabSaveButton(), &MainWindowCommands::Command1Click},
-        {form.exitButton(), &MainWindowCommands::Command2Click},
-        {form.saveUserDefaultButton(), &MainWindowCommands::Command3Click},
-        {form.applyUserDefaultButton(), &MainWindowCommands::Command4Click},
-        {form.menuTabButton(), &MainWindowCommands::Command5Click},
-        {form.saveWindowPlaceButton(), &MainWindowCommands::Command6Click},
-        {form.applyLastExitButton(), &MainWindowCommands::Command7Click},
-        {form.saveToMenuButton(), &MainWindowCommands::Command8Click},
-        {form.openHistoryFolderButton(), &MainWindowCommands::Command9Click},
-        {form.reloadListsButton(), &MainWindowCommands::Command10Click},
-        {form.otherTabButton(), &MainWindowCommands::Command15Click},
-        {form.newSettingsButton(), &MainWindowCommands::Command16Click},
-        {form.operationCheckButton(), &MainWindowCommands::Command17Click},
+        {form.nameTabSaveButton(), &MainWindowCommands::onSaveFromNameTab},
+        {form.exitButton(), &MainWindowCommands::onExit},
+        {form.saveUserDefaultButton(), &MainWindowCommands::onSaveUserDefault},
+        {form.applyUserDefaultButton(), &MainWindowCommands::onApplyUserDefault},
+        {form.menuTabButton(), &MainWindowCommands::onOpenMenuTab},
+        {form.saveWindowPlaceButton(), &MainWindowCommands::onSaveWindowPlace},
+        {form.applyLastExitButton(), &MainWindowCommands::onApplyLastExit},
+        {form.saveToMenuButton(), &MainWindowCommands::onSaveToMenu},
+        {form.openHistoryFolderButton(), &MainWindowCommands::onOpenHistoryFolder},
+        {form.reloadListsButton(), &MainWindowCommands::onReloadLists},
+        {form.otherTabButton(), &MainWindowCommands::onOpenOtherTab},
+        {form.newSettingsButton(), &MainWindowCommands::onNewSettings},
+        {form.operationCheckButton(), &MainWindowCommands::onOperationCheck},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
@@ -85,7 +85,7 @@ MainWindowCommands::~MainWindowCommands()
         delete window.data();
 }
 
-void MainWindowCommands::SettingsModeChanged(bool on)
+void MainWindowCommands::onSettingsModeChanged(bool on)
 {
     ui::Form1& form = m_app.form();
     if (on) {
@@ -99,12 +99,12 @@ void MainWindowCommands::SettingsModeChanged(bool on)
     form.settingsTabs()->hide();
 }
 
-void MainWindowCommands::Combo1Chosen(int /*slot*/)
+void MainWindowCommands::onFirstKeyChosen(int /*slot*/)
 {
     m_app.form().settingsModeBox()->setChecked(true);
 }
 
-void MainWindowCommands::Text2Changed(const QString& text)
+void MainWindowCommands::onProfileNameChanged(const QString& text)
 {
     if (m_trayTexts) {
         m_trayTexts->setTrayCaption(text);
@@ -132,35 +132,35 @@ void MainWindowCommands::fillKeyLists()
     input::FillKeyLists(lists);
 }
 
-void MainWindowCommands::Command1Click()
+void MainWindowCommands::onSaveFromNameTab()
 {
     addToMenu();
 }
 
-void MainWindowCommands::Command2Click()
+void MainWindowCommands::onExit()
 {
     m_app.ExitFromMainWindow();
 }
 
-void MainWindowCommands::Command3Click()
+void MainWindowCommands::onSaveUserDefault()
 {
     m_app.sound().playClick();
     m_app.settingsStore().userDefault().SaveUserDefault();
 }
 
-void MainWindowCommands::Command4Click()
+void MainWindowCommands::onApplyUserDefault()
 {
     m_app.sound().playClick();
     m_app.settingsStore().userDefault().ApplyUserDefault();
 }
 
-void MainWindowCommands::Command5Click()
+void MainWindowCommands::onOpenMenuTab()
 {
     m_app.sound().playClick();
     enterSettingsTab(ui::kMenuTab);
 }
 
-void MainWindowCommands::Command6Click()
+void MainWindowCommands::onSaveWindowPlace()
 {
     settings::WindowGeometryFile& geometry = m_app.settingsStore().geometry();
     // A folder window the user has closed is gone; the remembered place then stays as it was.
@@ -169,19 +169,19 @@ void MainWindowCommands::Command6Click()
     geometry.SaveWindowGeometry();
 }
 
-void MainWindowCommands::Command7Click()
+void MainWindowCommands::onApplyLastExit()
 {
     m_app.sound().playClick();
     m_app.settingsStore().lastExit().LoadLastExit();
 }
 
-void MainWindowCommands::Command8Click()
+void MainWindowCommands::onSaveToMenu()
 {
     if (addToMenu())
         enterSettingsTab(ui::kMenuTab);
 }
 
-void MainWindowCommands::Command9Click()
+void MainWindowCommands::onOpenHistoryFolder()
 {
     const settings::SettingsFolder& folder = m_app.settingsStore().folder();
     folder.EnsureHistoryFolder();
@@ -199,18 +199,18 @@ void MainWindowCommands::Command9Click()
     m_folderWindow = window;
 }
 
-void MainWindowCommands::Command10Click()
+void MainWindowCommands::onReloadLists()
 {
     fillKeyLists();
 }
 
-void MainWindowCommands::Command15Click()
+void MainWindowCommands::onOpenOtherTab()
 {
     m_app.sound().playClick();
     enterSettingsTab(ui::kOtherTab);
 }
 
-void MainWindowCommands::Command16Click()
+void MainWindowCommands::onNewSettings()
 {
     ui::Form1& form = m_app.form();
     form.settingsModeBox()->setChecked(true);
@@ -226,13 +226,13 @@ void MainWindowCommands::Command16Click()
     form.profileNameBox()->setText(QString::fromStdString(profile.name));
 }
 
-void MainWindowCommands::Command17Click()
+void MainWindowCommands::onOperationCheck()
 {
     m_app.sound().playClick();
     m_app.form().settingsModeBox()->setChecked(false);
 }
 
-void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
+void MainWindowCommands::onMenuLabelPressed(int index, Qt::MouseButton button)
 {
     QLabel* label = m_app.form().menuLabel(index);
     ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
@@ -251,7 +251,7 @@ void MainWindowCommands::Label12MouseDown(int index, Qt::MouseButton button)
     }
 }
 
-void MainWindowCommands::Label12MouseUp(int index)
+void MainWindowCommands::onMenuLabelReleased(int index)
 {
     ui::setWidgetColours(m_app.form().menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
 }
@@ -265,9 +265,9 @@ bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
         if (watched != m_app.form().menuLabel(i))
             continue;
         if (event->type() == QEvent::MouseButtonPress)
-            Label12MouseDown(i, static_cast<QMouseEvent*>(event)->button());
+            onMenuLabelPressed(i, static_cast<QMouseEvent*>(event)->button());
         else
-            Label12MouseUp(i);
+            onMenuLabelReleased(i);
         return true;
     }
     return false;

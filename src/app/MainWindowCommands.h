@@ -37,30 +37,30 @@ public:
 
     // Check1 changed: settings mode shows the tabs and refreshes the list of running programs,
     // operation mode shows the controller picture.
-    void SettingsModeChanged(bool on);
+    void onSettingsModeChanged(bool on);
     // An item chosen from the list of Combo1(slot).
-    void Combo1Chosen(int slot);
+    void onFirstKeyChosen(int slot);
     // Text2 changed: the tray texts and the nineteen name labels follow.
-    void Text2Changed(const QString& text);
+    void onProfileNameChanged(const QString& text);
 
-    void Command1Click();  // "保存" on the name tab
-    void Command2Click();  // "終了"
-    void Command3Click();  // "ユーザーデフォルトに登録"
-    void Command4Click();  // "ユーザーデフォルト"
-    void Command5Click();  // "メニュー"
-    void Command6Click();  // "このソフトのサイズと位置の設定"
-    void Command7Click();  // "前回の設定"
-    void Command8Click();  // "保存" on the command bar
-    void Command9Click();  // "過去の設定フォルダを開く"
-    void Command10Click(); // "リスト再ロード"
-    void Command15Click(); // "他設定"
-    void Command16Click(); // "新規設定"
-    void Command17Click(); // "動作確認"
+    void onSaveFromNameTab();   // "保存" on the name tab
+    void onExit();              // "終了"
+    void onSaveUserDefault();   // "ユーザーデフォルトに登録"
+    void onApplyUserDefault();  // "ユーザーデフォルト"
+    void onOpenMenuTab();       // "メニュー"
+    void onSaveWindowPlace();   // "このソフトのサイズと位置の設定"
+    void onApplyLastExit();     // "前回の設定"
+    void onSaveToMenu();        // "保存" on the command bar
+    void onOpenHistoryFolder(); // "過去の設定フォルダを開く"
+    void onReloadLists();       // "リスト再ロード"
+    void onOpenOtherTab();      // "他設定"
+    void onNewSettings();       // "新規設定"
+    void onOperationCheck();    // "動作確認"
 
     // A mouse button pressed or released on the user-menu label Label12(index). A right press
     // deletes any used entry; another button applies an entry whose label shows a name.
-    void Label12MouseDown(int index, Qt::MouseButton button);
-    void Label12MouseUp(int index);
+    void onMenuLabelPressed(int index, Qt::MouseButton button);
+    void onMenuLabelReleased(int index);
 
     // The folder window Command9 opened last, while it is open.
     ui::HistoryFolderWindow* FolderWindow() const { return m_folderWindow.data(); }

@@ -17,19 +17,19 @@ namespace rukcon::app {
 TrayCommands::TrayCommands(Application& app) : m_app(app)
 {
     ui::TrayWindow& tray = m_app.tray();
-    connect(tray.mnopen(), &QAction::triggered, this, &TrayCommands::mnopenClick);
-    connect(tray.Teisi(), &QAction::triggered, this, &TrayCommands::TeisiClick);
-    connect(tray.Sact(), &QAction::triggered, this, &TrayCommands::SactClick);
-    connect(tray.openUmn(), &QAction::triggered, this, &TrayCommands::openUmnClick);
+    connect(tray.operationCheckItem(), &QAction::triggered, this, &TrayCommands::onOpenOperationCheck);
+    connect(tray.pauseItem(), &QAction::triggered, this, &TrayCommands::onTogglePause);
+    connect(tray.activateItem(), &QAction::triggered, this, &TrayCommands::onActivateTarget);
+    connect(tray.openUserMenuItem(), &QAction::triggered, this, &TrayCommands::onOpenUserMenu);
     for (int k = 1; k <= ui::TrayWindow::kMenuEntries; ++k)
-        connect(tray.menuEntry(k), &QAction::triggered, this, [this, k] { menuEntryClick(k); });
-    connect(tray.Zenkai(), &QAction::triggered, this, &TrayCommands::ZenkaiClick);
-    connect(tray.Uzer(), &QAction::triggered, this, &TrayCommands::UzerClick);
-    connect(tray.Shoki(), &QAction::triggered, this, &TrayCommands::ShokiClick);
-    connect(tray.mnend(), &QAction::triggered, this, [this] { m_app.ExitProgram(); });
+        connect(tray.userMenuItem(k), &QAction::triggered, this, [this, k] { onUserMenuItem(k); });
+    connect(tray.lastExitItem(), &QAction::triggered, this, &TrayCommands::onRestoreLastExit);
+    connect(tray.userDefaultItem(), &QAction::triggered, this, &TrayCommands::onApplyUserDefault);
+    connect(tray.initialStateItem(), &QAction::triggered, this, &TrayCommands::onRestoreInitialState);
+    connect(tray.exitItem(), &QAction::triggered, this, [this] { m_app.ExitProgram(); });
 }
 
-void TrayCommands::mnopenClick()
+void TrayCommands::onOpenOperationCheck()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
@@ -42,23 +42,23 @@ void TrayCommands::mnopenClick()
     form.keepAboveBox()->setChecked(false);
 }
 
-void TrayCommands::TeisiClick()
+void TrayCommands::onTogglePause()
 {
     // The item's own check mark has already flipped when this runs; the sound follows the new state.
-    QAction* teisi = m_app.tray().Teisi();
+    QAction* teisi = m_app.tray().pauseItem();
     if (teisi->isChecked())
         m_app.sound().playAlert();
     else
         m_app.sound().playClick();
 }
 
-void TrayCommands::SactClick()
+void TrayCommands::onActivateTarget()
 {
     m_app.sound().playClick();
     m_app.targetActivation().ActivateTarget();
 }
 
-void TrayCommands::openUmnClick()
+void TrayCommands::onOpenUserMenu()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();
@@ -71,7 +71,7 @@ void TrayCommands::openUmnClick()
     form.keepAboveBox()->setChecked(false);
 }
 
-void TrayCommands::menuEntryClick(int k)
+void TrayCommands::onUserMenuItem(int k)
 {
     m_app.setPaused(false);
     m_app.settingsStore().menu().setSelectedMenuEntry(k - 1);
@@ -80,14 +80,14 @@ void TrayCommands::menuEntryClick(int k)
     RefreshTrayIcon();
 }
 
-void TrayCommands::ZenkaiClick()
+void TrayCommands::onRestoreLastExit()
 {
     m_app.sound().playClick();
     m_app.settingsStore().lastExit().LoadLastExit();
     m_app.targetActivation().ActivateTarget();
 }
 
-void TrayCommands::UzerClick()
+void TrayCommands::onApplyUserDefault()
 {
     m_app.sound().playClick();
     m_app.settingsStore().userDefault().ApplyUserDefault();
@@ -99,7 +99,7 @@ void TrayCommands::UzerClick()
     RefreshTrayIcon();
 }
 
-void TrayCommands::ShokiClick()
+void TrayCommands::onRestoreInitialState()
 {
     ui::Form1& form = m_app.form();
     m_app.sound().playClick();

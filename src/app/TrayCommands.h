@@ -12,14 +12,14 @@ class TrayCommands : public QObject {
 public:
     explicit TrayCommands(Application& app);
 
-    void mnopenClick();       // "動作チェック": the main window in operation mode
-    void TeisiClick();        // "一時停止": toggles the pause
-    void SactClick();         // the profile's "…をアクティブにする。"
-    void openUmnClick();      // "ユーザーメニューを開く"
-    void menuEntryClick(int k); // M1 … M12
-    void ZenkaiClick();       // "前回の終了時に戻す"
-    void UzerClick();         // "ユーザーデフォルトにする"
-    void ShokiClick();        // "初期状態にする"
+    void onOpenOperationCheck();  // "動作チェック": the main window in operation mode
+    void onTogglePause();         // "一時停止": toggles the pause
+    void onActivateTarget();      // the profile's "…をアクティブにする。"
+    void onOpenUserMenu();        // "ユーザーメニューを開く"
+    void onUserMenuItem(int k);   // M1 … M12
+    void onRestoreLastExit();     // "前回の終了時に戻す"
+    void onApplyUserDefault();    // "ユーザーデフォルトにする"
+    void onRestoreInitialState(); // "初期状態にする"
 
     // The tooltip takes the profile name, then the new profile's target comes to the front.
     void RefreshTrayIcon();

@@ -30,22 +30,22 @@ TrayWindow::TrayWindow(Form1& form) : m_form(form)
 
     m_menu = new QMenu(QStringLiteral("メニュー"), this);
     m_menu->setObjectName(QStringLiteral("mn1"));
-    m_mnopen = addItem("mnopen", QStringLiteral("動作チェック"));
-    m_teisi = addItem("Teisi", QStringLiteral("一時停止"));
-    m_teisi->setCheckable(true);
-    m_sact = addItem("Sact", QStringLiteral("RUKアクティブ"));
-    m_openUmn = addItem("openUmn", QStringLiteral("ユーザーメニューを開く"));
-    m_hosi1 = m_menu->addSeparator();
-    m_hosi1->setObjectName(QStringLiteral("hosi1"));
+    m_operationCheckItem = addItem("mnopen", QStringLiteral("動作チェック"));
+    m_pauseItem = addItem("Teisi", QStringLiteral("一時停止"));
+    m_pauseItem->setCheckable(true);
+    m_activateItem = addItem("Sact", QStringLiteral("RUKアクティブ"));
+    m_openUserMenuItem = addItem("openUmn", QStringLiteral("ユーザーメニューを開く"));
+    m_separatorAboveEntries = m_menu->addSeparator();
+    m_separatorAboveEntries->setObjectName(QStringLiteral("hosi1"));
     for (int k = 1; k <= kMenuEntries; ++k)
         m_entries[static_cast<size_t>(k - 1)] =
             addItem(("M" + std::to_string(k)).c_str(), QStringLiteral("M%1").arg(k));
-    m_hosi2 = m_menu->addSeparator();
-    m_hosi2->setObjectName(QStringLiteral("hosi2"));
-    m_zenkai = addItem("Zenkai", QStringLiteral("前回の終了時に戻す"));
-    m_uzer = addItem("Uzer", QStringLiteral("ユーザーデフォルトにする"));
-    m_shoki = addItem("Shoki", QStringLiteral("初期状態にする"));
-    m_mnend = addItem("mnend", QStringLiteral("終了"));
+    m_separatorBelowEntries = m_menu->addSeparator();
+    m_separatorBelowEntries->setObjectName(QStringLiteral("hosi2"));
+    m_lastExitItem = addItem("Zenkai", QStringLiteral("前回の終了時に戻す"));
+    m_userDefaultItem = addItem("Uzer", QStringLiteral("ユーザーデフォルトにする"));
+    m_initialStateItem = addItem("Shoki", QStringLiteral("初期状態にする"));
+    m_exitItem = addItem("mnend", QStringLiteral("終了"));
 
     m_icon = new QSystemTrayIcon(programIcon(), this);
     m_icon->setObjectName(QStringLiteral("TrayIcon"));
@@ -113,12 +113,12 @@ QString TrayWindow::itemText(const QString& caption)
 void TrayWindow::SyncTrayUserMenu()
 {
     for (int k = 1; k <= kMenuEntries; ++k)
-        menuEntry(k)->setText(itemText(m_form.menuLabel(k - 1)->text()));
+        userMenuItem(k)->setText(itemText(m_form.menuLabel(k - 1)->text()));
     for (int k = 1; k <= kMenuEntries; ++k)
-        menuEntry(k)->setVisible(!menuEntry(k)->text().isEmpty());
-    const bool any = !menuEntry(1)->text().isEmpty();
-    m_hosi1->setVisible(any);
-    m_hosi2->setVisible(any);
+        userMenuItem(k)->setVisible(!userMenuItem(k)->text().isEmpty());
+    const bool any = !userMenuItem(1)->text().isEmpty();
+    m_separatorAboveEntries->setVisible(any);
+    m_separatorBelowEntries->setVisible(any);
 }
 
 void TrayWindow::closeEvent(QCloseEvent* event)

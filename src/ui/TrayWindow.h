@@ -44,17 +44,17 @@ public:
     // Whether a notification area exists to hold the icon.
     static bool trayAvailable();
 
-    QAction* mnopen() const { return m_mnopen; }
-    QAction* Teisi() const { return m_teisi; }
-    QAction* Sact() const { return m_sact; }
-    QAction* openUmn() const { return m_openUmn; }
-    QAction* hosi1() const { return m_hosi1; }
-    QAction* menuEntry(int k) const { return m_entries.at(static_cast<size_t>(k - 1)); } // M1 … M12
-    QAction* hosi2() const { return m_hosi2; }
-    QAction* Zenkai() const { return m_zenkai; }
-    QAction* Uzer() const { return m_uzer; }
-    QAction* Shoki() const { return m_shoki; }
-    QAction* mnend() const { return m_mnend; }
+    QAction* operationCheckItem() const { return m_operationCheckItem; }
+    QAction* pauseItem() const { return m_pauseItem; }
+    QAction* activateItem() const { return m_activateItem; }
+    QAction* openUserMenuItem() const { return m_openUserMenuItem; }
+    QAction* separatorAboveEntries() const { return m_separatorAboveEntries; }
+    QAction* userMenuItem(int k) const { return m_entries.at(static_cast<size_t>(k - 1)); } // M1 … M12
+    QAction* separatorBelowEntries() const { return m_separatorBelowEntries; }
+    QAction* lastExitItem() const { return m_lastExitItem; }
+    QAction* userDefaultItem() const { return m_userDefaultItem; }
+    QAction* initialStateItem() const { return m_initialStateItem; }
+    QAction* exitItem() const { return m_exitItem; }
 
     // The text of a menu item that shows caption as it is: "&" would turn into a keyboard
     // accelerator, "&&" shows it.
@@ -77,17 +77,17 @@ private:
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     bool m_iconPresent = false;
-    QAction* m_mnopen = nullptr;
-    QAction* m_teisi = nullptr;
-    QAction* m_sact = nullptr;
-    QAction* m_openUmn = nullptr;
-    QAction* m_hosi1 = nullptr;
+    QAction* m_operationCheckItem = nullptr;
+    QAction* m_pauseItem = nullptr;
+    QAction* m_activateItem = nullptr;
+    QAction* m_openUserMenuItem = nullptr;
+    QAction* m_separatorAboveEntries = nullptr;
     std::array<QAction*, kMenuEntries> m_entries{};
-    QAction* m_hosi2 = nullptr;
-    QAction* m_zenkai = nullptr;
-    QAction* m_uzer = nullptr;
-    QAction* m_shoki = nullptr;
-    QAction* m_mnend = nullptr;
+    QAction* m_separatorBelowEntries = nullptr;
+    QAction* m_lastExitItem = nullptr;
+    QAction* m_userDefaultItem = nullptr;
+    QAction* m_initialStateItem = nullptr;
+    QAction* m_exitItem = nullptr;
 };
 
 } // namespace rukcon::ui

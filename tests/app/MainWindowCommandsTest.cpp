@@ -303,7 +303,7 @@ TEST_F(MainWindowCommandsTest, text2Typing_everyKeystrokeRenamesNineteenLabelsAn
         for (int i = 0; i < 19; ++i)
             ASSERT_EQ(form().nameLabel(i)->text(), name) << i;
         EXPECT_EQ(app->tray().windowTitle(), name);
-        EXPECT_EQ(app->tray().Sact()->text(), name + "をアクティブにする。");
+        EXPECT_EQ(app->tray().activateItem()->text(), name + "をアクティブにする。");
     };
     for (const QChar ch : QString("ゲームA")) {
         QTest::sendKeyEvent(QTest::Click, form().profileNameBox(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
@@ -348,7 +348,7 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
     startApp();
     form().profileNameBox()->setText("テスト");
     ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    ASSERT_TRUE(app->tray().menuEntry(1)->isVisible());
+    ASSERT_TRUE(app->tray().userMenuItem(1)->isVisible());
     std::vector<std::string> entry(50);
     ASSERT_TRUE(settings::FieldReader::ReadFile(settingsFile("Menyu.txt"), entry));
     form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
@@ -359,10 +359,10 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
     EXPECT_EQ(app->settingsStore().menu().menuCount(), 0);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(form().menuLabel(i)->text(), "") << i;
-        EXPECT_FALSE(app->tray().menuEntry(i + 1)->isVisible()) << i;
+        EXPECT_FALSE(app->tray().userMenuItem(i + 1)->isVisible()) << i;
     }
-    EXPECT_FALSE(app->tray().hosi1()->isVisible());
-    EXPECT_FALSE(app->tray().hosi2()->isVisible());
+    EXPECT_FALSE(app->tray().separatorAboveEntries()->isVisible());
+    EXPECT_FALSE(app->tray().separatorBelowEntries()->isVisible());
     std::string emptyMenu;
     for (int i = 0; i < 600; ++i)
         emptyMenu += "\"\"\r\n";

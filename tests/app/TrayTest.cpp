@@ -137,7 +137,7 @@ TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
     }
     EXPECT_EQ(tray().objectName(), "Porm1");
     EXPECT_EQ(tray().menu()->objectName(), "mn1");
-    EXPECT_TRUE(tray().Teisi()->isCheckable());
+    EXPECT_TRUE(tray().pauseItem()->isCheckable());
     EXPECT_FALSE(tray().isVisible());
 }
 
@@ -152,9 +152,9 @@ TEST_F(TrayTest, startup_iconWithRestoredNameAndEmptyMenuHidesEntriesAndSeparato
     EXPECT_EQ(tray().toolTip(), "ゲームA");
     EXPECT_FALSE(app->paused());
     for (int k = 1; k <= 12; ++k)
-        EXPECT_FALSE(tray().menuEntry(k)->isVisible()) << k;
-    EXPECT_FALSE(tray().hosi1()->isVisible());
-    EXPECT_FALSE(tray().hosi2()->isVisible());
+        EXPECT_FALSE(tray().userMenuItem(k)->isVisible()) << k;
+    EXPECT_FALSE(tray().separatorAboveEntries()->isVisible());
+    EXPECT_FALSE(tray().separatorBelowEntries()->isVisible());
 }
 
 TEST_F(TrayTest, threeEntries_firstThreeShownWithSeparators)
@@ -164,21 +164,21 @@ TEST_F(TrayTest, threeEntries_firstThreeShownWithSeparators)
     addMenuEntry("二");
     addMenuEntry("三");
     for (int k = 1; k <= 3; ++k)
-        EXPECT_TRUE(tray().menuEntry(k)->isVisible()) << k;
-    EXPECT_EQ(tray().menuEntry(2)->text(), "二");
+        EXPECT_TRUE(tray().userMenuItem(k)->isVisible()) << k;
+    EXPECT_EQ(tray().userMenuItem(2)->text(), "二");
     for (int k = 4; k <= 12; ++k)
-        EXPECT_FALSE(tray().menuEntry(k)->isVisible()) << k;
-    EXPECT_TRUE(tray().hosi1()->isVisible());
-    EXPECT_TRUE(tray().hosi2()->isVisible());
+        EXPECT_FALSE(tray().userMenuItem(k)->isVisible()) << k;
+    EXPECT_TRUE(tray().separatorAboveEntries()->isVisible());
+    EXPECT_TRUE(tray().separatorBelowEntries()->isVisible());
 }
 
 TEST_F(TrayTest, pause_alertStopsPolling_resumeClicks)
 {
     startAndSettle();
-    tray().Teisi()->trigger();
+    tray().pauseItem()->trigger();
     EXPECT_TRUE(app->paused());
     EXPECT_EQ(sounds(), (std::vector<std::string>{"alert"}));
-    tray().Teisi()->trigger();
+    tray().pauseItem()->trigger();
     EXPECT_FALSE(app->paused());
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click"}));
 }
@@ -190,10 +190,10 @@ TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
     form().captionFragmentBox()->setEditText("メモ帳");
     addMenuEntry("エディタ用");
     form().profileNameBox()->setText("別の名前");
-    tray().Teisi()->trigger();
+    tray().pauseItem()->trigger();
     sounds();
 
-    tray().menuEntry(1)->trigger();
+    tray().userMenuItem(1)->trigger();
     EXPECT_FALSE(app->paused());
     EXPECT_EQ(form().profileNameBox()->text(), "エディタ用");
     EXPECT_EQ(tray().toolTip(), "エディタ用");
@@ -205,7 +205,7 @@ TEST_F(TrayTest, shoki_initialStateTooltipNoActivationNoAlertListsEmpty)
 {
     startAndSettle();
     form().captionFragmentBox()->setEditText("何か");
-    tray().Shoki()->trigger();
+    tray().initialStateItem()->trigger();
     EXPECT_EQ(tray().toolTip(), "初期状態");
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "");
     EXPECT_TRUE(windows->log.empty());
@@ -221,9 +221,9 @@ TEST_F(TrayTest, zenkai_restoresLastExitButKeepsTooltip)
     startAndSettle();
     form().profileNameBox()->setText("保存した名前");
     ASSERT_TRUE(app->settingsStore().lastExit().SaveLastExit());
-    tray().Shoki()->trigger();
+    tray().initialStateItem()->trigger();
     ASSERT_EQ(tray().toolTip(), "初期状態");
-    tray().Zenkai()->trigger();
+    tray().lastExitItem()->trigger();
     EXPECT_EQ(form().profileNameBox()->text(), "保存した名前");
     EXPECT_EQ(tray().toolTip(), "初期状態");
 }
@@ -235,7 +235,7 @@ TEST_F(TrayTest, uzer_noMatchingWindow_alertTwice)
     ASSERT_TRUE(app->settingsStore().userDefault().SaveUserDefault());
     app->settingsStore().userDefault().LoadUserDefault();
     sounds();
-    tray().Uzer()->trigger();
+    tray().userDefaultItem()->trigger();
     EXPECT_EQ(sounds(), (std::vector<std::string>{"click", "alert", "alert"}));
 }
 
@@ -255,8 +255,8 @@ TEST_F(TrayTest, ampersandInName_activateItemShowsItAsTheMenuEntriesDo)
 {
     startAndSettle();
     addMenuEntry("R&D");
-    EXPECT_EQ(tray().menuEntry(1)->text(), "R&&D");
-    EXPECT_EQ(tray().Sact()->text(), tray().menuEntry(1)->text() + "をアクティブにする。");
+    EXPECT_EQ(tray().userMenuItem(1)->text(), "R&&D");
+    EXPECT_EQ(tray().activateItem()->text(), tray().userMenuItem(1)->text() + "をアクティブにする。");
 }
 
 TEST_F(TrayTest, closeWithoutTrayHost_windowMinimisedTargetActivatedOnce)
@@ -278,7 +278,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
     startAndSettle();
     windows->add(3, "ターゲット");
     form().captionFragmentBox()->setEditText("ターゲット");
-    tray().mnopen()->trigger();
+    tray().operationCheckItem()->trigger();
     EXPECT_FALSE(tray().iconPresent());
     EXPECT_TRUE(form().isVisible());
     for (int i = 0; i < 2; ++i) {
@@ -291,7 +291,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
         tray().ShowIcon(); // a second add is refused: one icon, its tooltip unchanged
         EXPECT_EQ(tray().toolTip(), tip);
         if (i == 0) {
-            tray().mnopen()->trigger();
+            tray().operationCheckItem()->trigger();
             EXPECT_FALSE(form().isMinimized());
         }
     }
@@ -305,8 +305,8 @@ TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
     form().hide();
     tray().ShowIcon();
     form().keepAboveBox()->setChecked(true);
-    tray().Teisi()->trigger();
-    tray().mnopen()->trigger();
+    tray().pauseItem()->trigger();
+    tray().operationCheckItem()->trigger();
     EXPECT_TRUE(form().isVisible());
     EXPECT_FALSE(tray().iconPresent());
     EXPECT_FALSE(app->paused());
@@ -319,7 +319,7 @@ TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
     EXPECT_TRUE(tray().iconPresent());
     EXPECT_TRUE(exits.empty()) << "closing the visible window never ends the program";
 
-    tray().openUmn()->trigger();
+    tray().openUserMenuItem()->trigger();
     EXPECT_TRUE(form().isVisible());
     EXPECT_TRUE(form().settingsModeBox()->isChecked());
     EXPECT_EQ(form().settingsTabs()->currentIndex(), 17);
@@ -331,7 +331,7 @@ TEST_F(TrayTest, mnend_savesLastExitReleasesModifiersAndEnds)
     startAndSettle();
     form().profileNameBox()->setText("終了前");
     keyLog.clear();
-    tray().mnend()->trigger();
+    tray().exitItem()->trigger();
     EXPECT_EQ(exits, (std::vector<int>{0}));
     EXPECT_EQ(keyLog, (test::EventLog{"16-", "17-", "18-"}));
     EXPECT_EQ(sounds().front(), "alert");
@@ -367,7 +367,7 @@ TEST_F(TrayTest, check2_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
     EXPECT_EQ(windows->keepAbove,
               (std::vector<std::pair<platform::WindowId, bool>>{{id, true}, {id, false}, {id, true}}));
     form().hide();
-    tray().mnopen()->trigger();
+    tray().operationCheckItem()->trigger();
     EXPECT_FALSE(form().keepAboveBox()->isChecked());
     EXPECT_EQ(windows->keepAbove.back(), std::make_pair(id, false));
 }
@@ -407,7 +407,7 @@ TEST_F(TrayTest, restart_everySettingsFileRestoredInStartupOrder)
     EXPECT_EQ(form().profileNameBox()->text(), "最後");
     EXPECT_EQ(tray().toolTip(), "最後");
     EXPECT_EQ(form().menuLabel(0)->text(), "メニュー一");
-    EXPECT_TRUE(tray().menuEntry(1)->isVisible());
+    EXPECT_TRUE(tray().userMenuItem(1)->isVisible());
     EXPECT_EQ(ui::layoutButtonTwips(form().layoutButton(4)), QRect(600, 300, 1095, 255));
     EXPECT_EQ(form().pos(), QPoint(100, 80)) << "the frame's top-left corner, 1500 x 1200 twips";
     EXPECT_EQ(form().keyChoiceBox(3, 0)->currentText(), "-L-");
@@ -456,7 +456,7 @@ TEST_F(TrayTest, mnend_lastExitCannotBeWritten_userToldBeforeTheEnd)
     const auto lastExit = folder.path() / "設定" / "前回.txt";
     std::filesystem::remove(lastExit);
     std::filesystem::create_directories(lastExit / "blocked");
-    tray().mnend()->trigger();
+    tray().exitItem()->trigger();
     EXPECT_EQ(exits, (std::vector<int>{0}));
     ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
     EXPECT_EQ(app::QtUserMessages::recorded()[0].rfind("w:終了時の設定を保存できませんでした。", 0), 0u);
