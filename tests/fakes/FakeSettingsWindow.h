@@ -37,44 +37,44 @@ public:
     std::string keyChoice(int slot, int position) const override { return keys[slot][position]; }
     void setKeyChoice(int slot, int position, const std::string& text) override { keys[slot][position] = text; }
     void clearKeyList(int slot, int position) override { listSizes[slot][position] = 0; }
-    int reactionTime() const override { return hscroll1; }
+    int reactionTime() const override { return shownReactionTime; }
     bool setReactionTime(int ms) override
     {
         if (ms < 50 || ms > 1000)
             return false;
-        hscroll1 = ms;
+        shownReactionTime = ms;
         log.push_back("HScroll1=" + std::to_string(ms));
         return true;
     }
-    int arrowMultiplier() const override { return hscroll2; }
+    int arrowMultiplier() const override { return shownMultiplier; }
     bool setArrowMultiplier(int n) override
     {
         if (n < 1 || n > 10)
             return false;
-        hscroll2 = n;
+        shownMultiplier = n;
         log.push_back("HScroll2=" + std::to_string(n));
         return true;
     }
-    std::string profileName() const override { return text2; }
+    std::string profileName() const override { return shownName; }
     void setProfileName(const std::string& name) override
     {
-        text2 = name;
+        shownName = name;
         log.push_back("Text2=" + name);
     }
-    std::string captionFragment() const override { return combo2; }
+    std::string captionFragment() const override { return shownCaptionFragment; }
     void setCaptionFragment(const std::string& fragment) override
     {
-        combo2 = fragment;
+        shownCaptionFragment = fragment;
         log.push_back("Combo2=" + fragment);
     }
 
     // MenuLabels, MessageLine
-    void setMenuLabel(int index, const std::string& caption) override { label12[index] = caption; }
-    void showMessage(const std::string& text) override { label14 = text; }
+    void setMenuLabel(int index, const std::string& caption) override { shownMenuLabels[index] = caption; }
+    void showMessage(const std::string& text) override { shownMessage = text; }
 
     // WindowPlacement
-    settings::WindowRect mainWindowRect() const override { return form1; }
-    void setMainWindowRect(const settings::WindowRect& rect) override { form1 = rect; }
+    settings::WindowRect mainWindowRect() const override { return windowRect; }
+    void setMainWindowRect(const settings::WindowRect& rect) override { windowRect = rect; }
 
     // ButtonLayoutControls
     settings::LayoutButton layoutButton(int index) const override { return buttons[index]; }
@@ -87,30 +87,30 @@ public:
     void SyncTrayUserMenu() override
     {
         log.push_back("tray");
-        trayCaptions = label12;
+        trayCaptions = shownMenuLabels;
     }
 
     using Profile = settings::Profile;
-    Profile profile() const { return {keys, hscroll1, hscroll2, text2, combo2}; }
+    Profile profile() const { return {keys, shownReactionTime, shownMultiplier, shownName, shownCaptionFragment}; }
     void setProfile(const Profile& p)
     {
         keys = p.keys;
-        hscroll1 = p.reactionTime;
-        hscroll2 = p.arrowMultiplier;
-        text2 = p.name;
-        combo2 = p.captionFragment;
+        shownReactionTime = p.reactionTime;
+        shownMultiplier = p.arrowMultiplier;
+        shownName = p.name;
+        shownCaptionFragment = p.captionFragment;
     }
 
     settings::KeyChoices keys{};
     std::array<std::array<int, settings::kKeyPositions>, settings::kSlotCount> listSizes{};
-    int hscroll1 = 50;
-    int hscroll2 = 1;
-    std::string text2;
-    std::string combo2;
-    std::array<std::string, 12> label12{};
+    int shownReactionTime = 50;
+    int shownMultiplier = 1;
+    std::string shownName;
+    std::string shownCaptionFragment;
+    std::array<std::string, 12> shownMenuLabels{};
     std::array<std::string, 12> trayCaptions{};
-    std::string label14;
-    settings::WindowRect form1{};
+    std::string shownMessage;
+    settings::WindowRect windowRect{};
     std::array<settings::LayoutButton, 14> buttons{};
     std::vector<std::string> log;
 };

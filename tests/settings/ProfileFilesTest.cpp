@@ -59,8 +59,8 @@ struct NumbersCase {
     const char* reaction;
     const char* multiplier;
     bool fails;
-    int hscroll1; // after applying to a window at 50 / 1
-    int hscroll2;
+    int reactionTimeAfter; // after applying to a window at 50 / 1
+    int multiplierAfter;
 };
 
 class ProfileRecordNumbers : public ::testing::TestWithParam<NumbersCase> {};
@@ -79,10 +79,10 @@ TEST_P(ProfileRecordNumbers, apply_failedStepRecordedOthersRun)
     StepRecorder steps;
     ApplyProfileRecord(window, buffer, 1, NameOrder::NameFirst, steps);
     EXPECT_EQ(steps.anyFailed(), GetParam().fails);
-    EXPECT_EQ(window.hscroll1, GetParam().hscroll1);
-    EXPECT_EQ(window.hscroll2, GetParam().hscroll2);
+    EXPECT_EQ(window.shownReactionTime, GetParam().reactionTimeAfter);
+    EXPECT_EQ(window.shownMultiplier, GetParam().multiplierAfter);
     EXPECT_EQ(window.keys[0][0], ""); // field 0 of the record is buffer[1]
-    EXPECT_EQ(window.text2, "name");
+    EXPECT_EQ(window.shownName, "name");
     EXPECT_EQ(CanApplyProfileRecord(buffer, 1), !GetParam().fails);
 }
 
@@ -149,10 +149,10 @@ protected:
         EXPECT_EQ(window.keys[13][0], "↓");
         EXPECT_EQ(window.keys[14][0], "F24");
         EXPECT_EQ(window.keys[6][0], "F24");
-        EXPECT_EQ(window.hscroll1, 128);
-        EXPECT_EQ(window.hscroll2, 1);
-        EXPECT_EQ(window.text2, "");
-        EXPECT_EQ(window.combo2, caption);
+        EXPECT_EQ(window.shownReactionTime, 128);
+        EXPECT_EQ(window.shownMultiplier, 1);
+        EXPECT_EQ(window.shownName, "");
+        EXPECT_EQ(window.shownCaptionFragment, caption);
     }
 };
 
@@ -205,10 +205,10 @@ TEST_F(LastExitTest, frozenFile_loadThenSave_byteForByte)
     EXPECT_EQ(window.keys[2][1], "-A-");
     EXPECT_EQ(window.keys[9][1], "テンキーの+");
     EXPECT_EQ(window.keys[7][0], "全角/半角");
-    EXPECT_EQ(window.hscroll1, 200);
-    EXPECT_EQ(window.hscroll2, 3);
-    EXPECT_EQ(window.text2, "シューティング");
-    EXPECT_EQ(window.combo2, "ゲーム - ステージ1");
+    EXPECT_EQ(window.shownReactionTime, 200);
+    EXPECT_EQ(window.shownMultiplier, 3);
+    EXPECT_EQ(window.shownName, "シューティング");
+    EXPECT_EQ(window.shownCaptionFragment, "ゲーム - ステージ1");
 
     std::filesystem::remove(settingsFile("前回.txt"));
     ASSERT_TRUE(lastExit.SaveLastExit());
@@ -249,7 +249,7 @@ TEST_F(LastExitTest, emojiInName_writtenAsQuestionMark_restOfFileIntact)
     EXPECT_EQ(lines[48] + "\r\n", FileImage({profile.captionFragment}));
 
     EXPECT_TRUE(lastExit.LoadLastExit());
-    EXPECT_EQ(window.text2, "ゲーム?");
+    EXPECT_EQ(window.shownName, "ゲーム?");
 }
 
 TEST_F(LastExitTest, saveInterrupted_oldFileKeptAndUserTold)
@@ -258,7 +258,7 @@ TEST_F(LastExitTest, saveInterrupted_oldFileKeptAndUserTold)
     window.setProfile(SampleProfile("new"));
     disk.failAfterBytes = 100;
     EXPECT_FALSE(lastExit.SaveLastExit());
-    EXPECT_EQ(window.label14, "設定を保存できませんでした。");
+    EXPECT_EQ(window.shownMessage, "設定を保存できませんでした。");
     ExpectSameFile(ReadBytes(settingsFile("前回.txt")), FileImage(RecordFields(SampleProfile("old"))));
 }
 
@@ -311,10 +311,10 @@ TEST_F(UserDefaultTest, apply_multiplier3_scrollBarFollows_captionBeforeName)
     writeSettingsFile("デフォ設定.txt", FileImage(RecordFields(profile)));
     userDefault.LoadUserDefault();
     EXPECT_TRUE(userDefault.ApplyUserDefault());
-    EXPECT_EQ(window.hscroll2, 3);
-    const auto combo2 = std::find(window.log.begin(), window.log.end(), "Combo2=" + profile.captionFragment);
-    const auto text2 = std::find(window.log.begin(), window.log.end(), "Text2=" + profile.name);
-    EXPECT_LT(combo2, text2);
+    EXPECT_EQ(window.shownMultiplier, 3);
+    const auto captionSet = std::find(window.log.begin(), window.log.end(), "Combo2=" + profile.captionFragment);
+    const auto nameSet = std::find(window.log.begin(), window.log.end(), "Text2=" + profile.name);
+    EXPECT_LT(captionSet, nameSet);
 }
 
 class UserDefaultUnusable : public UserDefaultTest,

@@ -144,9 +144,9 @@ TEST_F(SettingsHistoryTest, archive_clockReadTwice_datePartFromFirstReading)
 TEST_F(SettingsHistoryTest, loadProfileFile_lastExitFile_sameAsRestoringIt)
 {
     EXPECT_TRUE(history.LoadProfileFile(FrozenFile("last_exit.txt")));
-    EXPECT_EQ(window.text2, "シューティング");
-    EXPECT_EQ(window.hscroll1, 200);
-    EXPECT_EQ(window.hscroll2, 3);
+    EXPECT_EQ(window.shownName, "シューティング");
+    EXPECT_EQ(window.shownReactionTime, 200);
+    EXPECT_EQ(window.shownMultiplier, 3);
     EXPECT_EQ(window.log.front(), "click");
     EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "alert"), 0);
 }
@@ -160,7 +160,7 @@ TEST_F(SettingsHistoryTest, loadProfileFile_shortFile_presentFieldsAppliedThenAl
     EXPECT_EQ(window.keys[0][0], "-A-");
     EXPECT_EQ(window.keys[1][0], "-D-");
     EXPECT_EQ(window.keys[1][1], ""); // never read into this run's buffer
-    EXPECT_EQ(window.hscroll1, SampleProfile().reactionTime);
+    EXPECT_EQ(window.shownReactionTime, SampleProfile().reactionTime);
     EXPECT_EQ(window.log.front(), "click");
     EXPECT_EQ(window.log.back(), "alert");
 }
@@ -186,7 +186,7 @@ TEST_F(SettingsHistoryTest, loadProfileFile_10MBOfRandomBytes_warnsAndKeepsRunni
     WriteBytes(dropped, bytes);
     EXPECT_FALSE(history.LoadProfileFile(dropped));
     EXPECT_EQ(window.log.back(), "alert");
-    EXPECT_LE(window.text2.size(), 3 * FieldReader::kMaxFileBytes);
+    EXPECT_LE(window.shownName.size(), 3 * FieldReader::kMaxFileBytes);
 }
 
 } // namespace

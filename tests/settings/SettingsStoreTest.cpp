@@ -1,6 +1,6 @@
+#include "settings/SettingsStore.h"
 #include "ProfileFixture.h"
 #include "fakes/FakeClock.h"
-#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -28,18 +28,18 @@ TEST(SettingsStoreTest, firstStart_everyFileCreatedEmptyBesideTheProgram)
     FakeSettingsWindow window;
     FakeClock clock{{{2025, 3, 1, 9, 0, 0}}};
     DiskIo disk;
-    SettingsStore store(SettingsFolder(app.path() / "設定"),
-                        {window, window, window, window, window, window, window}, clock, disk);
+    SettingsStore store(SettingsFolder(app.path() / "設定"), {window, window, window, window, window, window, window},
+                        clock, disk);
     StartUp(store, window);
 
     EXPECT_EQ(store.folder().path(), app.path() / "設定");
     EXPECT_EQ(FolderEntries(app.path() / "設定"),
-              (std::vector<std::string>{"Menyu.txt", "サイズ位置.txt", "デフォ設定.txt", "ボタン設定.txt",
-                                        "前回.txt", "過去の設定"}));
+              (std::vector<std::string>{"Menyu.txt", "サイズ位置.txt", "デフォ設定.txt", "ボタン設定.txt", "前回.txt",
+                                        "過去の設定"}));
     for (const char* name : {"Menyu.txt", "サイズ位置.txt", "デフォ設定.txt", "ボタン設定.txt", "前回.txt"})
         EXPECT_EQ(std::filesystem::file_size(app.path() / "設定" / name), 0u) << name;
-    EXPECT_EQ(window.hscroll1, 128);
-    EXPECT_EQ(window.form1, WindowGeometryFile::kDefaultMainWindow);
+    EXPECT_EQ(window.shownReactionTime, 128);
+    EXPECT_EQ(window.windowRect, WindowGeometryFile::kDefaultMainWindow);
 }
 
 TEST(SettingsStoreTest, everythingSaved_restart_sameWindow)
@@ -57,7 +57,7 @@ TEST(SettingsStoreTest, everythingSaved_restart_sameWindow)
         before.setProfile(SampleProfile("default"));
         ASSERT_TRUE(store.userDefault().SaveUserDefault());
         before.setProfile(SampleProfile("last"));
-        before.form1 = {100, 200, 4000, 6000};
+        before.windowRect = {100, 200, 4000, 6000};
         before.buttons[5] = {{15, 30, 375, 615}, false};
         ASSERT_TRUE(store.geometry().SaveWindowGeometry());
         ASSERT_TRUE(store.layout().SaveButtonLayout());
@@ -65,13 +65,13 @@ TEST(SettingsStoreTest, everythingSaved_restart_sameWindow)
     }
 
     FakeSettingsWindow after;
-    SettingsStore store(SettingsFolder(app.path() / "設定"),
-                        {after, after, after, after, after, after, after}, clock, disk);
+    SettingsStore store(SettingsFolder(app.path() / "設定"), {after, after, after, after, after, after, after}, clock,
+                        disk);
     StartUp(store, after);
     EXPECT_EQ(after.profile(), SampleProfile("last"));
-    EXPECT_EQ(after.form1, before.form1);
+    EXPECT_EQ(after.windowRect, before.windowRect);
     EXPECT_EQ(after.buttons, before.buttons);
-    EXPECT_EQ(after.label12[0], SampleProfile("menu").name);
+    EXPECT_EQ(after.shownMenuLabels[0], SampleProfile("menu").name);
     EXPECT_EQ(after.trayCaptions[0], SampleProfile("menu").name);
     EXPECT_TRUE(store.userDefault().ApplyUserDefault());
     EXPECT_EQ(after.profile(), SampleProfile("default"));

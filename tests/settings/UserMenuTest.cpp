@@ -80,7 +80,7 @@ TEST_F(UserMenuTest, startUp_missingFile_createdEmptyAllLabelsEmpty)
     startUp();
     EXPECT_TRUE(std::filesystem::is_regular_file(menuFile()));
     EXPECT_EQ(menu.menuCount(), 0);
-    EXPECT_EQ(window.label12, labels({}));
+    EXPECT_EQ(window.shownMenuLabels, labels({}));
     EXPECT_EQ(window.trayCaptions, labels({}));
 }
 
@@ -96,7 +96,7 @@ TEST_F(UserMenuTest, addToEmptyMenu_markerRecordThenEmptyFields)
     EXPECT_EQ(lines[0], "\"\x81\x9A\"");
     EXPECT_EQ(lines[50], "\"\"");
     EXPECT_EQ(menu.menuCount(), 1);
-    EXPECT_EQ(window.label12[0], "テスト");
+    EXPECT_EQ(window.shownMenuLabels[0], "テスト");
     EXPECT_EQ(window.trayCaptions[0], "テスト");
 }
 
@@ -108,7 +108,7 @@ TEST_F(UserMenuTest, addToFullMenu_messageAndBeep_fileUnchanged)
     window.log.clear();
     window.setProfile(Named("13"));
     EXPECT_FALSE(menu.AddCurrentToMenu());
-    EXPECT_EQ(window.label14, "メニューがいっぱいになってます。");
+    EXPECT_EQ(window.shownMessage, "メニューがいっぱいになってます。");
     EXPECT_EQ(window.log, std::vector<std::string>{"beep"});
     ExpectSameFile(ReadBytes(menuFile()), before);
     EXPECT_EQ(menu.menuCount(), 12);
@@ -124,7 +124,7 @@ TEST_F(UserMenuTest, deleteIndex2OfFive_laterEntriesMoveUp_archived)
 
     EXPECT_EQ(menu.menuCount(), 4);
     ExpectSameFile(ReadBytes(menuFile()), MenuImage({added[0], added[1], added[3], added[4]}));
-    EXPECT_EQ(window.label12, labels({"a", "b", "d", "e"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"a", "b", "d", "e"}));
     EXPECT_EQ(window.trayCaptions, labels({"a", "b", "d", "e"}));
 
     const std::filesystem::path archived = folder.historyFolder() / "c2025年03月01日2025年03月01日 09時00分00秒.txt";
@@ -141,7 +141,7 @@ TEST_F(UserMenuTest, deleteOnlyEntry_allEmptyFileOf600Lines)
     EXPECT_TRUE(menu.DeleteMenuEntry());
     ExpectSameFile(ReadBytes(menuFile()), FileImage(Fields(600)));
     EXPECT_EQ(menu.menuCount(), 0);
-    EXPECT_EQ(window.label12, labels({}));
+    EXPECT_EQ(window.shownMenuLabels, labels({}));
 }
 
 TEST_F(UserMenuTest, handEditedMissingMarker_laterEntriesNeitherShownNorApplied)
@@ -155,7 +155,7 @@ TEST_F(UserMenuTest, handEditedMissingMarker_laterEntriesNeitherShownNorApplied)
     writeSettingsFile("Menyu.txt", FileImage(fields));
     startUp();
     EXPECT_EQ(menu.menuCount(), 2);
-    EXPECT_EQ(window.label12, labels({"a", "b"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"a", "b"}));
 
     window.setProfile(SampleProfile());
     menu.setSelectedMenuEntry(3);
@@ -168,7 +168,7 @@ TEST_F(UserMenuTest, addWithEmptyName_countedButLabelStaysEmpty)
     startUp();
     addNamed({"", "x"});
     EXPECT_EQ(menu.menuCount(), 2);
-    EXPECT_EQ(window.label12, labels({"", "x"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"", "x"}));
 }
 
 TEST_F(UserMenuTest, applyEntry_putsProfileIntoForce_nameBeforeCaption)
@@ -212,13 +212,13 @@ TEST_F(UserMenuTest, frozenFile_loadApplyAndSave_byteForByte)
     writeSettingsFile("Menyu.txt", frozen);
     startUp();
     EXPECT_EQ(menu.menuCount(), 3);
-    EXPECT_EQ(window.label12, labels({"メモ帳用", "ブラウザ, 既定", "ゲーム"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"メモ帳用", "ブラウザ, 既定", "ゲーム"}));
     menu.setSelectedMenuEntry(2);
     EXPECT_TRUE(menu.ApplyMenuEntry());
-    EXPECT_EQ(window.hscroll1, 50);
-    EXPECT_EQ(window.hscroll2, 10);
+    EXPECT_EQ(window.shownReactionTime, 50);
+    EXPECT_EQ(window.shownMultiplier, 10);
     EXPECT_EQ(window.keys[0][0], "-G-");
-    EXPECT_EQ(window.combo2, "ゲーム - ステージ1");
+    EXPECT_EQ(window.shownCaptionFragment, "ゲーム - ステージ1");
 
     std::filesystem::remove(menuFile());
     ASSERT_TRUE(menu.SaveUserMenu());
@@ -277,10 +277,10 @@ TEST_F(UserMenuTest, addWhenSaveFails_menuStaysAsTheFileHasIt)
     disk.failRename = true;
     window.setProfile(Named("b"));
     EXPECT_FALSE(menu.AddCurrentToMenu());
-    EXPECT_EQ(window.label14, "設定を保存できませんでした。");
+    EXPECT_EQ(window.shownMessage, "設定を保存できませんでした。");
     ExpectSameFile(ReadBytes(menuFile()), before);
     EXPECT_EQ(menu.menuCount(), 1);
-    EXPECT_EQ(window.label12, labels({"a"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"a"}));
     EXPECT_EQ(window.trayCaptions, labels({"a"}));
 }
 
@@ -292,10 +292,10 @@ TEST_F(UserMenuTest, deleteWhenArchiveCannotBeWritten_entryKept)
     WriteBytes(folder.historyFolder(), "a file where the history folder belongs");
     menu.setSelectedMenuEntry(0);
     EXPECT_FALSE(menu.DeleteMenuEntry());
-    EXPECT_EQ(window.label14, "過去の設定に保存できないため削除しません。");
+    EXPECT_EQ(window.shownMessage, "過去の設定に保存できないため削除しません。");
     ExpectSameFile(ReadBytes(menuFile()), before);
     EXPECT_EQ(menu.menuCount(), 2);
-    EXPECT_EQ(window.label12, labels({"a", "b"}));
+    EXPECT_EQ(window.shownMenuLabels, labels({"a", "b"}));
 }
 
 } // namespace

@@ -19,14 +19,14 @@ protected:
 
     void expectDefaults()
     {
-        EXPECT_EQ(window.form1, (WindowRect{2805, 5370, 5325, 7500}));
+        EXPECT_EQ(window.windowRect, (WindowRect{2805, 5370, 5325, 7500}));
         EXPECT_EQ(geometry.folderWindow(), (WindowRect{3, 576, 601, 680}));
     }
 };
 
 TEST_F(WindowGeometryTest, firstStart_emptyFileCreated_defaults)
 {
-    window.form1 = {1, 2, 3, 4};
+    window.windowRect = {1, 2, 3, 4};
     EXPECT_FALSE(geometry.LoadWindowGeometry());
     EXPECT_TRUE(std::filesystem::is_regular_file(settingsFile("サイズ位置.txt")));
     expectDefaults();
@@ -34,15 +34,15 @@ TEST_F(WindowGeometryTest, firstStart_emptyFileCreated_defaults)
 
 TEST_F(WindowGeometryTest, saveThenRestart_samePlaces)
 {
-    window.form1 = {1200, 3000, 6000, 8115};
+    window.windowRect = {1200, 3000, 6000, 8115};
     geometry.setFolderWindow({10, 20, 500, 640});
     ASSERT_TRUE(geometry.SaveWindowGeometry());
     ExpectSameFile(ReadBytes(settingsFile("サイズ位置.txt")), ReadBytes(FrozenFile("window_geometry.txt")));
 
-    window.form1 = {};
+    window.windowRect = {};
     WindowGeometryFile afterRestart(files, window);
     EXPECT_TRUE(afterRestart.LoadWindowGeometry());
-    EXPECT_EQ(window.form1, (WindowRect{1200, 3000, 6000, 8115}));
+    EXPECT_EQ(window.windowRect, (WindowRect{1200, 3000, 6000, 8115}));
     EXPECT_EQ(afterRestart.folderWindow(), (WindowRect{10, 20, 500, 640}));
 }
 
@@ -50,7 +50,7 @@ TEST_F(WindowGeometryTest, saveWithoutFolderWindow_loadedFolderValuesWrittenUnch
 {
     writeSettingsFile("サイズ位置.txt", ReadBytes(FrozenFile("window_geometry.txt")));
     ASSERT_TRUE(geometry.LoadWindowGeometry());
-    window.form1 = {0, 0, 4000, 5000};
+    window.windowRect = {0, 0, 4000, 5000};
     ASSERT_TRUE(geometry.SaveWindowGeometry());
     ExpectSameFile(ReadBytes(settingsFile("サイズ位置.txt")),
                    FileImage({"0", "0", "4000", "5000", "10", "20", "500", "640"}));
@@ -62,7 +62,7 @@ class WindowGeometryDamaged : public WindowGeometryTest, public ::testing::WithP
 TEST_P(WindowGeometryDamaged, load_allEightDefaults)
 {
     writeSettingsFile("サイズ位置.txt", FileImage(GetParam()));
-    window.form1 = {1, 2, 3, 4};
+    window.windowRect = {1, 2, 3, 4};
     EXPECT_FALSE(geometry.LoadWindowGeometry());
     expectDefaults();
 }
