@@ -166,10 +166,10 @@ int fullLoad(int cycles)
     if (!rig.start())
         return 1;
     ui::Form1& form = rig.app->form();
-    form.combo2()->setEditText(QString::fromUtf8(kTargetCaption).left(5));
+    form.captionFragmentBox()->setEditText(QString::fromUtf8(kTargetCaption).left(5));
     // One tap per input, a letter of its own: 30 taps per cycle.
     for (int slot = 0; slot < 14; ++slot)
-        form.combo1(slot)->setEditText(QStringLiteral("-%1-").arg(QChar('A' + slot)));
+        form.keyChoiceBox(slot, 0)->setEditText(QStringLiteral("-%1-").arg(QChar('A' + slot)));
     rig.app->setArrowMultiplier(10);
     rig.app->onStatusTick(); // detects the pad and ends the start-up settings hold
     form.hide();             // in the tray, as while a game is played
@@ -180,10 +180,10 @@ int fullLoad(int cycles)
 
     // Timer1 keeps its own period; each of its cycles is timed here.
     std::vector<double> times;
-    QTimer* timer1 = form.timer1();
-    QObject::disconnect(timer1, &QTimer::timeout, rig.app.get(), nullptr);
+    QTimer* pollTimer = form.pollTimer();
+    QObject::disconnect(pollTimer, &QTimer::timeout, rig.app.get(), nullptr);
     QElapsedTimer wall;
-    QObject::connect(timer1, &QTimer::timeout, rig.app.get(), [&] {
+    QObject::connect(pollTimer, &QTimer::timeout, rig.app.get(), [&] {
         QElapsedTimer clock;
         clock.start();
         rig.app->onPollTick();
@@ -192,7 +192,7 @@ int fullLoad(int cycles)
             QCoreApplication::exit(0);
     });
     const long pressesBefore = target.presses();
-    timer1->start(kReactionTime);
+    pollTimer->start(kReactionTime);
     wall.start();
     QCoreApplication::exec();
     const double seconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;

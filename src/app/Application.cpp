@@ -287,9 +287,9 @@ void Application::updatePolling()
     else
         m_pollState = PollState::Allowed;
 
-    QTimer* timer1 = m_form->pollTimer();
+    QTimer* pollTimer = m_form->pollTimer();
     if (m_pollState != PollState::Allowed) {
-        timer1->stop();
+        pollTimer->stop();
         // Without a controller one cycle paints the indicators in the no-controller colour, as
         // every tick would have; in settings mode or paused they keep their colours.
         if (m_pollState == PollState::NoController && before != PollState::NoController)
@@ -297,8 +297,8 @@ void Application::updatePolling()
     } else if (before != PollState::Allowed || !m_wakeup.watching()) {
         // The first tick reads the controller; where it wakes the program, that tick stops the
         // timer again unless something is held.
-        if (!timer1->isActive())
-            timer1->start();
+        if (!pollTimer->isActive())
+            pollTimer->start();
     }
 }
 

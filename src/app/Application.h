@@ -134,7 +134,7 @@ private:
     void stopTimersAndReleaseKeys();
     // After a box: the timers run again if they ran before it.
     void resumeAfterBox();
-    // Runs Timer1 only while there is something to poll: a controller, neither settings mode nor
+    // Runs the poll timer only while there is something to poll: a controller, neither settings mode nor
     // the pause, and (where the controller wakes the program) an input held.
     void updatePolling();
     // Watches the event device of the controller just detected; true when that changed.
@@ -170,7 +170,7 @@ private:
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
     ControllerWakeup m_wakeup;
-    // What the last update found; Timer1 starts when polling becomes allowed, and the
+    // What the last update found; the poll timer starts when polling becomes allowed, and the
     // no-controller colours are painted once when the controller goes.
     enum class PollState { Suspended, NoController, Allowed };
     PollState m_pollState = PollState::Suspended;

@@ -7,7 +7,7 @@
 
 namespace rukcon::app {
 
-// The caption fragment box Combo2 and its list of running programs.
+// The caption fragment box and its list of running programs.
 class FormCaptionBox : public target::CaptionFragmentBox {
 public:
     explicit FormCaptionBox(ui::Form1& form) : m_form(form) {}

@@ -61,8 +61,8 @@ public:
     void setCaptionFragment(const std::string& fragment) override;
 
     void setMenuLabel(int index, const std::string& caption) override;
-    // With the alert sound, where the user looks: Label14 on the name tab, the status line
-    // Label6 over the controller picture, else (another tab, window hidden) a message box.
+    // With the alert sound, where the user looks: the message line on the name tab, the status
+    // line over the controller picture, else (another tab, window hidden) a message box.
     void showMessage(const std::string& text) override;
 
     settings::WindowRect mainWindowRect() const override;

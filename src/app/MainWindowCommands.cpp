@@ -51,7 +51,7 @@ MainWindowCommands::MainWindowCommands(Application& app)
     connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::onSettingsModeChanged);
     for (int slot = 0; slot < ui::kSlotCount; ++slot)
         connect(form.keyChoiceBox(slot, 0), &QComboBox::activated, this, [this, slot] { onFirstKeyChosen(slot); });
-    // Combo2 needs no handler: the activation reads the caption fragment from the box each time.
+    // The caption fragment box needs no handler: the activation reads the caption fragment from the box each time.
     connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::onProfileNameChanged);
 
     const std::pair<QPushButton*, void (MainWindowCommands::*)()> buttons[] = {

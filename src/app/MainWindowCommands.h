@@ -35,12 +35,12 @@ public:
     void setTrayTexts(TrayTexts* texts) { m_trayTexts = texts; }
     // How "終了" ends the process; tests replace it so they keep running.
 
-    // Check1 changed: settings mode shows the tabs and refreshes the list of running programs,
+    // The settings-mode box changed: settings mode shows the tabs and refreshes the list of running programs,
     // operation mode shows the controller picture.
     void onSettingsModeChanged(bool on);
-    // An item chosen from the list of Combo1(slot).
+    // An item chosen from the list of a slot's first key-choice box.
     void onFirstKeyChosen(int slot);
-    // Text2 changed: the tray texts and the nineteen name labels follow.
+    // The profile name changed: the tray texts and the nineteen name labels follow.
     void onProfileNameChanged(const QString& text);
 
     void onSaveFromNameTab();   // "保存" on the name tab
@@ -57,12 +57,12 @@ public:
     void onNewSettings();       // "新規設定"
     void onOperationCheck();    // "動作確認"
 
-    // A mouse button pressed or released on the user-menu label Label12(index). A right press
+    // A mouse button pressed or released on the user-menu label menuLabel(index). A right press
     // deletes any used entry; another button applies an entry whose label shows a name.
     void onMenuLabelPressed(int index, Qt::MouseButton button);
     void onMenuLabelReleased(int index);
 
-    // The folder window Command9 opened last, while it is open.
+    // The folder window "過去の設定フォルダを開く" opened last, while it is open.
     ui::HistoryFolderWindow* FolderWindow() const { return m_folderWindow.data(); }
 
     ProfileFileDrop& drops() { return m_drops; }

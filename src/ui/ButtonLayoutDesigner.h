@@ -60,7 +60,7 @@ public:
         {5640, 2400},
     }};
 
-    // Connects Command14, Command13, Command12 and the layout buttons of the form.
+    // Connects the edit, restore and confirm buttons and the layout buttons of the form.
     ButtonLayoutDesigner(Form1& form, LayoutDesignerHost& host, QObject* parent = nullptr);
 
     bool LayoutEditing() const { return m_layoutEditing; }
@@ -76,7 +76,7 @@ public:
     void restoreDefaults();
     // Command12 "決定".
     void confirm();
-    // A click on Command11(index) outside editing.
+    // A click on layout button index outside editing.
     void clickButton(int index);
 
     // The steps of a drag, in twips. pressButton picks a button up at a point inside it;

@@ -179,29 +179,29 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
 {
     app->start();
     app->onStatusTick(); // no controller; settings mode ends
-    QTimer* timer1 = form().pollTimer();
-    EXPECT_FALSE(timer1->isActive()) << "polls with no controller";
+    QTimer* pollTimer = form().pollTimer();
+    EXPECT_FALSE(pollTimer->isActive()) << "polls with no controller";
     EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour);
 
     plugController();
     app->onStatusTick();
-    EXPECT_TRUE(timer1->isActive()) << "detection did not start polling";
+    EXPECT_TRUE(pollTimer->isActive()) << "detection did not start polling";
     app->onPollTick();
     EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kIdleColour);
 
     form().settingsModeBox()->setChecked(true);
-    EXPECT_FALSE(timer1->isActive()) << "polls in settings mode";
+    EXPECT_FALSE(pollTimer->isActive()) << "polls in settings mode";
     form().settingsModeBox()->setChecked(false);
-    EXPECT_TRUE(timer1->isActive());
+    EXPECT_TRUE(pollTimer->isActive());
     app->setPaused(true);
-    EXPECT_FALSE(timer1->isActive()) << "polls while paused";
+    EXPECT_FALSE(pollTimer->isActive()) << "polls while paused";
     app->setPaused(false);
-    EXPECT_TRUE(timer1->isActive());
-    EXPECT_EQ(timer1->interval(), app->timing().reactionTime());
+    EXPECT_TRUE(pollTimer->isActive());
+    EXPECT_EQ(pollTimer->interval(), app->timing().reactionTime());
 
     controller->count = 0; // unplugged
     app->onStatusTick();
-    EXPECT_FALSE(timer1->isActive());
+    EXPECT_FALSE(pollTimer->isActive());
     EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour) << "the loss is not shown";
 }
 

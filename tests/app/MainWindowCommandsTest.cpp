@@ -145,7 +145,7 @@ TEST_F(MainWindowCommandsTest, keyListChoice_onlyFirstKeyPositionEntersSettingsM
     EXPECT_TRUE(form().settingsModeBox()->isChecked());
 }
 
-TEST_F(MainWindowCommandsTest, command16_everySlotResetListsRefilledNamingTab)
+TEST_F(MainWindowCommandsTest, newSettings_everySlotResetListsRefilledNamingTab)
 {
     startApp();
     windows->add(2, "電卓");
@@ -196,7 +196,7 @@ struct SaveCase {
 
 class SaveButtonTest : public MainWindowCommandsTest, public ::testing::WithParamInterface<SaveCase> {};
 
-TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyCommand8ShowsTheMenu)
+TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyTheBarButtonShowsTheMenu)
 {
     const SaveCase& c = GetParam();
     startApp();
@@ -239,7 +239,7 @@ struct MessagePlace {
 class FailureMessageTest : public MainWindowCommandsTest, public ::testing::WithParamInterface<MessagePlace> {};
 
 // A refusal is seen where the user is, with the alert sound, whichever page shows.
-TEST_P(FailureMessageTest, command8OnAFullMenu_toldWhereTheUserIs)
+TEST_P(FailureMessageTest, saveToMenuOnAFullMenu_toldWhereTheUserIs)
 {
     const MessagePlace& p = GetParam();
     startApp();
@@ -293,7 +293,7 @@ TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
     }
 }
 
-TEST_F(MainWindowCommandsTest, text2Typing_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
+TEST_F(MainWindowCommandsTest, profileNameTyping_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
 {
     startApp();
     form().settingsTabs()->setCurrentIndex(ui::kNamingTab);
@@ -315,7 +315,7 @@ TEST_F(MainWindowCommandsTest, text2Typing_everyKeystrokeRenamesNineteenLabelsAn
     expectEverywhere("ゲーム");
 }
 
-TEST_F(MainWindowCommandsTest, label12LeftPress_pressedColourAppliesEntryReleaseRestoresGrey)
+TEST_F(MainWindowCommandsTest, menuLabelLeftPress_pressedColourAppliesEntryReleaseRestoresGrey)
 {
     startApp();
     form().profileNameBox()->setText("甲");
@@ -342,7 +342,7 @@ TEST_F(MainWindowCommandsTest, label12LeftPress_pressedColourAppliesEntryRelease
     EXPECT_EQ(app->settingsStore().menu().menuCount(), 2);
 }
 
-TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTrayEmptied)
+TEST_F(MainWindowCommandsTest, menuLabelRightPress_onlyEntryArchivedDeletedAndTrayEmptied)
 {
     makeApp(std::make_unique<test::FakeClock>(std::vector<settings::LocalTime>{{2025, 3, 1, 9, 0, 0}}));
     startApp();
@@ -376,7 +376,7 @@ TEST_F(MainWindowCommandsTest, label12RightPress_onlyEntryArchivedDeletedAndTray
     EXPECT_EQ(form().menuLabel(0)->palette().color(QPalette::Window), ui::colourFromBgr(ui::kWorkspaceGrey));
 }
 
-TEST_F(MainWindowCommandsTest, label12RightPress_entrySavedWithoutANameIsDeletedToo)
+TEST_F(MainWindowCommandsTest, menuLabelRightPress_entrySavedWithoutANameIsDeletedToo)
 {
     startApp();
     form().profileNameBox()->clear();
@@ -395,7 +395,7 @@ TEST_F(MainWindowCommandsTest, label12RightPress_entrySavedWithoutANameIsDeleted
     EXPECT_FALSE(fs::is_empty(folder.path() / "設定" / "過去の設定"));
 }
 
-TEST_F(MainWindowCommandsTest, label12PressOnEmptyEntry_onlySelectsAndColours)
+TEST_F(MainWindowCommandsTest, menuLabelPressOnEmptyEntry_onlySelectsAndColours)
 {
     startApp();
     form().profileNameBox()->setText("ひとつ");
@@ -471,7 +471,7 @@ TEST_F(MainWindowCommandsTest, drop_folderMissingFifoAndHugeFilesSkippedWithAler
     EXPECT_TRUE(exits.empty());
 }
 
-TEST_F(MainWindowCommandsTest, command10_doublesFullListsAndRestoresEmptiedOnes)
+TEST_F(MainWindowCommandsTest, reloadLists_doublesFullListsAndRestoresEmptiedOnes)
 {
     startApp(); // no last-exit file: the fallback leaves every list empty
     ASSERT_EQ(form().keyChoiceBox(0, 0)->count(), 0);
@@ -495,7 +495,7 @@ TEST_F(MainWindowCommandsTest, command10_doublesFullListsAndRestoresEmptiedOnes)
     EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 212);
 }
 
-TEST_F(MainWindowCommandsTest, command4_appliesTheDefaultLoadedAtStartNotOneRegisteredLater)
+TEST_F(MainWindowCommandsTest, applyUserDefault_appliesTheDefaultLoadedAtStartNotOneRegisteredLater)
 {
     startApp();
     form().profileNameBox()->setText("最初の既定");
@@ -515,7 +515,7 @@ TEST_F(MainWindowCommandsTest, command4_appliesTheDefaultLoadedAtStartNotOneRegi
     EXPECT_EQ(form().profileNameBox()->text(), "最初の既定");
 }
 
-TEST_F(MainWindowCommandsTest, command7_restoresTheLastExit)
+TEST_F(MainWindowCommandsTest, applyLastExit_restoresTheLastExit)
 {
     startApp();
     form().profileNameBox()->setText("前回");
@@ -526,7 +526,7 @@ TEST_F(MainWindowCommandsTest, command7_restoresTheLastExit)
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
 }
 
-TEST_F(MainWindowCommandsTest, command6_recordsTheOpenFolderWindowElseKeepsTheRememberedPlace)
+TEST_F(MainWindowCommandsTest, saveWindowPlace_recordsTheOpenFolderWindowElseKeepsTheRememberedPlace)
 {
     startApp();
     const auto folderLines = [&] {
@@ -558,7 +558,7 @@ TEST_F(MainWindowCommandsTest, command6_recordsTheOpenFolderWindowElseKeepsTheRe
     EXPECT_TRUE(sounds().empty());
 }
 
-TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileLoads)
+TEST_F(MainWindowCommandsTest, openHistoryFolder_listsArchivesNewestFirstAndADraggedFileLoads)
 {
     startApp();
     const std::string older = writeProfile("設定/過去の設定/古い.txt", "古い", "-O-", 110);
@@ -585,7 +585,7 @@ TEST_F(MainWindowCommandsTest, command9_listsArchivesNewestFirstAndADraggedFileL
     EXPECT_TRUE(first->isVisible());
 }
 
-TEST_F(MainWindowCommandsTest, command2_alertSavesLastExitShutsSoundDownThenEnds)
+TEST_F(MainWindowCommandsTest, exit_alertSavesLastExitShutsSoundDownThenEnds)
 {
     startApp();
     form().profileNameBox()->setText("終わりの名前");

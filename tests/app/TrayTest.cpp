@@ -201,7 +201,7 @@ TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
     EXPECT_EQ(windows->front(), 7u) << "the new profile's target comes to the front";
 }
 
-TEST_F(TrayTest, shoki_initialStateTooltipNoActivationNoAlertListsEmpty)
+TEST_F(TrayTest, initialState_tooltipNoActivationNoAlertListsEmpty)
 {
     startAndSettle();
     form().captionFragmentBox()->setEditText("何か");
@@ -216,7 +216,7 @@ TEST_F(TrayTest, shoki_initialStateTooltipNoActivationNoAlertListsEmpty)
     EXPECT_EQ(form().reactionTimeBar()->value(), 128);
 }
 
-TEST_F(TrayTest, zenkai_restoresLastExitButKeepsTooltip)
+TEST_F(TrayTest, lastExitItem_restoresLastExitButKeepsTooltip)
 {
     startAndSettle();
     form().profileNameBox()->setText("保存した名前");
@@ -228,7 +228,7 @@ TEST_F(TrayTest, zenkai_restoresLastExitButKeepsTooltip)
     EXPECT_EQ(tray().toolTip(), "初期状態");
 }
 
-TEST_F(TrayTest, uzer_noMatchingWindow_alertTwice)
+TEST_F(TrayTest, userDefaultItem_noMatchingWindow_alertTwice)
 {
     startAndSettle();
     form().captionFragmentBox()->setEditText("走っていない");
@@ -299,7 +299,7 @@ TEST_F(TrayTest, minimiseTwice_oneIconOperationModeTargetActivated)
     EXPECT_EQ(windows->front(), 3u);
 }
 
-TEST_F(TrayTest, mnopenAndOpenUmn_showWindowRemoveIconEndPauseUntickOnTop)
+TEST_F(TrayTest, operationCheckAndOpenUserMenu_showWindowRemoveIconEndPauseUntickOnTop)
 {
     startAndSettle();
     form().hide();
@@ -357,7 +357,7 @@ TEST_F(TrayTest, hiddenWindowClosedFromOutside_endsWithoutSaving)
 
 namespace {
 
-TEST_F(TrayTest, check2_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
+TEST_F(TrayTest, keepAbove_asksForTheTopBandAndBack_restoringFromTrayLeavesIt)
 {
     startAndSettle();
     const auto id = static_cast<platform::WindowId>(form().winId());

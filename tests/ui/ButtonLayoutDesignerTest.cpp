@@ -338,7 +338,7 @@ TEST_F(ButtonLayoutDesignerTest, clickOutsideEditing_showsThatInputsTab)
     EXPECT_EQ(form.settingsTabs()->tabText(9), "第10ボタン");
 }
 
-TEST_F(ButtonLayoutDesignerTest, check3Ticked_nextClickHidesButtonOnly_thenClicksJumpAgain)
+TEST_F(ButtonLayoutDesignerTest, hideButtonTicked_nextClickHidesButtonOnly_thenClicksJumpAgain)
 {
     startEditing();
     form.hideButtonBox()->setChecked(true);

@@ -114,12 +114,12 @@ TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
         EXPECT_GE(qGray(c), 0xAB - 1) << "darker than the face: " << std::hex << c;
 }
 
-TEST_F(Form1LookTest, text1_neverShowsItsText)
+TEST_F(Form1LookTest, keySink_neverShowsItsText)
 {
-    QLineEdit* text1 = form.keySink();
-    ASSERT_FALSE(text1->text().isEmpty());
-    text1->selectAll();
-    const QImage image = shot(text1);
+    QLineEdit* keySink = form.keySink();
+    ASSERT_FALSE(keySink->text().isEmpty());
+    keySink->selectAll();
+    const QImage image = shot(keySink);
     // Inside the frame there is one colour only, whatever the box holds.
     EXPECT_EQ(coloursIn(image, image.rect().adjusted(3, 3, -4, -4)).size(), 1u);
 }
@@ -144,7 +144,7 @@ TEST_F(Form1LookTest, captions_fitTheirControls)
     }
 }
 
-TEST_F(Form1LookTest, label14_everyMessageShrinksToFitTheLine)
+TEST_F(Form1LookTest, nameTabMessageLine_everyMessageShrinksToFitTheLine)
 {
     auto* line = qobject_cast<rukcon::ui::FitLabel*>(form.nameTabMessageLine());
     ASSERT_NE(line, nullptr);
