@@ -4,6 +4,7 @@
 #include "app/FormKeyLists.h"
 #include "app/MainWindowCommands.h"
 #include "app/TrayCommands.h"
+#include "app/TrayWindowTexts.h"
 #include "input/KeyTable.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
@@ -53,14 +54,21 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
-    m_trayCommands = std::make_unique<TrayCommands>(*this);
+    m_trayCommands = std::make_unique<TrayCommands>(
+        TrayCommands::Parts{*m_tray, *m_form, m_keyLists, m_timing, m_sound, m_target, m_store.menu(),
+                            m_store.lastExit(), m_store.userDefault(), [this](bool on) { setPaused(on); },
+                            [this] { showMainWindow(); }, [this] { ExitProgram(); }});
     m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
-    m_commands = std::make_unique<MainWindowCommands>(*this);
+    m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
+    m_commands = std::make_unique<MainWindowCommands>(
+        MainWindowCommands::Parts{*m_form, m_keyLists, m_timing, m_sound, m_target, *m_trayTexts, m_store.folder(),
+                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
+                                  m_store.history(), [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
@@ -211,18 +219,6 @@ void Application::endWithoutSaving()
     m_exit(0);
 }
 
-void Application::resetKeyChoices(const settings::KeyChoices& keys)
-{
-    for (int slot = 0; slot < settings::kSlotCount; ++slot) {
-        const std::array<QComboBox*, settings::kKeyPositions> boxes{
-            m_form->keyChoiceBox(slot, 0), m_form->keyChoiceBox(slot, 1), m_form->keyChoiceBox(slot, 2)};
-        for (size_t position = 0; position < boxes.size(); ++position) {
-            m_keyLists.clear(boxes[position]);
-            boxes[position]->setEditText(QString::fromStdString(keys[size_t(slot)][position]));
-        }
-    }
-}
-
 void Application::start()
 {
     m_startupPending = true;
@@ -232,7 +228,7 @@ void Application::start()
     m_target.RefreshCaptionList();
     setPaused(true); // nothing is polled while start-up runs
     m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
-    resetKeyChoices(settings::StickArrowKeys());
+    resetKeyChoices(*m_form, m_keyLists, settings::StickArrowKeys());
     FormKeyLists lists(*m_form, m_keyLists);
     input::FillKeyLists(lists);
 

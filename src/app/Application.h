@@ -19,7 +19,6 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/DiskIo.h"
-#include "settings/Profile.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
@@ -41,6 +40,7 @@ namespace rukcon::app {
 class DesignerHost;
 class MainWindowCommands;
 class TrayCommands;
+class TrayWindowTexts;
 
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
@@ -104,9 +104,6 @@ public:
     // The end without saving: a signal or the session closing the hidden window.
     void endWithoutSaving();
 
-    // Every key box's list emptied and its text set from keys.
-    void resetKeyChoices(const settings::KeyChoices& keys);
-
     bool setReactionTime(int ms) { return m_timing.setReactionTime(ms); }
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
 
@@ -166,6 +163,7 @@ private:
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;
     std::unique_ptr<ui::TrayWindow> m_tray;
+    std::unique_ptr<TrayWindowTexts> m_trayTexts;
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/KeyTable.h"
+#include "settings/Profile.h"
 
 namespace rukcon::ui {
 class Form1;
@@ -20,5 +21,8 @@ private:
     ui::Form1& m_form;
     KeyListModels& m_models;
 };
+
+// Every key box's list emptied and its text set from keys.
+void resetKeyChoices(ui::Form1& form, KeyListModels& models, const settings::KeyChoices& keys);
 
 } // namespace rukcon::app

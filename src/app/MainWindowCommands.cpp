@@ -1,13 +1,20 @@
 #include "app/MainWindowCommands.h"
 
-#include "app/Application.h"
 #include "app/FormKeyLists.h"
+#include "app/TimingControls.h"
+#include "settings/LastExitFile.h"
 #include "settings/Profile.h"
+#include "settings/SettingsFolder.h"
+#include "settings/SettingsHistory.h"
+#include "settings/UserDefaultFile.h"
+#include "settings/UserMenu.h"
+#include "settings/WindowGeometryFile.h"
+#include "sound/SoundService.h"
+#include "target/TargetActivation.h"
 #include "ui/Colours.h"
 #include "ui/Form1.h"
 #include "ui/HistoryFolderWindow.h"
 #include "ui/MultiRowTabWidget.h"
-#include "ui/TrayWindow.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -23,29 +30,9 @@
 
 namespace rukcon::app {
 
-namespace {
-
-// The tray window carries both texts itself.
-class TrayWindowTexts : public TrayTexts {
-public:
-    explicit TrayWindowTexts(ui::TrayWindow& tray) : m_tray(tray) {}
-    void setTrayCaption(const QString& text) override { m_tray.setWindowTitle(text); }
-    void setActivateItemCaption(const QString& text) override
-    {
-        m_tray.activateItem()->setText(ui::TrayWindow::itemText(text));
-    }
-
-private:
-    ui::TrayWindow& m_tray;
-};
-
-} // namespace
-
-MainWindowCommands::MainWindowCommands(Application& app)
-    : m_app(app), m_drops(app.settingsStore().history(), app.sound()),
-      m_ownTrayTexts(std::make_unique<TrayWindowTexts>(app.tray())), m_trayTexts(m_ownTrayTexts.get())
+MainWindowCommands::MainWindowCommands(Parts parts) : m_parts(std::move(parts)), m_drops(m_parts.history, m_parts.sound)
 {
-    ui::Form1& form = m_app.form();
+    ui::Form1& form = m_parts.form;
 
     // toggled fires only on a change, so setting the mode it is already in runs nothing.
     connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::onSettingsModeChanged);
@@ -87,9 +74,9 @@ MainWindowCommands::~MainWindowCommands()
 
 void MainWindowCommands::onSettingsModeChanged(bool on)
 {
-    ui::Form1& form = m_app.form();
+    ui::Form1& form = m_parts.form;
     if (on) {
-        m_app.targetActivation().RefreshCaptionList();
+        m_parts.target.RefreshCaptionList();
         form.settingsTabs()->show();
         form.buttonPanel()->hide();
         return;
@@ -101,34 +88,32 @@ void MainWindowCommands::onSettingsModeChanged(bool on)
 
 void MainWindowCommands::onFirstKeyChosen(int /*slot*/)
 {
-    m_app.form().settingsModeBox()->setChecked(true);
+    m_parts.form.settingsModeBox()->setChecked(true);
 }
 
 void MainWindowCommands::onProfileNameChanged(const QString& text)
 {
-    if (m_trayTexts) {
-        m_trayTexts->setTrayCaption(text);
-        m_trayTexts->setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
-    }
+    m_parts.trayTexts.setTrayCaption(text);
+    m_parts.trayTexts.setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
     for (int i = 0; i < ui::kNameLabelCount; ++i)
-        m_app.form().nameLabel(i)->setText(text);
+        m_parts.form.nameLabel(i)->setText(text);
 }
 
 bool MainWindowCommands::addToMenu()
 {
-    m_app.sound().playClick();
-    return m_app.settingsStore().menu().AddCurrentToMenu();
+    m_parts.sound.playClick();
+    return m_parts.menu.AddCurrentToMenu();
 }
 
 void MainWindowCommands::enterSettingsTab(int tab)
 {
-    m_app.form().settingsModeBox()->setChecked(true);
-    m_app.form().settingsTabs()->setCurrentIndex(tab);
+    m_parts.form.settingsModeBox()->setChecked(true);
+    m_parts.form.settingsTabs()->setCurrentIndex(tab);
 }
 
 void MainWindowCommands::fillKeyLists()
 {
-    FormKeyLists lists(m_app.form(), m_app.keyLists());
+    FormKeyLists lists(m_parts.form, m_parts.keyLists);
     input::FillKeyLists(lists);
 }
 
@@ -139,30 +124,30 @@ void MainWindowCommands::onSaveFromNameTab()
 
 void MainWindowCommands::onExit()
 {
-    m_app.ExitFromMainWindow();
+    m_parts.exitProgram();
 }
 
 void MainWindowCommands::onSaveUserDefault()
 {
-    m_app.sound().playClick();
-    m_app.settingsStore().userDefault().SaveUserDefault();
+    m_parts.sound.playClick();
+    m_parts.userDefault.SaveUserDefault();
 }
 
 void MainWindowCommands::onApplyUserDefault()
 {
-    m_app.sound().playClick();
-    m_app.settingsStore().userDefault().ApplyUserDefault();
+    m_parts.sound.playClick();
+    m_parts.userDefault.ApplyUserDefault();
 }
 
 void MainWindowCommands::onOpenMenuTab()
 {
-    m_app.sound().playClick();
+    m_parts.sound.playClick();
     enterSettingsTab(ui::kMenuTab);
 }
 
 void MainWindowCommands::onSaveWindowPlace()
 {
-    settings::WindowGeometryFile& geometry = m_app.settingsStore().geometry();
+    settings::WindowGeometryFile& geometry = m_parts.geometry;
     // A folder window the user has closed is gone; the remembered place then stays as it was.
     if (const ui::HistoryFolderWindow* window = m_folderWindow.data(); window && window->isVisible())
         geometry.setFolderWindow({window->y(), window->x(), window->height(), window->width()});
@@ -171,8 +156,8 @@ void MainWindowCommands::onSaveWindowPlace()
 
 void MainWindowCommands::onApplyLastExit()
 {
-    m_app.sound().playClick();
-    m_app.settingsStore().lastExit().LoadLastExit();
+    m_parts.sound.playClick();
+    m_parts.lastExit.LoadLastExit();
 }
 
 void MainWindowCommands::onSaveToMenu()
@@ -183,12 +168,12 @@ void MainWindowCommands::onSaveToMenu()
 
 void MainWindowCommands::onOpenHistoryFolder()
 {
-    const settings::SettingsFolder& folder = m_app.settingsStore().folder();
+    const settings::SettingsFolder& folder = m_parts.folder;
     folder.EnsureHistoryFolder();
     auto* window = new ui::HistoryFolderWindow(QFile::decodeName(folder.historyFolder().c_str()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Placed before it is shown, so it does not appear elsewhere first.
-    const settings::WindowRect& place = m_app.settingsStore().geometry().folderWindow();
+    const settings::WindowRect& place = m_parts.geometry.folderWindow();
     window->move(place.left, place.top);
     window->resize(place.width, place.height);
     window->show();
@@ -206,54 +191,54 @@ void MainWindowCommands::onReloadLists()
 
 void MainWindowCommands::onOpenOtherTab()
 {
-    m_app.sound().playClick();
+    m_parts.sound.playClick();
     enterSettingsTab(ui::kOtherTab);
 }
 
 void MainWindowCommands::onNewSettings()
 {
-    ui::Form1& form = m_app.form();
+    ui::Form1& form = m_parts.form;
     form.settingsModeBox()->setChecked(true);
-    m_app.sound().playClick();
+    m_parts.sound.playClick();
     form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
     const settings::Profile& profile = settings::NewSettingsProfile();
-    m_app.resetKeyChoices(profile.keys);
-    m_app.targetActivation().RefreshCaptionList();
+    resetKeyChoices(m_parts.form, m_parts.keyLists, profile.keys);
+    m_parts.target.RefreshCaptionList();
     fillKeyLists();
-    m_app.setReactionTime(profile.reactionTime);
-    m_app.setArrowMultiplier(profile.arrowMultiplier);
+    m_parts.timing.setReactionTime(profile.reactionTime);
+    m_parts.timing.setArrowMultiplier(profile.arrowMultiplier);
     form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
     form.profileNameBox()->setText(QString::fromStdString(profile.name));
 }
 
 void MainWindowCommands::onOperationCheck()
 {
-    m_app.sound().playClick();
-    m_app.form().settingsModeBox()->setChecked(false);
+    m_parts.sound.playClick();
+    m_parts.form.settingsModeBox()->setChecked(false);
 }
 
 void MainWindowCommands::onMenuLabelPressed(int index, Qt::MouseButton button)
 {
-    QLabel* label = m_app.form().menuLabel(index);
+    QLabel* label = m_parts.form.menuLabel(index);
     ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
-    settings::UserMenu& menu = m_app.settingsStore().menu();
+    settings::UserMenu& menu = m_parts.menu;
     menu.setSelectedMenuEntry(index);
     if (button == Qt::RightButton) {
         // Every used entry can go, also one saved without a name, whose label is empty.
         if (index >= menu.menuCount())
             return;
-        m_app.sound().playAlert();
+        m_parts.sound.playAlert();
         // Archives the entry first, then saves, reloads and shows the menu, tray included.
         menu.DeleteMenuEntry();
     } else if (!label->text().isEmpty()) {
-        m_app.sound().playClick();
+        m_parts.sound.playClick();
         menu.ApplyMenuEntry();
     }
 }
 
 void MainWindowCommands::onMenuLabelReleased(int index)
 {
-    ui::setWidgetColours(m_app.form().menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
+    ui::setWidgetColours(m_parts.form.menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
 }
 
 bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
@@ -262,7 +247,7 @@ bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return false;
     for (int i = 0; i < ui::kMenuEntryCount; ++i) {
-        if (watched != m_app.form().menuLabel(i))
+        if (watched != m_parts.form.menuLabel(i))
             continue;
         if (event->type() == QEvent::MouseButtonPress)
             onMenuLabelPressed(i, static_cast<QMouseEvent*>(event)->button());

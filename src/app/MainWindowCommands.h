@@ -12,9 +12,28 @@
 #include <memory>
 #include <vector>
 
+namespace rukcon::settings {
+class LastExitFile;
+class SettingsFolder;
+class SettingsHistory;
+class UserDefaultFile;
+class UserMenu;
+class WindowGeometryFile;
+} // namespace rukcon::settings
+namespace rukcon::sound {
+class SoundService;
+}
+namespace rukcon::target {
+class TargetActivation;
+}
+namespace rukcon::ui {
+class Form1;
+}
+
 namespace rukcon::app {
 
-class Application;
+class KeyListModels;
+class TimingControls;
 
 // What the main window's own controls do: the settings-mode switch, the key lists of the
 // first key position, the profile name, the command bar and the tab-page buttons, the
@@ -28,12 +47,25 @@ public:
     static constexpr uint32_t kMenuLabelPressedBgr = 0x535353;
     static constexpr const char* kActivateItemSuffix = "をアクティブにする。";
 
-    explicit MainWindowCommands(Application& app);
-    ~MainWindowCommands() override;
+    // What the window's controls reach; the end of the program stays with the application.
+    struct Parts {
+        ui::Form1& form;
+        KeyListModels& keyLists;
+        TimingControls& timing;
+        sound::SoundService& sound;
+        target::TargetActivation& target;
+        TrayTexts& trayTexts; // where the profile name goes in the tray
+        const settings::SettingsFolder& folder;
+        settings::UserMenu& menu;
+        settings::UserDefaultFile& userDefault;
+        settings::LastExitFile& lastExit;
+        settings::WindowGeometryFile& geometry;
+        settings::SettingsHistory& history;
+        std::function<void()> exitProgram; // "終了": saves the last-exit state and ends
+    };
 
-    // Where the profile name goes in the tray; by default the application's tray window.
-    void setTrayTexts(TrayTexts* texts) { m_trayTexts = texts; }
-    // How "終了" ends the process; tests replace it so they keep running.
+    explicit MainWindowCommands(Parts parts);
+    ~MainWindowCommands() override;
 
     // The settings-mode box changed: settings mode shows the tabs and refreshes the list of running programs,
     // operation mode shows the controller picture.
@@ -76,10 +108,8 @@ private:
     void enterSettingsTab(int tab);
     void fillKeyLists();
 
-    Application& m_app;
+    Parts m_parts;
     ProfileFileDrop m_drops;
-    std::unique_ptr<TrayTexts> m_ownTrayTexts;
-    TrayTexts* m_trayTexts = nullptr;
     QPointer<ui::HistoryFolderWindow> m_folderWindow;
     std::vector<QPointer<ui::HistoryFolderWindow>> m_openedFolderWindows;
 };

@@ -1,7 +1,13 @@
 #include "app/TrayCommands.h"
 
-#include "app/Application.h"
+#include "app/FormKeyLists.h"
+#include "app/TimingControls.h"
+#include "settings/LastExitFile.h"
 #include "settings/Profile.h"
+#include "settings/UserDefaultFile.h"
+#include "settings/UserMenu.h"
+#include "sound/SoundService.h"
+#include "target/TargetActivation.h"
 #include "ui/Form1.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/SettingsPages.h"
@@ -9,14 +15,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 
 namespace rukcon::app {
 
-TrayCommands::TrayCommands(Application& app) : m_app(app)
+TrayCommands::TrayCommands(Parts parts) : m_parts(std::move(parts))
 {
-    ui::TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_parts.tray;
     connect(tray.operationCheckItem(), &QAction::triggered, this, &TrayCommands::onOpenOperationCheck);
     connect(tray.pauseItem(), &QAction::triggered, this, &TrayCommands::onTogglePause);
     connect(tray.activateItem(), &QAction::triggered, this, &TrayCommands::onActivateTarget);
@@ -26,18 +33,18 @@ TrayCommands::TrayCommands(Application& app) : m_app(app)
     connect(tray.lastExitItem(), &QAction::triggered, this, &TrayCommands::onRestoreLastExit);
     connect(tray.userDefaultItem(), &QAction::triggered, this, &TrayCommands::onApplyUserDefault);
     connect(tray.initialStateItem(), &QAction::triggered, this, &TrayCommands::onRestoreInitialState);
-    connect(tray.exitItem(), &QAction::triggered, this, [this] { m_app.ExitProgram(); });
+    connect(tray.exitItem(), &QAction::triggered, this, [this] { m_parts.exitProgram(); });
 }
 
 void TrayCommands::onOpenOperationCheck()
 {
-    ui::Form1& form = m_app.form();
-    m_app.sound().playClick();
+    ui::Form1& form = m_parts.form;
+    m_parts.sound.playClick();
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.showSettingsArea(false);
-    m_app.setPaused(false);
-    m_app.tray().RemoveIcon();
-    m_app.showMainWindow();
+    m_parts.setPaused(false);
+    m_parts.tray.RemoveIcon();
+    m_parts.showMainWindow();
     form.settingsModeBox()->setChecked(false);
     form.keepAboveBox()->setChecked(false);
 }
@@ -45,68 +52,68 @@ void TrayCommands::onOpenOperationCheck()
 void TrayCommands::onTogglePause()
 {
     // The item's own check mark has already flipped when this runs; the sound follows the new state.
-    QAction* teisi = m_app.tray().pauseItem();
+    QAction* teisi = m_parts.tray.pauseItem();
     if (teisi->isChecked())
-        m_app.sound().playAlert();
+        m_parts.sound.playAlert();
     else
-        m_app.sound().playClick();
+        m_parts.sound.playClick();
 }
 
 void TrayCommands::onActivateTarget()
 {
-    m_app.sound().playClick();
-    m_app.targetActivation().ActivateTarget();
+    m_parts.sound.playClick();
+    m_parts.target.ActivateTarget();
 }
 
 void TrayCommands::onOpenUserMenu()
 {
-    ui::Form1& form = m_app.form();
-    m_app.sound().playClick();
+    ui::Form1& form = m_parts.form;
+    m_parts.sound.playClick();
     form.settingsModeBox()->setChecked(true);
     form.settingsTabs()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
-    m_app.setPaused(false);
-    m_app.tray().RemoveIcon();
-    m_app.showMainWindow();
+    m_parts.setPaused(false);
+    m_parts.tray.RemoveIcon();
+    m_parts.showMainWindow();
     form.keepAboveBox()->setChecked(false);
 }
 
 void TrayCommands::onUserMenuItem(int k)
 {
-    m_app.setPaused(false);
-    m_app.settingsStore().menu().setSelectedMenuEntry(k - 1);
-    m_app.sound().playClick();
-    m_app.settingsStore().menu().ApplyMenuEntry();
+    m_parts.setPaused(false);
+    m_parts.menu.setSelectedMenuEntry(k - 1);
+    m_parts.sound.playClick();
+    m_parts.menu.ApplyMenuEntry();
     RefreshTrayIcon();
 }
 
 void TrayCommands::onRestoreLastExit()
 {
-    m_app.sound().playClick();
-    m_app.settingsStore().lastExit().LoadLastExit();
-    m_app.targetActivation().ActivateTarget();
+    m_parts.sound.playClick();
+    m_parts.lastExit.LoadLastExit();
+    m_parts.target.ActivateTarget();
 }
 
 void TrayCommands::onApplyUserDefault()
 {
-    m_app.sound().playClick();
-    m_app.settingsStore().userDefault().ApplyUserDefault();
-    ui::TrayWindow& tray = m_app.tray();
+    m_parts.sound.playClick();
+    m_parts.userDefault.ApplyUserDefault();
+    ui::TrayWindow& tray = m_parts.tray;
     tray.RemoveIcon();
-    tray.setWindowTitle(m_app.form().profileNameBox()->text());
+    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
     tray.ShowIcon();
-    m_app.targetActivation().ActivateTarget();
+    m_parts.target.ActivateTarget();
     RefreshTrayIcon();
 }
 
 void TrayCommands::onRestoreInitialState()
 {
-    ui::Form1& form = m_app.form();
-    m_app.sound().playClick();
+    ui::Form1& form = m_parts.form;
+    m_parts.sound.playClick();
     const settings::Profile& profile = settings::TrayInitialProfile();
-    m_app.resetKeyChoices(profile.keys);
-    m_app.setReactionTime(profile.reactionTime);
-    m_app.setArrowMultiplier(profile.arrowMultiplier);
+    resetKeyChoices(m_parts.form, m_parts.keyLists, profile.keys);
+    m_parts.timing.setReactionTime(profile.reactionTime);
+    m_parts.timing.setArrowMultiplier(profile.arrowMultiplier);
     form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
     form.profileNameBox()->setText(QString::fromStdString(profile.name));
     RefreshTrayIcon();
@@ -114,11 +121,11 @@ void TrayCommands::onRestoreInitialState()
 
 void TrayCommands::RefreshTrayIcon()
 {
-    ui::TrayWindow& tray = m_app.tray();
+    ui::TrayWindow& tray = m_parts.tray;
     tray.RemoveIcon();
-    tray.setWindowTitle(m_app.form().profileNameBox()->text());
+    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
     tray.ShowIcon();
-    m_app.targetActivation().ActivateTarget();
+    m_parts.target.ActivateTarget();
 }
 
 } // namespace rukcon::app

@@ -2,15 +2,51 @@
 
 #include <QObject>
 
+#include <functional>
+
+namespace rukcon::settings {
+class LastExitFile;
+class UserDefaultFile;
+class UserMenu;
+} // namespace rukcon::settings
+namespace rukcon::sound {
+class SoundService;
+}
+namespace rukcon::target {
+class TargetActivation;
+}
+namespace rukcon::ui {
+class Form1;
+class TrayWindow;
+} // namespace rukcon::ui
+
 namespace rukcon::app {
 
-class Application;
+class KeyListModels;
+class TimingControls;
 
 // The commands behind the tray menu's items. Each plays its sound first unless noted.
 class TrayCommands : public QObject {
     Q_OBJECT
 public:
-    explicit TrayCommands(Application& app);
+    // What the tray's items reach. The pause, showing the main window and the end stay with the
+    // application, which hands them in as steps.
+    struct Parts {
+        ui::TrayWindow& tray;
+        ui::Form1& form; // the window, its settings mode and the profile's boxes
+        KeyListModels& keyLists;
+        TimingControls& timing;
+        sound::SoundService& sound;
+        target::TargetActivation& target;
+        settings::UserMenu& menu;
+        settings::LastExitFile& lastExit;
+        settings::UserDefaultFile& userDefault;
+        std::function<void(bool)> setPaused;
+        std::function<void()> showMainWindow;
+        std::function<void()> exitProgram;
+    };
+
+    explicit TrayCommands(Parts parts);
 
     void onOpenOperationCheck();  // "動作チェック": the main window in operation mode
     void onTogglePause();         // "一時停止": toggles the pause
@@ -25,7 +61,7 @@ public:
     void RefreshTrayIcon();
 
 private:
-    Application& m_app;
+    Parts m_parts;
 };
 
 } // namespace rukcon::app
