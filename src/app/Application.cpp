@@ -1,11 +1,20 @@
 #include "app/Application.h"
 
 #include "app/DesignerHost.h"
+#include "app/FormCaptionBox.h"
+#include "app/FormDispatchView.h"
 #include "app/FormKeyLists.h"
+#include "app/FormSettingsWindow.h"
 #include "app/MainWindowCommands.h"
+#include "app/QtMessagePump.h"
+#include "app/QtUserMessages.h"
+#include "app/TargetActivatorAdapter.h"
 #include "app/TrayCommands.h"
 #include "app/TrayWindowTexts.h"
+#include "input/KeyDispatch.h"
+#include "input/KeyEmission.h"
 #include "input/KeyTable.h"
+#include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
 #include "ui/Form1.h"
@@ -36,13 +45,17 @@ settings::SettingsWindow settingsWindowOf(FormSettingsWindow& w)
 Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
-      m_form(std::make_unique<ui::Form1>()), m_messages(m_form.get()), m_sound(*m_platform.sound, m_messages),
-      m_view(*m_form), m_captionBox(*m_form), m_target(*m_platform.windows, m_captionBox, m_sound),
-      m_activator(m_target), m_controllerAccess(*m_platform.controller), m_keyEmission(*m_platform.keys, m_pump),
-      m_dispatch(m_view, m_keyEmission, m_activator, m_sound),
-      m_pollCycle(m_controllerAccess, m_dispatch, m_keyEmission, m_view), m_timing(*m_form, m_pollCycle),
-      m_settingsWindow(*m_form, m_timing, m_sound, m_messages, m_keyLists),
-      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_settingsWindow), *m_clock, m_disk)
+      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
+      m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
+      m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(*m_form)),
+      m_target(*m_platform.windows, *m_captionBox, m_sound),
+      m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
+      m_controllerAccess(*m_platform.controller),
+      m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.keys, *m_pump)),
+      m_dispatch(std::make_unique<input::KeyDispatch>(*m_view, *m_keyEmission, *m_activator, m_sound)),
+      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(*m_form, m_pollCycle),
+      m_settingsWindow(std::make_unique<FormSettingsWindow>(*m_form, m_timing, m_sound, *m_messages, m_keyLists)),
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(*m_settingsWindow), *m_clock, *m_disk)
 {
     connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
@@ -50,7 +63,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
     m_exit = [](int code) { QCoreApplication::exit(code); };
-    m_messages.setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
+    m_messages->setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
@@ -58,7 +71,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
         TrayCommands::Parts{*m_tray, *m_form, m_keyLists, m_timing, m_sound, m_target, m_store.menu(),
                             m_store.lastExit(), m_store.userDefault(), [this](bool on) { setPaused(on); },
                             [this] { showMainWindow(); }, [this] { ExitProgram(); }});
-    m_settingsWindow.setTraySync([this] { m_tray->SyncTrayUserMenu(); });
+    m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
@@ -150,12 +163,12 @@ void Application::onMinimised()
 void Application::saveLastExitOrTell()
 {
     // The program is about to end, so the message line would never be seen: say it in a box.
-    m_settingsWindow.setEnding(true);
+    m_settingsWindow->setEnding(true);
     const bool saved = m_store.lastExit().SaveLastExit();
-    m_settingsWindow.setEnding(false);
+    m_settingsWindow->setEnding(false);
     if (!saved) {
-        m_messages.warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
-                           (m_store.folder().path() / "前回.txt").string());
+        m_messages->warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
+                            (m_store.folder().path() / "前回.txt").string());
         stopTimersAndReleaseKeys(); // the box gave the timers back; the program ends now
     }
 }
@@ -173,7 +186,7 @@ void Application::stopTimersAndReleaseKeys()
 {
     m_form->pollTimer()->stop();
     m_form->statusTimer()->stop();
-    m_keyEmission.ReleaseAllKeys();
+    m_keyEmission->ReleaseAllKeys();
 }
 
 void Application::resumeAfterBox()

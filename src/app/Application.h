@@ -1,24 +1,15 @@
 #pragma once
 
 #include "app/ControllerWakeup.h"
-#include "app/FormCaptionBox.h"
-#include "app/FormDispatchView.h"
-#include "app/FormSettingsWindow.h"
 #include "app/KeyListModels.h"
-#include "app/QtMessagePump.h"
-#include "app/QtUserMessages.h"
-#include "app/TargetActivatorAdapter.h"
 #include "app/TimingControls.h"
 #include "input/ControllerAccess.h"
-#include "input/KeyDispatch.h"
-#include "input/KeyEmission.h"
 #include "input/PollCycle.h"
 #include "platform/ControllerDevice.h"
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
-#include "settings/DiskIo.h"
 #include "settings/ProgramFolders.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
@@ -29,6 +20,13 @@
 #include <functional>
 #include <memory>
 
+namespace rukcon::input {
+class KeyDispatch;
+class KeyEmission;
+} // namespace rukcon::input
+namespace rukcon::settings {
+class DiskIo;
+}
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
 class Form1;
@@ -38,7 +36,13 @@ class TrayWindow;
 namespace rukcon::app {
 
 class DesignerHost;
+class FormCaptionBox;
+class FormDispatchView;
+class FormSettingsWindow;
 class MainWindowCommands;
+class QtMessagePump;
+class QtUserMessages;
+class TargetActivatorAdapter;
 class TrayCommands;
 class TrayWindowTexts;
 
@@ -143,22 +147,23 @@ private:
     PlatformParts m_platform;
     settings::ProgramFolders m_folders;
     std::unique_ptr<settings::Clock> m_clock;
-    settings::DiskIo m_disk;
+    // The adapters and logic only the wiring reaches are held by pointer, so this header stays small.
+    std::unique_ptr<settings::DiskIo> m_disk;
     KeyListModels m_keyLists; // outlives the boxes of the window that show its models
     std::unique_ptr<ui::Form1> m_form;
-    QtUserMessages m_messages;
+    std::unique_ptr<QtUserMessages> m_messages;
     sound::SoundService m_sound;
-    FormDispatchView m_view;
-    FormCaptionBox m_captionBox;
+    std::unique_ptr<FormDispatchView> m_view;
+    std::unique_ptr<FormCaptionBox> m_captionBox;
     target::TargetActivation m_target;
-    TargetActivatorAdapter m_activator;
-    QtMessagePump m_pump;
+    std::unique_ptr<TargetActivatorAdapter> m_activator;
+    std::unique_ptr<QtMessagePump> m_pump;
     input::ControllerAccess m_controllerAccess;
-    input::KeyEmission m_keyEmission;
-    input::KeyDispatch m_dispatch;
+    std::unique_ptr<input::KeyEmission> m_keyEmission;
+    std::unique_ptr<input::KeyDispatch> m_dispatch;
     input::PollCycle m_pollCycle;
     TimingControls m_timing;
-    FormSettingsWindow m_settingsWindow;
+    std::unique_ptr<FormSettingsWindow> m_settingsWindow;
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Application.h"
+#include "app/QtUserMessages.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/ScriptedController.h"

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/QtUserMessages.h"
 #include "app/TrayCommands.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "app/QtUserMessages.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/TempFolder.h"
 #include "input/PollCycle.h"

@@ -1,6 +1,7 @@
 // The main window's place and size on a real X display with a window manager, whose frame is
 // not the one the program guesses before the window is framed. Skipped without DISPLAY.
 #include "app/Application.h"
+#include "app/QtUserMessages.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/ScriptedController.h"
