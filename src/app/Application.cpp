@@ -3,32 +3,27 @@
 #include "app/DesignerHost.h"
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
-#include "app/FormKeyLists.h"
 #include "app/FormSettingsWindow.h"
 #include "app/MainWindowCommands.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
+#include "app/StartUp.h"
 #include "app/TargetActivatorAdapter.h"
 #include "app/TrayCommands.h"
 #include "app/TrayWindowTexts.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
-#include "input/KeyTable.h"
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
 #include "ui/Form1.h"
-#include "ui/MultiRowTabWidget.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 namespace rukcon::app {
@@ -235,47 +230,9 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    // The window is built in settings mode already, so the switch would not run: the list of
-    // running programs is read here instead.
-    m_form->settingsModeBox()->setChecked(true);
-    m_target.RefreshCaptionList();
-    setPaused(true); // nothing is polled while start-up runs
-    m_form->setWindowTitle(QStringLiteral("R・U・Kコン"));
-    resetKeyChoices(*m_form, m_keyLists, settings::StickArrowKeys());
-    FormKeyLists lists(*m_form, m_keyLists);
-    input::FillKeyLists(lists);
-
-    m_store.geometry().LoadWindowGeometry();
-    m_store.userDefault().LoadUserDefault();
-    m_store.lastExit().LoadLastExit();
-    m_store.menu().LoadUserMenu();
-    m_store.menu().RefreshMenuLabels();
-
-    m_form->hide();
-    m_target.ActivateTarget();
-    m_tray->setWindowTitle(m_form->profileNameBox()->text());
-    if (m_usesTray)
-        m_tray->ShowIcon();
-    setPaused(false);
-    m_tray->setWindowTitle(m_form->profileNameBox()->text());
-    m_form->settingsTabs()->setCurrentIndex(0);
-    m_form->keyChoiceBox(settings::kActivationSlot, 1)->hide();
-    m_form->keyChoiceBox(settings::kActivationSlot, 2)->hide();
-    m_sound.InitSound(m_folders.effects);
-    m_sound.playClick();
-
-    // From here on a failing step is skipped and start-up goes on.
-    m_store.folder().EnsureHistoryFolder();
-    m_tray->SyncTrayUserMenu();
-    m_store.layout().LoadButtonLayout();
-    m_form->hideButtonBox()->hide();
-    m_form->restoreLayoutButton()->hide();
-    m_form->confirmLayoutButton()->hide();
-    m_form->settingsModeBox()->hide();
-
-    updatePolling(); // settings mode holds it until the first status tick
-    m_form->statusTimer()->start();
-    showMainWindow();
+    StartUp({*m_form, *m_tray, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
+             [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
+        .run();
 }
 
 void Application::onPollTick()
