@@ -19,6 +19,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -92,15 +93,20 @@ public:
     }
 
     // True when no key is down on the server (no Shift left pressed).
+    // The program's key events come on its own connection, which it flushes without waiting for
+    // the server: the last release may still be on its way when the key before it arrives here.
     bool noKeyDown() const
     {
-        char keys[32];
-        XQueryKeymap(m_display, keys);
-        for (char k : keys) {
-            if (k)
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            char keys[32];
+            XQueryKeymap(m_display, keys);
+            if (std::all_of(std::begin(keys), std::end(keys), [](char k) { return k == 0; }))
+                return true;
+            if (std::chrono::steady_clock::now() >= deadline)
                 return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        return true;
     }
 
 private:
