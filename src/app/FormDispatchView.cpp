@@ -21,7 +21,7 @@ std::string FormDispatchView::captionFragment() const
     return m_form.captionFragmentBox()->currentText().toStdString();
 }
 
-std::string FormDispatchView::feedback() const
+std::string FormDispatchView::shownFeedback() const
 {
     return m_form.statusLine()->text().toStdString();
 }

@@ -15,7 +15,7 @@ public:
 
     std::string keyChoice(int slot, int position) const override;
     std::string captionFragment() const override;
-    std::string feedback() const override;
+    std::string shownFeedback() const override;
     void setFeedback(const std::string& text) override;
     bool panelShown() const override;
     void focusSink() override;

@@ -16,8 +16,9 @@ public:
     // The caption fragment that identifies the target program.
     virtual std::string captionFragment() const = 0;
 
-    // The feedback line ("F1キーを押した", or the controller status between keys).
-    virtual std::string feedback() const = 0;
+    // The feedback line ("F1キーを押した", or the controller status between keys). The dispatch
+    // writes it once per input; it reads what the line shows only when no key step set a caption.
+    virtual std::string shownFeedback() const = 0;
     virtual void setFeedback(const std::string& text) = 0;
 
     // True while the main window and its controller picture are on screen.

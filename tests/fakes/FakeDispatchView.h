@@ -15,6 +15,7 @@ public:
     settings::KeyChoices keys; // [slot][position]
     std::string fragment;
     std::string feedbackText;
+    int feedbackWrites = 0;
     bool panel = false;
     int focusMoves = 0;
     std::string sink = "typed";
@@ -34,8 +35,12 @@ public:
 
     std::string keyChoice(int slot, int position) const override { return keys.at(slot).at(position); }
     std::string captionFragment() const override { return fragment; }
-    std::string feedback() const override { return feedbackText; }
-    void setFeedback(const std::string& text) override { feedbackText = text; }
+    std::string shownFeedback() const override { return feedbackText; }
+    void setFeedback(const std::string& text) override
+    {
+        feedbackText = text;
+        ++feedbackWrites;
+    }
     bool panelShown() const override { return panel; }
     void focusSink() override { ++focusMoves; }
     void clearSink() override { sink.clear(); }
