@@ -48,14 +48,19 @@ void FormDispatchView::clearSink()
         m_form.keySink()->setText(QString());
 }
 
-uint32_t FormDispatchView::indicatorColour(int index) const
+void FormDispatchView::showIndicator(int index, input::IndicatorState state)
 {
-    return ui::buttonColour(m_form.layoutButton(index));
-}
-
-void FormDispatchView::setIndicatorColour(int index, uint32_t bgr)
-{
-    ui::setButtonColour(m_form.layoutButton(index), bgr);
+    switch (state) {
+    case input::IndicatorState::Idle:
+        m_form.showIndicator(index, ui::IndicatorLook::Idle);
+        return;
+    case input::IndicatorState::Held:
+        m_form.showIndicator(index, ui::IndicatorLook::Held);
+        return;
+    case input::IndicatorState::NoController:
+        m_form.showIndicator(index, ui::IndicatorLook::NoController);
+        return;
+    }
 }
 
 } // namespace rukcon::app

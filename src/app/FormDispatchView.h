@@ -20,8 +20,7 @@ public:
     bool panelShown() const override;
     void focusSink() override;
     void clearSink() override;
-    uint32_t indicatorColour(int index) const override;
-    void setIndicatorColour(int index, uint32_t bgr) override;
+    void showIndicator(int index, input::IndicatorState state) override;
 
 private:
     ui::Form1& m_form;
