@@ -2,6 +2,8 @@
 
 #include "input/KeyTable.h"
 
+#include <utility>
+
 namespace rukcon::input {
 
 namespace {
@@ -78,9 +80,12 @@ void KeyDispatch::DispatchThirdKey()
     emitNamedKey(m_view.keyChoice(CurrentSlot, 2));
     // When no step named a key (and the first was neither "なし" nor empty), the line keeps what
     // it showed and gains the suffix once more: the one case that needs the shown text.
-    if (!m_caption)
-        m_caption = m_view.shownFeedback();
-    if (!m_caption->empty())
+    if (!m_caption) {
+        std::string shown = m_view.shownFeedback();
+        if (!shown.empty())
+            m_caption = std::move(shown);
+    }
+    if (m_caption && !m_caption->empty())
         *m_caption += kPressedSuffix;
     showCaption();
     focusStep();
