@@ -1,6 +1,8 @@
 // One poll cycle against fakes of the window, the controller, the keyboard and the activation:
 // the cost of the logic itself, with nothing held and with every input held.
+#include "fakes/CountingSound.h"
 #include "fakes/FakeDispatchView.h"
+#include "fakes/IdlePump.h"
 #include "fakes/ScriptedController.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
@@ -23,11 +25,6 @@ public:
     }
 };
 
-class NoPump : public input::MessagePump {
-public:
-    void processPendingOnce() override {}
-};
-
 class AlwaysFound : public input::TargetActivator {
 public:
     void ActivateTarget() override {}
@@ -36,21 +33,15 @@ public:
     void EndCycle() override {}
 };
 
-class Silence : public sound::SoundEffects {
-public:
-    void playClick() override {}
-    void playAlert() override {}
-};
-
 struct Rig {
     test::ScriptedController device;
     input::ControllerAccess controller{device};
     test::FakeDispatchView view;
     CountingKeys keys;
-    NoPump pump;
+    test::IdlePump pump;
     input::KeyEmission emission{keys, pump};
     AlwaysFound target;
-    Silence sound;
+    test::CountingSound sound;
     input::KeyDispatch dispatch{view, emission, target, sound};
     input::PollCycle cycle{controller, dispatch, emission, view};
 

@@ -21,7 +21,7 @@ std::string FormDispatchView::captionFragment() const
     return m_form.captionFragmentBox()->currentText().toStdString();
 }
 
-std::string FormDispatchView::feedback() const
+std::string FormDispatchView::shownFeedback() const
 {
     return m_form.statusLine()->text().toStdString();
 }
@@ -48,14 +48,19 @@ void FormDispatchView::clearSink()
         m_form.keySink()->setText(QString());
 }
 
-uint32_t FormDispatchView::indicatorColour(int index) const
+void FormDispatchView::showIndicator(int index, input::IndicatorState state)
 {
-    return ui::buttonColour(m_form.layoutButton(index));
-}
-
-void FormDispatchView::setIndicatorColour(int index, uint32_t bgr)
-{
-    ui::setButtonColour(m_form.layoutButton(index), bgr);
+    switch (state) {
+    case input::IndicatorState::Idle:
+        m_form.showIndicator(index, ui::IndicatorLook::Idle);
+        return;
+    case input::IndicatorState::Held:
+        m_form.showIndicator(index, ui::IndicatorLook::Held);
+        return;
+    case input::IndicatorState::NoController:
+        m_form.showIndicator(index, ui::IndicatorLook::NoController);
+        return;
+    }
 }
 
 } // namespace rukcon::app

@@ -15,13 +15,12 @@ public:
 
     std::string keyChoice(int slot, int position) const override;
     std::string captionFragment() const override;
-    std::string feedback() const override;
+    std::string shownFeedback() const override;
     void setFeedback(const std::string& text) override;
     bool panelShown() const override;
     void focusSink() override;
     void clearSink() override;
-    uint32_t indicatorColour(int index) const override;
-    void setIndicatorColour(int index, uint32_t bgr) override;
+    void showIndicator(int index, input::IndicatorState state) override;
 
 private:
     ui::Form1& m_form;

@@ -5,6 +5,9 @@
 
 namespace rukcon::input {
 
+// What one indicator of the controller picture tells.
+enum class IndicatorState { Idle, Held, NoController };
+
 // What the dispatch and the poll cycle read and write in the main window. Every text is read
 // afresh at each call, because the user may edit the boxes while keys are being sent.
 class DispatchView {
@@ -16,8 +19,9 @@ public:
     // The caption fragment that identifies the target program.
     virtual std::string captionFragment() const = 0;
 
-    // The feedback line ("F1キーを押した", or the controller status between keys).
-    virtual std::string feedback() const = 0;
+    // The feedback line ("F1キーを押した", or the controller status between keys). The dispatch
+    // writes it once per input; it reads what the line shows only when no key step set a caption.
+    virtual std::string shownFeedback() const = 0;
     virtual void setFeedback(const std::string& text) = 0;
 
     // True while the main window and its controller picture are on screen.
@@ -28,9 +32,9 @@ public:
     // Empties the sink box.
     virtual void clearSink() = 0;
 
-    // Indicator buttons 0 … 13 of the controller picture, colours as BGR integers.
-    virtual uint32_t indicatorColour(int index) const = 0;
-    virtual void setIndicatorColour(int index, uint32_t bgr) = 0;
+    // Indicator buttons 0 … 13 of the controller picture. Every cycle reports every indicator;
+    // the view leaves an unchanged one alone, so an idle controller causes no repainting.
+    virtual void showIndicator(int index, IndicatorState state) = 0;
 };
 
 // Brings the target program to the front; TargetFound tells whether a window matched.

@@ -2,6 +2,8 @@
 
 #include "input/KeyTable.h"
 
+#include <utility>
+
 namespace rukcon::input {
 
 namespace {
@@ -17,7 +19,7 @@ bool KeyDispatch::emitNamedKey(const std::string& text)
         m_keys.HoldKey(key->code);
     else
         m_keys.TapKey(key->code);
-    m_view.setFeedback(std::string(key->caption));
+    m_caption = std::string(key->caption);
     return true;
 }
 
@@ -27,12 +29,20 @@ void KeyDispatch::focusStep()
         m_view.focusSink();
 }
 
+void KeyDispatch::showCaption()
+{
+    if (m_caption)
+        m_view.setFeedback(*m_caption);
+    m_caption.reset();
+}
+
 void KeyDispatch::DispatchFirstKey()
 {
+    m_caption.reset();
     const std::string first = m_view.keyChoice(CurrentSlot, 0);
     // An input whose first key is the activation key only brings the target to the front.
     if (CurrentSlot != kActivationSlot && first == m_view.keyChoice(kActivationSlot, 0)) {
-        m_view.setFeedback({});
+        m_caption = std::string();
         m_target.ActivateTarget();
         return;
     }
@@ -47,7 +57,7 @@ void KeyDispatch::DispatchFirstKey()
     }
     const std::string text = m_view.keyChoice(CurrentSlot, 0);
     if (text.empty() || text == settings::kNoKey)
-        m_view.setFeedback({});
+        m_caption = std::string();
     else
         emitNamedKey(text);
     focusStep();
@@ -63,12 +73,21 @@ void KeyDispatch::DispatchSecondKey()
 
 void KeyDispatch::DispatchThirdKey()
 {
-    if (!m_target.TargetFound() || m_view.captionFragment().empty())
+    if (!m_target.TargetFound() || m_view.captionFragment().empty()) {
+        showCaption();
         return;
+    }
     emitNamedKey(m_view.keyChoice(CurrentSlot, 2));
-    const std::string caption = m_view.feedback();
-    if (!caption.empty())
-        m_view.setFeedback(caption + kPressedSuffix);
+    // When no step named a key (and the first was neither "なし" nor empty), the line keeps what
+    // it showed and gains the suffix once more: the one case that needs the shown text.
+    if (!m_caption) {
+        std::string shown = m_view.shownFeedback();
+        if (!shown.empty())
+            m_caption = std::move(shown);
+    }
+    if (m_caption && !m_caption->empty())
+        *m_caption += kPressedSuffix;
+    showCaption();
     focusStep();
 }
 

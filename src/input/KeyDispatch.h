@@ -6,6 +6,7 @@
 #include "sound/SoundEffects.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace rukcon::input {
@@ -30,14 +31,18 @@ public:
     TargetActivator& target() { return m_target; }
 
 private:
-    // Emits the key named by text and shows its caption; false when text names no key.
+    // Emits the key named by text and keeps its caption for the line; false when text names no key.
     bool emitNamedKey(const std::string& text);
     void focusStep();
+    // Writes the caption the steps settled on, once; nothing when no step set one.
+    void showCaption();
 
     DispatchView& m_view;
     KeyEmission& m_keys;
     TargetActivator& m_target;
     sound::SoundEffects& m_sounds;
+    // What the feedback line is to show after this dispatch; empty optional = leave it alone.
+    std::optional<std::string> m_caption;
 };
 
 } // namespace rukcon::input

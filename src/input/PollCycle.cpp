@@ -43,9 +43,8 @@ bool PollCycle::Run()
 {
     m_running = true;
     const bool controllerPresent = m_controller.controllerId() >= 0;
-    const uint32_t idle = controllerPresent ? kIdleColour : kNoControllerColour;
-    std::array<uint32_t, kIndicatorCount> colours;
-    colours.fill(idle);
+    std::array<IndicatorState, kIndicatorCount> indicators;
+    indicators.fill(controllerPresent ? IndicatorState::Idle : IndicatorState::NoController);
 
     m_controller.ReadControllerState();
     m_dispatch.target().BeginCycle();
@@ -56,19 +55,19 @@ bool PollCycle::Run()
     const int16_t repeats = static_cast<int16_t>(ArrowMultiplier);
     for (int16_t i = 0; i < repeats; ++i) {
         if (dx == -1) {
-            colours[kIndicatorLeft] = kActiveColour;
+            indicators[kIndicatorLeft] = IndicatorState::Held;
             dispatchSlot(kSlotLeft);
         }
         if (dx == 1) {
-            colours[kIndicatorRight] = kActiveColour;
+            indicators[kIndicatorRight] = IndicatorState::Held;
             dispatchSlot(kSlotRight);
         }
         if (dy == -1) {
-            colours[kIndicatorUp] = kActiveColour;
+            indicators[kIndicatorUp] = IndicatorState::Held;
             dispatchSlot(kSlotUp);
         }
         if (dy == 1) {
-            colours[kIndicatorDown] = kActiveColour;
+            indicators[kIndicatorDown] = IndicatorState::Held;
             dispatchSlot(kSlotDown);
         }
     }
@@ -76,18 +75,15 @@ bool PollCycle::Run()
     const uint32_t buttons = m_controller.buttonBits();
     for (int16_t k = 0; k < kButtonSlots; ++k) {
         if (buttons & (1u << k)) {
-            colours[kFirstButtonIndicator + k] = kActiveColour;
+            indicators[kFirstButtonIndicator + k] = IndicatorState::Held;
             dispatchSlot(k);
         }
     }
 
     m_dispatch.target().EndCycle();
 
-    // Unchanged indicators are left alone, so an idle controller causes no repainting.
-    for (int i = 0; i < kIndicatorCount; ++i) {
-        if (m_view.indicatorColour(i) != colours[i])
-            m_view.setIndicatorColour(i, colours[i]);
-    }
+    for (int i = 0; i < kIndicatorCount; ++i)
+        m_view.showIndicator(i, indicators[i]);
     m_view.clearSink();
     m_inputHeld = dx != 0 || dy != 0 || (buttons & kButtonSlotBits) != 0;
     m_running = false;

@@ -9,9 +9,6 @@
 
 namespace rukcon::input {
 
-inline constexpr uint32_t kIdleColour = 16744448;   // 0xFF8000, bright blue
-inline constexpr uint32_t kActiveColour = 5855743;  // 0x5959FF, light red
-inline constexpr uint32_t kNoControllerColour = 96; // 0x000060, dark red
 inline constexpr int kIndicatorCount = 14;
 
 // One reading of the controller per tick: every held input is dispatched to its slot (stick

@@ -127,7 +127,7 @@ void ButtonLayoutDesigner::clickButton(int index)
         return;
     }
     m_host.playClick();
-    setButtonColour(button, kClickedBgr);
+    m_form.showIndicator(index, IndicatorLook::Idle); // a clicked button looks idle
     m_form.settingsModeBox()->setChecked(true);
     m_form.settingsTabs()->setCurrentIndex(tabOfLayoutButton(index));
 }

@@ -37,8 +37,6 @@ public:
     static constexpr int kZoneBoundary = 1320;
     static constexpr QSize kWideSize{1095, 255};
     static constexpr QSize kSquareSize{kLayoutButtonSize, kLayoutButtonSize};
-    // Idle indicator colour that a clicked button takes.
-    static constexpr uint32_t kClickedBgr = 0xFF8000;
     static constexpr const char* kEditingCaption = "ボタン配置設定中";
 
     // The layout "初期状態にもどす。" puts back: the designed one with the numbered buttons

@@ -18,6 +18,19 @@ bool isDark(const QColor& colour)
 
 } // namespace
 
+uint32_t indicatorColour(IndicatorLook look)
+{
+    switch (look) {
+    case IndicatorLook::Held:
+        return kHeldIndicatorColour;
+    case IndicatorLook::NoController:
+        return kNoControllerIndicatorColour;
+    case IndicatorLook::Idle:
+        break;
+    }
+    return kIdleIndicatorColour;
+}
+
 QColor colourFromBgr(uint32_t bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));

@@ -15,6 +15,13 @@ inline constexpr uint32_t kMenuBarColour = 0xF0F0F0; // back colour of Text1
 inline constexpr uint32_t kWhite = 0xFFFFFF;
 inline constexpr uint32_t kBlack = 0x000000;
 
+// What an indicator of the controller picture shows, and its face colour.
+enum class IndicatorLook { Idle, Held, NoController };
+inline constexpr uint32_t kIdleIndicatorColour = 0xFF8000;         // bright blue
+inline constexpr uint32_t kHeldIndicatorColour = 0x5959FF;         // light red
+inline constexpr uint32_t kNoControllerIndicatorColour = 0x000060; // dark red
+uint32_t indicatorColour(IndicatorLook look);
+
 QColor colourFromBgr(uint32_t bgr);
 uint32_t bgrFromColour(const QColor& colour);
 

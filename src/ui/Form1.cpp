@@ -200,4 +200,13 @@ QPushButton* Form1::layoutButton(int index) const
     return at(m_panel.command11, index);
 }
 
+void Form1::showIndicator(int index, IndicatorLook look)
+{
+    std::optional<IndicatorLook>& shown = m_indicatorLooks.at(size_t(index));
+    if (shown == look)
+        return;
+    shown = look;
+    setButtonColour(layoutButton(index), indicatorColour(look));
+}
+
 } // namespace rukcon::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ButtonPanel.h"
+#include "ui/Colours.h"
 #include "ui/SettingsPages.h"
 
 #include <QRect>
@@ -58,6 +59,8 @@ public:
     QLabel* menuLabel(int index) const;
     // The fourteen buttons of the controller picture on the button panel (Command11).
     QPushButton* layoutButton(int index) const;
+    // Paints indicator (layout button) index for look, unless it already shows that look.
+    void showIndicator(int index, IndicatorLook look);
 
     // The command bar.
     QPushButton* operationCheckButton() const { return m_commands[17]; } // "動作確認"
@@ -122,6 +125,8 @@ private:
     QCheckBox* m_check2 = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
+    // The look each indicator was last given: nothing until then (they start in the designed colour).
+    std::array<std::optional<IndicatorLook>, kLayoutButtonCount> m_indicatorLooks{};
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known
 };
 

@@ -126,8 +126,8 @@ TEST_F(ApplicationTest, pollTick_heldButtonTypesIntoTargetAndLightsIndicator)
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"}));
     EXPECT_EQ(windows->front(), 2u);
     EXPECT_EQ(form().statusLine()->text(), "Aキーを押した");
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), input::kActiveColour);
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(5)), input::kIdleColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), ui::kHeldIndicatorColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(5)), ui::kIdleIndicatorColour);
     EXPECT_EQ(form().keySink()->text(), "");
 }
 
@@ -151,7 +151,7 @@ TEST_F(ApplicationTest, nullBackends_heldButtonFindsNoTargetAndClaimsNoKey)
     app->onStatusTick();
     app->onPollTick();
     EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), input::kActiveColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(4)), ui::kHeldIndicatorColour);
 }
 
 TEST_F(ApplicationTest, pollTick_suspendedBySettingsModeAndPause)
@@ -181,13 +181,13 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
     app->onStatusTick(); // no controller; settings mode ends
     QTimer* pollTimer = form().pollTimer();
     EXPECT_FALSE(pollTimer->isActive()) << "polls with no controller";
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), ui::kNoControllerIndicatorColour);
 
     plugController();
     app->onStatusTick();
     EXPECT_TRUE(pollTimer->isActive()) << "detection did not start polling";
     app->onPollTick();
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kIdleColour);
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), ui::kIdleIndicatorColour);
 
     form().settingsModeBox()->setChecked(true);
     EXPECT_FALSE(pollTimer->isActive()) << "polls in settings mode";
@@ -202,7 +202,7 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
     controller->count = 0; // unplugged
     app->onStatusTick();
     EXPECT_FALSE(pollTimer->isActive());
-    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), input::kNoControllerColour) << "the loss is not shown";
+    EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), ui::kNoControllerIndicatorColour) << "the loss is not shown";
 }
 
 TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNothingIsHeld)

@@ -60,6 +60,16 @@ TEST(KeyDispatch, unknownFirstKey_keepsCaptionAndAppendsSuffixAgainEachPoll)
     EXPECT_EQ(rig.view.feedbackText, "前を押したを押した");
 }
 
+// A line written per key and then read back flickers through the bare captions.
+TEST(KeyDispatch, threeNamedKeys_lineWrittenOnceWithTheLastCaption)
+{
+    DispatchRig rig;
+    rig.view.setKeys(0, "-A-", "-B-", "-C-");
+    rig.dispatchSlot(0);
+    EXPECT_EQ(rig.view.feedbackText, "Cキーを押した");
+    EXPECT_EQ(rig.view.feedbackWrites, 1);
+}
+
 TEST(KeyDispatch, activationKey_activatesWithoutEmittingFirstKeyButSecondStillRuns)
 {
     DispatchRig rig;

@@ -3,6 +3,7 @@
 
 #include "KeyCatcher.h"
 #include "KeyTableCases.h"
+#include "fakes/IdlePump.h"
 #include "input/KeyEmission.h"
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11Factory.h"
@@ -21,17 +22,13 @@
 
 using rukcon::platform::x11::X11Connection;
 using rukcon::platform::x11::XTestKeyEmitter;
+using rukcon::test::IdlePump;
 using rukcon::test::KeyCase;
 using rukcon::test::KeyCatcher;
 using rukcon::test::strokes;
 using Strokes = std::vector<std::string>;
 
 namespace {
-
-class IdlePump : public rukcon::input::MessagePump {
-public:
-    void processPendingOnce() override {}
-};
 
 std::set<int> emptyKeycodes(Display* display)
 {

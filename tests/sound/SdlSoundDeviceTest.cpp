@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlSoundDevice.h"
 #include "fakes/ManualDelayedCall.h"
+#include "fakes/RecordingMessages.h"
 #include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
 #include "sound/SoundService.h"
@@ -265,21 +266,16 @@ TEST_F(DriverChoice, init_driverUnavailable_failsAndCreatesNothing)
 
 TEST_F(DriverChoice, soundService_withAndWithoutDevice)
 {
-    struct Messages : rukcon::platform::UserMessages {
-        std::vector<std::string> all;
-        void information(const std::string& text) override { all.push_back(text); }
-        void warning(const std::string& text) override { all.push_back(text); }
-    };
-
     {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         const auto device = rukcon::platform::sdl::createSoundDevice();
-        Messages messages;
+        rukcon::test::RecordingMessages messages;
         rukcon::sound::SoundService service(*device, messages);
         ASSERT_TRUE(service.InitSound(kAppDir + "/bgm"));
         EXPECT_NE(service.clickSound(), 0u);
         EXPECT_NE(service.alertSound(), 0u);
-        EXPECT_EQ(messages.all, std::vector<std::string>{});
+        EXPECT_TRUE(messages.informations.empty());
+        EXPECT_TRUE(messages.warnings.empty());
         service.playClick();
         service.playAlert();
         service.ShutdownSound();
@@ -287,10 +283,11 @@ TEST_F(DriverChoice, soundService_withAndWithoutDevice)
     {
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         const auto device = rukcon::platform::sdl::createSoundDevice();
-        Messages messages;
+        rukcon::test::RecordingMessages messages;
         rukcon::sound::SoundService service(*device, messages);
         EXPECT_FALSE(service.InitSound(kAppDir + "/bgm"));
-        EXPECT_EQ(messages.all, (std::vector<std::string>{"DirectSoundは使えません。"}));
+        EXPECT_EQ(messages.informations, (std::vector<std::string>{"DirectSoundは使えません。"}));
+        EXPECT_TRUE(messages.warnings.empty());
         service.playClick();
         service.ShutdownSound();
     }

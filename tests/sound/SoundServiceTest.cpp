@@ -1,6 +1,7 @@
 #include "sound/SoundService.h"
-#include "fakes/TempFolder.h"
 #include "fakes/FakeSoundDevice.h"
+#include "fakes/RecordingMessages.h"
+#include "fakes/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +13,13 @@
 
 using rukcon::sound::SoundService;
 using rukcon::test::FakeSoundDevice;
+using rukcon::test::RecordingMessages;
 using rukcon::test::TempFolder;
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-struct RecordingMessages : rukcon::platform::UserMessages {
-    std::vector<std::string> informations;
-    std::vector<std::string> warnings;
-    void information(const std::string& text) override { informations.push_back(text); }
-    void warning(const std::string& text) override { warnings.push_back(text); }
-};
 
 std::vector<uint8_t> bytes(const std::string& text)
 {

@@ -103,6 +103,21 @@ TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
     EXPECT_EQ(rukcon::ui::buttonColour(form.layoutButton(3)), 0x000080u);
 }
 
+// Every poll cycle reports all fourteen indicators: one already showing its look is not repainted,
+// so an idle controller costs no painting.
+TEST_F(Form1LookTest, showIndicator_paintsOnlyAChangedLook)
+{
+    using rukcon::ui::IndicatorLook;
+    QPushButton* button = form.layoutButton(2);
+    form.showIndicator(2, IndicatorLook::Held);
+    EXPECT_EQ(rukcon::ui::buttonColour(button), rukcon::ui::kHeldIndicatorColour);
+    rukcon::ui::setButtonColour(button, 0x123456); // a marker that a repaint would cover
+    form.showIndicator(2, IndicatorLook::Held);
+    EXPECT_EQ(rukcon::ui::buttonColour(button), 0x123456u);
+    form.showIndicator(2, IndicatorLook::NoController);
+    EXPECT_EQ(rukcon::ui::buttonColour(button), rukcon::ui::kNoControllerIndicatorColour);
+}
+
 TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
 {
     form.settingsTabs()->setCurrentIndex(17);
