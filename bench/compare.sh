@@ -10,6 +10,7 @@
 #           RUKコン with no controller (the executable, reaction time 50), and with a virtual
 #           controller polled every 50 ms (bench_app, the same program on the real backends).
 set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 idle_seconds=${IDLE_SECONDS:-60}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
@@ -22,15 +23,7 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; r
 mkdir -p "$scratch/app/設定"
 cp "$build/rukcon" "$scratch/app/rukcon"
 [ -d "$build/bgm" ] && cp -r "$build/bgm" "$scratch/app/"
-python3 - "$scratch/app/設定/前回.txt" <<'PY'
-import sys
-lines = ["なし"] * 45
-lines[30], lines[33], lines[36], lines[39] = "←", "→", "↑", "↓"
-lines += ["50", "1", "idle", "no such window"]
-with open(sys.argv[1], "wb") as f:
-    for v in lines:
-        f.write(('"' + v + '"\r\n').encode("cp932"))
-PY
+python3 "$here/write-idle-profile.py" "$scratch/app/設定/前回.txt"
 
 names=(rukcon bare)
 declare -A caption command

@@ -6,6 +6,7 @@
 # Run under tools/headless.sh as root (strace attaches to the running programs):
 #   tools/headless.sh bench/idle-side-by-side.sh REFERENCE_EXE NEW_EXE [BGM_FOLDER]
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 ref=$1
 new=$2
 bgm=${3:-$(dirname "$new")/bgm}
@@ -19,15 +20,7 @@ start_copy() { # name exe
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
     cp -r "$bgm" "$dir/bgm"
-    python3 - "$dir/設定/前回.txt" <<'PY'
-import sys
-lines = ["なし"] * 45
-lines[30], lines[33], lines[36], lines[39] = "←", "→", "↑", "↓"
-lines += ["50", "1", "idle", "no such window"]
-with open(sys.argv[1], "wb") as f:
-    for v in lines:
-        f.write(('"' + v + '"\r\n').encode("cp932"))
-PY
+    python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt"
     (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./rukcon >"$dir/log" 2>&1) &
     pids+=($!)
 }

@@ -41,6 +41,16 @@ void putLe(std::vector<uint8_t>& out, uint32_t value, int bytes)
 }
 
 // A WAV file image around raw sample data.
+// What the disk driver has written so far, as 16-bit samples.
+std::vector<int16_t> readSamples(const std::string& path)
+{
+    const std::vector<uint8_t> raw = readFile(path);
+    std::vector<int16_t> out(raw.size() / 2);
+    if (!out.empty())
+        std::memcpy(out.data(), raw.data(), out.size() * 2);
+    return out;
+}
+
 std::vector<uint8_t> wavImage(uint16_t formatTag, uint16_t channels, uint32_t rate, uint16_t bits,
                               const std::vector<uint8_t>& data)
 {
@@ -305,14 +315,7 @@ protected:
         ASSERT_TRUE(device.init()) << SDL_GetError();
     }
 
-    std::vector<int16_t> samples() const
-    {
-        const std::vector<uint8_t> raw = readFile(output);
-        std::vector<int16_t> out(raw.size() / 2);
-        if (!out.empty())
-            std::memcpy(out.data(), raw.data(), out.size() * 2);
-        return out;
-    }
+    std::vector<int16_t> samples() const { return readSamples(output); }
 
     TempFolder folder;
     std::string output;
@@ -391,14 +394,7 @@ protected:
         ASSERT_TRUE(device->init()) << SDL_GetError();
     }
 
-    std::vector<int16_t> samples() const
-    {
-        const std::vector<uint8_t> raw = readFile(output);
-        std::vector<int16_t> out(raw.size() / 2);
-        if (!out.empty())
-            std::memcpy(out.data(), raw.data(), out.size() * 2);
-        return out;
-    }
+    std::vector<int16_t> samples() const { return readSamples(output); }
 
     TempFolder folder;
     std::string output;
