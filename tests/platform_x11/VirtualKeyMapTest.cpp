@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "KeyTableCases.h"
-#include "platform/x11/VirtualKeyMap.h"
+#include "platform/VirtualKeyMap.h"
 
 #include <X11/Xlib.h>
 
 #include <set>
 
-using rukcon::platform::x11::keysymForVirtualKey;
+using rukcon::platform::keysymForVirtualKey;
 using rukcon::test::kListedKeys;
 using rukcon::test::kUnlistedKeys;
 

@@ -1,12 +1,135 @@
 #include "platform/x11/XTestKeyEmitter.h"
 
-#include "platform/x11/VirtualKeyMap.h"
+#include "platform/VirtualKeyMap.h"
 #include "platform/x11/XErrorTrap.h"
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 namespace rukcon::platform::x11 {
+
+// A snapshot of the server's keyboard map (XKB) and of the keyboard group in use: which keysym
+// each key types when pressed alone, as clients that follow the layout read it.
+class KeyboardMapping {
+public:
+    // Two requests to the server; invalid when XKB does not answer.
+    explicit KeyboardMapping(Display* display);
+
+    bool isValid() const { return m_xkb != nullptr; }
+
+    // The keysym the key types pressed without modifiers in the active group, or NoSymbol.
+    KeySym keysymTyped(int keycode) const;
+    // The lowest keycode that types the keysym pressed without modifiers, or 0.
+    int keycodeTyping(KeySym keysym) const;
+    int minKeycode() const { return m_xkb ? m_xkb->min_key_code : 1; }
+    int maxKeycode() const { return m_xkb ? m_xkb->max_key_code : 0; }
+    // True when the key has no keysym at all.
+    bool isSpare(int keycode) const;
+    // True when the key has a single group whose first level is the keysym, as a binding of
+    // one keysym to a spare keycode leaves it.
+    bool isBoundTo(int keycode, KeySym keysym) const;
+
+private:
+    struct XkbDeleter {
+        void operator()(XkbDescPtr xkb) const { XkbFreeKeyboard(xkb, XkbAllComponentsMask, True); }
+    };
+
+    bool hasKeycode(int keycode) const;
+
+    std::unique_ptr<XkbDescRec, XkbDeleter> m_xkb;
+    int m_group = 0; // effective group, 0 for the first
+};
+
+KeyboardMapping::KeyboardMapping(Display* display)
+{
+    XkbStateRec state;
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return;
+    m_group = state.group;
+    m_xkb.reset(XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd));
+}
+
+bool KeyboardMapping::hasKeycode(int keycode) const
+{
+    return m_xkb && keycode >= m_xkb->min_key_code && keycode <= m_xkb->max_key_code;
+}
+
+KeySym KeyboardMapping::keysymTyped(int keycode) const
+{
+    if (!hasKeycode(keycode))
+        return NoSymbol;
+    XkbDescPtr xkb = m_xkb.get();
+    const int groups = XkbKeyNumGroups(xkb, keycode);
+    if (groups == 0)
+        return NoSymbol;
+    // A group the key does not have is brought into range the way the server does it.
+    int group = m_group;
+    if (group >= groups) {
+        const unsigned char groupInfo = XkbKeyGroupInfo(xkb, keycode);
+        switch (XkbOutOfRangeGroupAction(groupInfo)) {
+        case XkbRedirectIntoRange:
+            group = XkbOutOfRangeGroupNumber(groupInfo);
+            if (group >= groups)
+                group = 0;
+            break;
+        case XkbClampIntoRange:
+            group = groups - 1;
+            break;
+        default:
+            group %= groups;
+            break;
+        }
+    }
+    // The level the key's type gives with no modifier down: the first, unless the type says
+    // otherwise.
+    const XkbKeyTypePtr type = XkbKeyKeyType(xkb, keycode, group);
+    int level = 0;
+    for (int i = 0; i < type->map_count; ++i) {
+        if (type->map[i].active && type->map[i].mods.mask == 0)
+            level = type->map[i].level;
+    }
+    if (level >= XkbKeyGroupWidth(xkb, keycode, group))
+        return NoSymbol;
+    return XkbKeySymEntry(xkb, keycode, level, group);
+}
+
+int KeyboardMapping::keycodeTyping(KeySym wanted) const
+{
+    if (!m_xkb || wanted == NoSymbol)
+        return 0;
+    for (int keycode = m_xkb->min_key_code; keycode <= m_xkb->max_key_code; ++keycode) {
+        if (keysymTyped(keycode) == wanted)
+            return keycode;
+    }
+    return 0;
+}
+
+bool KeyboardMapping::isSpare(int keycode) const
+{
+    if (!hasKeycode(keycode))
+        return false;
+    const KeySym* syms = XkbKeySymsPtr(m_xkb.get(), keycode);
+    const int count = XkbKeyNumSyms(m_xkb.get(), keycode);
+    for (int i = 0; i < count; ++i) {
+        if (syms[i] != NoSymbol)
+            return false;
+    }
+    return true;
+}
+
+bool KeyboardMapping::isBoundTo(int keycode, KeySym keysym) const
+{
+    return hasKeycode(keycode) && XkbKeyNumGroups(m_xkb.get(), keycode) == 1 &&
+           XkbKeySymEntry(m_xkb.get(), keycode, 0, 0) == keysym;
+}
+
+XTestKeyEmitter::XTestKeyEmitter(std::shared_ptr<X11Connection> connection, int xkbEventType)
+    : m_connection(std::move(connection)), m_xkbEventType(xkbEventType)
+{
+}
+
+XTestKeyEmitter::~XTestKeyEmitter() = default;
 
 std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Connection> connection)
 {
@@ -67,7 +190,7 @@ void XTestKeyEmitter::refreshMapping()
     Display* display = m_connection->display();
     {
         XErrorTrap trap(display);
-        m_mapping.emplace(display);
+        m_mapping = std::make_unique<KeyboardMapping>(display);
         if (trap.failed() || !m_mapping->isValid())
             m_mapping.reset();
     }

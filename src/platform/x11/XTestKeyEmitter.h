@@ -1,20 +1,19 @@
 #pragma once
 
 #include "platform/KeyEmitter.h"
-#include "platform/x11/KeyboardMapping.h"
 #include "platform/x11/X11Connection.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
 namespace rukcon::platform::x11 {
 
-// Synthetic keys through the XTest extension. A virtual-key code becomes a keysym, the keysym
-// the keycode that types it pressed alone in the keyboard layout and group in use. A keysym
+// Synthetic keys through the XTest extension. A virtual-key code becomes its keysym
+// (platform/VirtualKeyMap.h), the keysym the keycode that types it pressed alone in the keyboard
+// layout and group in use, read from a snapshot of the XKB keymap. A keysym
 // the layout has on no key's first level (missing, shifted, or in another group) is bound to
 // a spare keycode, once: undoing the binding right after the release would make clients
 // translate the key as NoSymbol, so it stays. Only when no spare keycode is left is the
@@ -23,18 +22,19 @@ namespace rukcon::platform::x11 {
 // Keycodes are resolved once and kept until the keyboard map or group changes. The emitter's
 // connection is not watched by the event loop: the change events wait on it and are read
 // (without a round trip) when the next key is sent.
+class KeyboardMapping;
+
 class XTestKeyEmitter : public KeyEmitter {
 public:
+    ~XTestKeyEmitter() override;
+
     // nullptr when the server has no XTest or no XKB.
     static std::unique_ptr<XTestKeyEmitter> create(std::shared_ptr<X11Connection> connection);
 
     bool sendKey(uint8_t virtualKey, bool down) override;
 
 private:
-    XTestKeyEmitter(std::shared_ptr<X11Connection> connection, int xkbEventType)
-        : m_connection(std::move(connection)), m_xkbEventType(xkbEventType)
-    {
-    }
+    XTestKeyEmitter(std::shared_ptr<X11Connection> connection, int xkbEventType);
 
     // Reads the change events that have arrived; any of them makes the resolved keycodes stale.
     void readChangeEvents();
@@ -55,11 +55,11 @@ private:
 
     std::shared_ptr<X11Connection> m_connection;
     int m_xkbEventType;
-    std::optional<KeyboardMapping> m_mapping; // empty until needed and after a change
-    std::array<uint8_t, 256> m_keycodes{};    // resolved keycode per virtual-key code, 0 = not yet
-    std::array<uint8_t, 256> m_pressedOn{};   // keycode each virtual key is down on, 0 = up
-    std::vector<Binding> m_bindings;          // keysyms this emitter bound to spare keycodes
-    std::array<bool, 256> m_down{};           // keycodes pressed and not yet released
+    std::unique_ptr<KeyboardMapping> m_mapping; // none until needed and after a change
+    std::array<uint8_t, 256> m_keycodes{};      // resolved keycode per virtual-key code, 0 = not yet
+    std::array<uint8_t, 256> m_pressedOn{};     // keycode each virtual key is down on, 0 = up
+    std::vector<Binding> m_bindings;            // keysyms this emitter bound to spare keycodes
+    std::array<bool, 256> m_down{};             // keycodes pressed and not yet released
     uint64_t m_useClock = 0;
 };
 
