@@ -30,9 +30,9 @@ namespace rukcon::app {
 
 namespace {
 
-settings::SettingsWindow settingsWindowOf(FormSettingsWindow& w)
+settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {
-    return {w, w, w, w, w, w, w};
+    return {profile, w, w, w, w, w, w};
 }
 
 } // namespace
@@ -49,8 +49,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(*m_view, *m_keyEmission, *m_activator, m_sound)),
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(*m_form, m_pollCycle),
-      m_settingsWindow(std::make_unique<FormSettingsWindow>(*m_form, m_timing, m_sound, *m_messages, m_keyLists)),
-      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(*m_settingsWindow), *m_clock, *m_disk)
+      m_profile(*m_form, m_timing, m_keyLists),
+      m_settingsWindow(std::make_unique<FormSettingsWindow>(*m_form, m_sound, *m_messages)),
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
+              *m_disk)
 {
     connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
@@ -62,10 +64,9 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
-    m_trayCommands = std::make_unique<TrayCommands>(
-        TrayCommands::Parts{*m_tray, *m_form, m_keyLists, m_timing, m_sound, m_target, m_store.menu(),
-                            m_store.lastExit(), m_store.userDefault(), [this](bool on) { setPaused(on); },
-                            [this] { showMainWindow(); }, [this] { ExitProgram(); }});
+    m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
+        *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
+        [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
@@ -74,7 +75,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Parts{*m_form, m_keyLists, m_timing, m_sound, m_target, *m_trayTexts, m_store.folder(),
+        MainWindowCommands::Parts{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
                                   m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
                                   m_store.history(), [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.

@@ -2,6 +2,7 @@
 
 #include "app/ControllerWakeup.h"
 #include "app/KeyListModels.h"
+#include "app/ProfileBinder.h"
 #include "app/TimingControls.h"
 #include "input/ControllerAccess.h"
 #include "input/PollCycle.h"
@@ -75,6 +76,7 @@ public:
     settings::SettingsStore& settingsStore() { return m_store; }
     TimingControls& timing() { return m_timing; }
     KeyListModels& keyLists() { return m_keyLists; }
+    ProfileBinder& profile() { return m_profile; }
     bool startupPending() const { return m_startupPending; }
 
     ui::TrayWindow& tray() { return *m_tray; }
@@ -163,6 +165,7 @@ private:
     std::unique_ptr<input::KeyDispatch> m_dispatch;
     input::PollCycle m_pollCycle;
     TimingControls m_timing;
+    ProfileBinder m_profile;
     std::unique_ptr<FormSettingsWindow> m_settingsWindow;
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;

@@ -1,7 +1,5 @@
 #include "app/FormSettingsWindow.h"
 
-#include "app/KeyListModels.h"
-#include "app/TimingControls.h"
 #include "platform/UserMessages.h"
 #include "sound/SoundEffects.h"
 #include "ui/ButtonPanel.h"
@@ -11,9 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace rukcon::app {
@@ -26,61 +22,6 @@ QString fromUtf8(const std::string& text)
 }
 
 } // namespace
-
-std::string FormSettingsWindow::keyChoice(int slot, int position) const
-{
-    return m_form.keyChoiceBox(slot, position)->currentText().toStdString();
-}
-
-void FormSettingsWindow::setKeyChoice(int slot, int position, const std::string& text)
-{
-    m_form.keyChoiceBox(slot, position)->setEditText(fromUtf8(text));
-}
-
-void FormSettingsWindow::clearKeyList(int slot, int position)
-{
-    m_keyLists.clear(m_form.keyChoiceBox(slot, position));
-}
-
-int FormSettingsWindow::reactionTime() const
-{
-    return m_timing.reactionTime();
-}
-
-bool FormSettingsWindow::setReactionTime(int milliseconds)
-{
-    return m_timing.setReactionTime(milliseconds);
-}
-
-int FormSettingsWindow::arrowMultiplier() const
-{
-    return m_timing.arrowMultiplier();
-}
-
-bool FormSettingsWindow::setArrowMultiplier(int multiplier)
-{
-    return m_timing.setArrowMultiplier(multiplier);
-}
-
-std::string FormSettingsWindow::profileName() const
-{
-    return m_form.profileNameBox()->text().toStdString();
-}
-
-void FormSettingsWindow::setProfileName(const std::string& name)
-{
-    m_form.profileNameBox()->setText(fromUtf8(name));
-}
-
-std::string FormSettingsWindow::captionFragment() const
-{
-    return m_form.captionFragmentBox()->currentText().toStdString();
-}
-
-void FormSettingsWindow::setCaptionFragment(const std::string& fragment)
-{
-    m_form.captionFragmentBox()->setEditText(fromUtf8(fragment));
-}
 
 void FormSettingsWindow::setMenuLabel(int index, const std::string& caption)
 {

@@ -3,7 +3,6 @@
 #include "settings/ButtonLayoutControls.h"
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
-#include "settings/ProfileControls.h"
 #include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
@@ -22,22 +21,17 @@ class Form1;
 
 namespace rukcon::app {
 
-class KeyListModels;
-class TimingControls;
-
-// The main window as the settings store sees it: the profile's controls, the menu labels, the
-// message line, the window's place, the controller picture's buttons and the sounds.
-class FormSettingsWindow : public settings::ProfileControls,
-                           public settings::MenuLabels,
+// The main window as the settings store sees it, but for the profile (ProfileBinder): the menu
+// labels, the message line, the window's place, the controller picture's buttons and the sounds.
+class FormSettingsWindow : public settings::MenuLabels,
                            public settings::MessageLine,
                            public settings::WindowPlacement,
                            public settings::ButtonLayoutControls,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, TimingControls& timing, sound::SoundEffects& sounds,
-                       platform::UserMessages& boxes, KeyListModels& keyLists)
-        : m_form(form), m_timing(timing), m_sounds(sounds), m_boxes(boxes), m_keyLists(keyLists)
+    FormSettingsWindow(ui::Form1& form, sound::SoundEffects& sounds, platform::UserMessages& boxes)
+        : m_form(form), m_sounds(sounds), m_boxes(boxes)
     {
     }
 
@@ -47,18 +41,6 @@ public:
 
     // The tray menu is made after the store; until then nothing follows the menu labels.
     void setTraySync(std::function<void()> sync) { m_traySync = std::move(sync); }
-
-    std::string keyChoice(int slot, int position) const override;
-    void setKeyChoice(int slot, int position, const std::string& text) override;
-    void clearKeyList(int slot, int position) override;
-    int reactionTime() const override;
-    bool setReactionTime(int milliseconds) override;
-    int arrowMultiplier() const override;
-    bool setArrowMultiplier(int multiplier) override;
-    std::string profileName() const override;
-    void setProfileName(const std::string& name) override;
-    std::string captionFragment() const override;
-    void setCaptionFragment(const std::string& fragment) override;
 
     void setMenuLabel(int index, const std::string& caption) override;
     // With the alert sound, where the user looks: the message line on the name tab, the status
@@ -79,10 +61,8 @@ public:
 
 private:
     ui::Form1& m_form;
-    TimingControls& m_timing;
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;
-    KeyListModels& m_keyLists;
     std::function<void()> m_traySync;
     bool m_ending = false;
 };

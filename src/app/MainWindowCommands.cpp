@@ -1,7 +1,7 @@
 #include "app/MainWindowCommands.h"
 
 #include "app/FormKeyLists.h"
-#include "app/TimingControls.h"
+#include "app/ProfileBinder.h"
 #include "settings/LastExitFile.h"
 #include "settings/Profile.h"
 #include "settings/SettingsFolder.h"
@@ -201,14 +201,11 @@ void MainWindowCommands::onNewSettings()
     form.settingsModeBox()->setChecked(true);
     m_parts.sound.playClick();
     form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
-    const settings::Profile& profile = settings::NewSettingsProfile();
-    resetKeyChoices(m_parts.form, m_parts.keyLists, profile.keys);
+    m_parts.profile.apply(settings::NewSettingsProfile(),
+                          {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
+    // The caption list keeps the fragment just set; the key lists, just emptied, are filled again.
     m_parts.target.RefreshCaptionList();
     fillKeyLists();
-    m_parts.timing.setReactionTime(profile.reactionTime);
-    m_parts.timing.setArrowMultiplier(profile.arrowMultiplier);
-    form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
-    form.profileNameBox()->setText(QString::fromStdString(profile.name));
 }
 
 void MainWindowCommands::onOperationCheck()

@@ -33,7 +33,7 @@ class Form1;
 namespace rukcon::app {
 
 class KeyListModels;
-class TimingControls;
+class ProfileBinder;
 
 // What the main window's own controls do: the settings-mode switch, the key lists of the
 // first key position, the profile name, the command bar and the tab-page buttons, the
@@ -51,7 +51,7 @@ public:
     struct Parts {
         ui::Form1& form;
         KeyListModels& keyLists;
-        TimingControls& timing;
+        ProfileBinder& profile;
         sound::SoundService& sound;
         target::TargetActivation& target;
         TrayTexts& trayTexts; // where the profile name goes in the tray

@@ -1,7 +1,6 @@
 #include "app/TrayCommands.h"
 
-#include "app/FormKeyLists.h"
-#include "app/TimingControls.h"
+#include "app/ProfileBinder.h"
 #include "settings/LastExitFile.h"
 #include "settings/Profile.h"
 #include "settings/UserDefaultFile.h"
@@ -81,10 +80,17 @@ void TrayCommands::onOpenUserMenu()
 void TrayCommands::onUserMenuItem(int k)
 {
     m_parts.setPaused(false);
-    m_parts.menu.setSelectedMenuEntry(k - 1);
     m_parts.sound.playClick();
-    m_parts.menu.ApplyMenuEntry();
-    RefreshTrayIcon();
+    applyUserMenuEntry(k);
+    m_parts.target.ActivateTarget();
+}
+
+bool TrayCommands::applyUserMenuEntry(int k)
+{
+    m_parts.menu.setSelectedMenuEntry(k - 1);
+    const bool applied = m_parts.menu.ApplyMenuEntry();
+    showProfileNameInTray();
+    return applied;
 }
 
 void TrayCommands::onRestoreLastExit()
@@ -98,34 +104,31 @@ void TrayCommands::onApplyUserDefault()
 {
     m_parts.sound.playClick();
     m_parts.userDefault.ApplyUserDefault();
-    ui::TrayWindow& tray = m_parts.tray;
-    tray.RemoveIcon();
-    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
-    tray.ShowIcon();
+    showProfileNameInTray();
     m_parts.target.ActivateTarget();
     RefreshTrayIcon();
 }
 
 void TrayCommands::onRestoreInitialState()
 {
-    ui::Form1& form = m_parts.form;
     m_parts.sound.playClick();
-    const settings::Profile& profile = settings::TrayInitialProfile();
-    resetKeyChoices(m_parts.form, m_parts.keyLists, profile.keys);
-    m_parts.timing.setReactionTime(profile.reactionTime);
-    m_parts.timing.setArrowMultiplier(profile.arrowMultiplier);
-    form.captionFragmentBox()->setEditText(QString::fromStdString(profile.captionFragment));
-    form.profileNameBox()->setText(QString::fromStdString(profile.name));
+    m_parts.profile.apply(settings::TrayInitialProfile(),
+                          {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
     RefreshTrayIcon();
 }
 
 void TrayCommands::RefreshTrayIcon()
 {
+    showProfileNameInTray();
+    m_parts.target.ActivateTarget();
+}
+
+void TrayCommands::showProfileNameInTray()
+{
     ui::TrayWindow& tray = m_parts.tray;
     tray.RemoveIcon();
     tray.setWindowTitle(m_parts.form.profileNameBox()->text());
     tray.ShowIcon();
-    m_parts.target.ActivateTarget();
 }
 
 } // namespace rukcon::app

@@ -22,8 +22,7 @@ class TrayWindow;
 
 namespace rukcon::app {
 
-class KeyListModels;
-class TimingControls;
+class ProfileBinder;
 
 // The commands behind the tray menu's items. Each plays its sound first unless noted.
 class TrayCommands : public QObject {
@@ -34,8 +33,7 @@ public:
     struct Parts {
         ui::TrayWindow& tray;
         ui::Form1& form; // the window, its settings mode and the profile's boxes
-        KeyListModels& keyLists;
-        TimingControls& timing;
+        ProfileBinder& profile;
         sound::SoundService& sound;
         target::TargetActivation& target;
         settings::UserMenu& menu;
@@ -57,10 +55,17 @@ public:
     void onApplyUserDefault();    // "ユーザーデフォルトにする"
     void onRestoreInitialState(); // "初期状態にする"
 
+    // Puts user-menu entry k (1 … 12) into force as M1 … M12 do, without their sound, pause
+    // and activation: the entry becomes the selected one and the tray takes its name. False when
+    // the entry is not used or its numbers cannot be applied (then with the alert sound).
+    bool applyUserMenuEntry(int k);
+
     // The tooltip takes the profile name, then the new profile's target comes to the front.
     void RefreshTrayIcon();
 
 private:
+    void showProfileNameInTray();
+
     Parts m_parts;
 };
 

@@ -14,9 +14,12 @@ bool LastExitFile::LoadLastExit()
 
     ApplyProfileRecord(m_controls, m_buffer, 0, NameOrder::NameFirst, steps);
     const bool applied = !steps.anyFailed();
-    if (!applied)
-        SetBuiltInDefaults();
-    m_controls.setCaptionFragment(m_buffer[field::kCaptionFragment]);
+    if (!applied) {
+        // The caption fragment read from the file is kept even then.
+        Profile defaults = LastExitFallbackProfile();
+        defaults.captionFragment = m_buffer[field::kCaptionFragment];
+        m_controls.apply(defaults, {ProfileOrigin::BuiltIn, NameOrder::NameFirst});
+    }
     return applied;
 }
 
@@ -24,21 +27,6 @@ bool LastExitFile::SaveLastExit()
 {
     const ProfileRecord record = CaptureProfileRecord(m_controls);
     return m_files.save(texts::kLastExitFile, record);
-}
-
-void LastExitFile::SetBuiltInDefaults()
-{
-    const Profile& defaults = LastExitFallbackProfile();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        for (int position = 0; position < kKeyPositions; ++position)
-            m_controls.clearKeyList(slot, position);
-        for (int position = 0; position < kKeyPositions; ++position)
-            m_controls.setKeyChoice(slot, position, defaults.keys[size_t(slot)][size_t(position)]);
-    }
-    m_controls.setReactionTime(defaults.reactionTime);
-    m_controls.setArrowMultiplier(defaults.arrowMultiplier);
-    m_controls.setProfileName(defaults.name);
-    m_controls.setCaptionFragment(defaults.captionFragment);
 }
 
 } // namespace rukcon::settings

@@ -25,8 +25,6 @@ public:
     const FieldBuffer& buffer() const { return m_buffer; }
 
 private:
-    void SetBuiltInDefaults();
-
     const SettingsFiles& m_files;
     ProfileControls& m_controls;
     FieldBuffer m_buffer;

@@ -31,51 +31,39 @@ ProfileRecord ToProfileRecord(const Profile& profile)
     return record;
 }
 
-Profile ReadProfile(const ProfileControls& controls)
-{
-    Profile profile;
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        for (int position = 0; position < kKeyPositions; ++position)
-            profile.keys[size_t(slot)][size_t(position)] = controls.keyChoice(slot, position);
-    profile.reactionTime = controls.reactionTime();
-    profile.arrowMultiplier = controls.arrowMultiplier();
-    profile.name = controls.profileName();
-    profile.captionFragment = controls.captionFragment();
-    return profile;
-}
-
 ProfileRecord CaptureProfileRecord(const ProfileControls& controls)
 {
-    return ToProfileRecord(ReadProfile(controls));
+    return ToProfileRecord(controls.read());
+}
+
+std::optional<RecordedProfile> ProfileFromRecord(std::span<const std::string> buffer, size_t first)
+{
+    if (first + kProfileFieldCount > buffer.size())
+        return std::nullopt;
+    const std::span<const std::string> record = buffer.subspan(first, kProfileFieldCount);
+    RecordedProfile recorded;
+    Profile& profile = recorded.profile;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        for (int position = 0; position < kKeyPositions; ++position)
+            profile.keys[size_t(slot)][size_t(position)] = record[KeyField(slot, position)];
+    const std::optional<int> reactionTime = FieldConversion::ToInteger(record[field::kReactionTime]);
+    const std::optional<int> multiplier = FieldConversion::ToInteger(record[field::kArrowMultiplier]);
+    recorded.numbersConverted = reactionTime && multiplier;
+    profile.reactionTime = reactionTime.value_or(0);
+    profile.arrowMultiplier = multiplier.value_or(0);
+    profile.name = record[field::kProfileName];
+    profile.captionFragment = record[field::kCaptionFragment];
+    return recorded;
 }
 
 void ApplyProfileRecord(ProfileControls& controls, std::span<const std::string> buffer, size_t first, NameOrder order,
                         StepRecorder& steps)
 {
-    if (!steps.note(first + kProfileFieldCount <= buffer.size()))
+    const std::optional<RecordedProfile> recorded = ProfileFromRecord(buffer, first);
+    if (!steps.note(recorded.has_value()))
         return;
-    const std::span<const std::string> record = buffer.subspan(first, kProfileFieldCount);
-
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        for (int position = 0; position < kKeyPositions; ++position)
-            controls.setKeyChoice(slot, position, record[KeyField(slot, position)]);
-
-    const std::optional<int> reactionTime = FieldConversion::ToInteger(record[field::kReactionTime]);
-    const std::optional<int> multiplier = FieldConversion::ToInteger(record[field::kArrowMultiplier]);
-    steps.note(reactionTime.has_value());
-    steps.note(multiplier.has_value());
-    if (multiplier)
-        steps.note(controls.setArrowMultiplier(*multiplier));
-    if (reactionTime)
-        steps.note(controls.setReactionTime(*reactionTime));
-
-    if (order == NameOrder::NameFirst) {
-        controls.setProfileName(record[field::kProfileName]);
-        controls.setCaptionFragment(record[field::kCaptionFragment]);
-    } else {
-        controls.setCaptionFragment(record[field::kCaptionFragment]);
-        controls.setProfileName(record[field::kProfileName]);
-    }
+    steps.note(recorded->numbersConverted);
+    steps.note(controls.apply(recorded->profile, {ProfileOrigin::Record, order}));
 }
 
 bool CanApplyProfileRecord(std::span<const std::string> buffer, size_t first)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -24,20 +25,23 @@ inline constexpr size_t kProfileName = 47;
 inline constexpr size_t kCaptionFragment = 48;
 } // namespace field
 
-// The callers set name and caption fragment in different orders; each one's change handler
-// runs at its own time, so the order is kept as each caller has it.
-enum class NameOrder { NameFirst, CaptionFirst };
-
 ProfileRecord ToProfileRecord(const Profile& profile);
-
-// The profile the controls show now.
-Profile ReadProfile(const ProfileControls& controls);
 ProfileRecord CaptureProfileRecord(const ProfileControls& controls);
 
-// Puts the record that starts at buffer[first] into the controls: the 45 key choices, the
-// multiplier, then the reaction time, then name and caption fragment. A number that does not
-// convert or that its scroll bar refuses is a failed step, noted in steps; the other steps
-// still run.
+// A profile read back from a record, and whether both its numbers converted. A number that does
+// not convert is left 0, which neither scroll bar accepts, so applying it leaves that bar alone.
+struct RecordedProfile {
+    Profile profile;
+    bool numbersConverted = true;
+};
+static_assert(kReactionTimeMin > 0 && kArrowMultiplierMin > 0);
+
+// The record that starts at buffer[first]; nothing when the buffer ends before the record does.
+std::optional<RecordedProfile> ProfileFromRecord(std::span<const std::string> buffer, size_t first);
+
+// Puts the record that starts at buffer[first] into the controls as a record goes in (see
+// ApplyOrder). A record the buffer cannot hold, a number that does not convert and a number its
+// scroll bar refuses are failed steps, noted in steps; the other steps still run.
 void ApplyProfileRecord(ProfileControls& controls, std::span<const std::string> buffer, size_t first, NameOrder order,
                         StepRecorder& steps);
 

@@ -78,7 +78,7 @@ bool UserMenu::AddCurrentToMenu()
     const ProfileRecord record = CaptureProfileRecord(m_controls);
     for (size_t i = 0; i < kProfileFieldCount; ++i)
         entry[kRecordStart + i] = record[i];
-    m_labels.setMenuLabel(e, m_controls.profileName());
+    m_labels.setMenuLabel(e, record[field::kProfileName]);
     m_menuCount = e + 1;
 
     const bool saved = SaveUserMenu();

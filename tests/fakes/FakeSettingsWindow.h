@@ -33,12 +33,33 @@ public:
             slot.fill(kFilledListSize);
     }
 
-    // ProfileControls
-    std::string keyChoice(int slot, int position) const override { return keys[slot][position]; }
-    void setKeyChoice(int slot, int position, const std::string& text) override { keys[slot][position] = text; }
-    void clearKeyList(int slot, int position) override { listSizes[slot][position] = 0; }
-    int reactionTime() const override { return shownReactionTime; }
-    bool setReactionTime(int ms) override
+    // ProfileControls: the order the window sets its controls in, each change logged.
+    settings::Profile read() const override { return profile(); }
+    bool apply(const settings::Profile& p, settings::ApplyOrder order) override
+    {
+        const bool builtIn = order.origin == settings::ProfileOrigin::BuiltIn;
+        if (builtIn)
+            for (auto& slot : listSizes)
+                slot.fill(0);
+        keys = p.keys;
+        bool accepted = true;
+        if (builtIn) {
+            accepted &= setReactionTime(p.reactionTime);
+            accepted &= setArrowMultiplier(p.arrowMultiplier);
+        } else {
+            accepted &= setArrowMultiplier(p.arrowMultiplier);
+            accepted &= setReactionTime(p.reactionTime);
+        }
+        if (order.names == settings::NameOrder::NameFirst) {
+            setProfileName(p.name);
+            setCaptionFragment(p.captionFragment);
+        } else {
+            setCaptionFragment(p.captionFragment);
+            setProfileName(p.name);
+        }
+        return accepted;
+    }
+    bool setReactionTime(int ms)
     {
         if (ms < 50 || ms > 1000)
             return false;
@@ -46,8 +67,7 @@ public:
         log.push_back("HScroll1=" + std::to_string(ms));
         return true;
     }
-    int arrowMultiplier() const override { return shownMultiplier; }
-    bool setArrowMultiplier(int n) override
+    bool setArrowMultiplier(int n)
     {
         if (n < 1 || n > 10)
             return false;
@@ -55,14 +75,12 @@ public:
         log.push_back("HScroll2=" + std::to_string(n));
         return true;
     }
-    std::string profileName() const override { return shownName; }
-    void setProfileName(const std::string& name) override
+    void setProfileName(const std::string& name)
     {
         shownName = name;
         log.push_back("Text2=" + name);
     }
-    std::string captionFragment() const override { return shownCaptionFragment; }
-    void setCaptionFragment(const std::string& fragment) override
+    void setCaptionFragment(const std::string& fragment)
     {
         shownCaptionFragment = fragment;
         log.push_back("Combo2=" + fragment);

@@ -1,0 +1,94 @@
+#include "app/ProfileBinder.h"
+#include "AppFixture.h"
+#include "app/FormKeyLists.h"
+#include "input/KeyTable.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+using namespace rukcon;
+using namespace rukcon::test;
+
+namespace {
+
+struct ApplyCase {
+    settings::ApplyOrder order;
+    std::vector<std::string> handlers; // the change signals, in the order they must come
+    int listSizeAfter;                 // of every key box, filled once before
+};
+
+class ProfileBinderTest : public AppFixture, public ::testing::WithParamInterface<ApplyCase> {
+protected:
+    std::vector<std::string> handlers;
+
+    // Known values, then every change signal of the profile's widgets recorded.
+    void startRecording()
+    {
+        app::FormKeyLists lists(form(), app->keyLists());
+        input::FillKeyLists(lists);
+        app->setReactionTime(300);
+        app->setArrowMultiplier(5);
+        form().profileNameBox()->setText("old");
+        form().captionFragmentBox()->setEditText("old");
+        QObject::connect(form().reactionTimeBar(), &QScrollBar::valueChanged,
+                         [this] { handlers.push_back("reaction"); });
+        QObject::connect(form().multiplierBar(), &QScrollBar::valueChanged,
+                         [this] { handlers.push_back("multiplier"); });
+        QObject::connect(form().profileNameBox(), &QLineEdit::textChanged, [this] { handlers.push_back("name"); });
+        QObject::connect(form().captionFragmentBox(), &QComboBox::editTextChanged,
+                         [this] { handlers.push_back("caption"); });
+    }
+
+    static settings::Profile sample()
+    {
+        settings::Profile profile;
+        for (int s = 0; s < settings::kSlotCount; ++s)
+            for (int k = 0; k < settings::kKeyPositions; ++k)
+                profile.keys[s][k] = "任意" + std::to_string(s) + "-" + std::to_string(k); // any text stands
+        profile.reactionTime = 200;
+        profile.arrowMultiplier = 3;
+        profile.name = "名前";
+        profile.captionFragment = "窓";
+        return profile;
+    }
+};
+
+TEST_P(ProfileBinderTest, apply_handlersInOrder_readGivesItBack)
+{
+    startRecording();
+    EXPECT_TRUE(app->profile().apply(sample(), GetParam().order));
+    EXPECT_EQ(handlers, GetParam().handlers);
+    EXPECT_EQ(app->profile().read(), sample());
+    EXPECT_EQ(form().pollTimer()->interval(), 200);
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 3);
+    for (int s = 0; s < settings::kSlotCount; ++s)
+        for (int k = 0; k < settings::kKeyPositions; ++k)
+            EXPECT_EQ(form().keyChoiceBox(s, k)->count(), GetParam().listSizeAfter) << s << "/" << k;
+}
+
+using settings::NameOrder;
+using settings::ProfileOrigin;
+INSTANTIATE_TEST_SUITE_P(
+    Orders, ProfileBinderTest,
+    ::testing::Values(
+        ApplyCase{{ProfileOrigin::Record, NameOrder::NameFirst}, {"multiplier", "reaction", "name", "caption"}, 106},
+        ApplyCase{{ProfileOrigin::Record, NameOrder::CaptionFirst}, {"multiplier", "reaction", "caption", "name"}, 106},
+        ApplyCase{
+            {ProfileOrigin::BuiltIn, NameOrder::CaptionFirst}, {"reaction", "multiplier", "caption", "name"}, 0}));
+
+// A number the bar refuses leaves that bar (and what its handler sets) alone; the rest goes in.
+TEST_F(ProfileBinderTest, apply_refusedReactionTime_falseBarKeptRestApplied)
+{
+    startRecording();
+    settings::Profile profile = sample();
+    profile.reactionTime = 0;
+    EXPECT_FALSE(app->profile().apply(profile, {ProfileOrigin::Record, NameOrder::NameFirst}));
+    EXPECT_EQ(form().reactionTimeBar()->value(), 300);
+    EXPECT_EQ(form().pollTimer()->interval(), 300);
+    EXPECT_EQ(handlers, (std::vector<std::string>{"multiplier", "name", "caption"}));
+    EXPECT_EQ(app->profile().read().name, "名前");
+}
+
+} // namespace
