@@ -7,6 +7,7 @@
 #include "app/MainWindowCommands.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
+#include "app/ShutDown.h"
 #include "app/StartUp.h"
 #include "app/TargetActivatorAdapter.h"
 #include "app/TrayCommands.h"
@@ -64,6 +65,9 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
+    m_shutDown = std::make_unique<ShutDown>(ShutDown::Parts{
+        *m_form->pollTimer(), *m_form->statusTimer(), *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
+        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
@@ -156,33 +160,13 @@ void Application::onMinimised()
     m_target.ActivateTarget();
 }
 
-void Application::saveLastExitOrTell()
-{
-    // The program is about to end, so the message line would never be seen: say it in a box.
-    m_settingsWindow->setEnding(true);
-    const bool saved = m_store.lastExit().SaveLastExit();
-    m_settingsWindow->setEnding(false);
-    if (!saved) {
-        m_messages->warning("終了時の設定を保存できませんでした。次回は前回の設定が使えません。\n" +
-                            (m_store.folder().path() / "前回.txt").string());
-        stopTimersAndReleaseKeys(); // the box gave the timers back; the program ends now
-    }
-}
-
 void Application::holdStill()
 {
     if (m_boxDepth++ == 0) {
         m_timer1BeforeBox = m_form->pollTimer()->isActive();
         m_timer2BeforeBox = m_form->statusTimer()->isActive();
     }
-    stopTimersAndReleaseKeys();
-}
-
-void Application::stopTimersAndReleaseKeys()
-{
-    m_form->pollTimer()->stop();
-    m_form->statusTimer()->stop();
-    m_keyEmission->ReleaseAllKeys();
+    m_shutDown->stopTimersAndReleaseKeys();
 }
 
 void Application::resumeAfterBox()
@@ -199,33 +183,17 @@ void Application::resumeAfterBox()
 
 void Application::ExitProgram()
 {
-    endAfterSaving(true);
+    m_shutDown->endAfterSaving(true);
 }
 
 void Application::ExitFromMainWindow()
 {
-    endAfterSaving(false);
-}
-
-void Application::endAfterSaving(bool removeIcon)
-{
-    stopTimersAndReleaseKeys();
-    m_sound.playAlert();
-    saveLastExitOrTell();
-    m_sound.ShutdownSound();
-    if (removeIcon) {
-        m_tray->RemoveIcon();
-        m_form->hide();
-    }
-    m_exit(0);
+    m_shutDown->endAfterSaving(false);
 }
 
 void Application::endWithoutSaving()
 {
-    stopTimersAndReleaseKeys();
-    m_sound.ShutdownSound();
-    m_tray->RemoveIcon();
-    m_exit(0);
+    m_shutDown->endWithoutSaving();
 }
 
 void Application::start()

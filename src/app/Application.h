@@ -43,6 +43,7 @@ class FormSettingsWindow;
 class MainWindowCommands;
 class QtMessagePump;
 class QtUserMessages;
+class ShutDown;
 class TargetActivatorAdapter;
 class TrayCommands;
 class TrayWindowTexts;
@@ -128,13 +129,9 @@ private:
     // The main window goes to the tray (minimised or closed while visible); without a tray it
     // stays minimised on the task bar.
     void hideToTray();
-    // The two "終了": alert, last-exit state saved, sound off, then the end.
-    void endAfterSaving(bool removeIcon);
     void onMinimised();
-    void saveLastExitOrTell();
     // Before a modal box or the end: no tick may type or raise the target, and no key stays down.
     void holdStill();
-    void stopTimersAndReleaseKeys();
     // After a box: the timers run again if they ran before it.
     void resumeAfterBox();
     // Runs the poll timer only while there is something to poll: a controller, neither settings mode nor
@@ -171,6 +168,7 @@ private:
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;
     std::unique_ptr<ui::TrayWindow> m_tray;
+    std::unique_ptr<ShutDown> m_shutDown;
     std::unique_ptr<TrayWindowTexts> m_trayTexts;
     std::unique_ptr<TrayCommands> m_trayCommands;
     std::unique_ptr<MainWindowCommands> m_commands;
