@@ -202,6 +202,27 @@ TEST_F(TrayTest, menuEntry_appliesEntryEndsPauseAndTooltipFollows)
     EXPECT_EQ(windows->front(), 7u) << "the new profile's target comes to the front";
 }
 
+// The same entry put into force without the item: no sound, no activation, the pause left as it is.
+TEST_F(TrayTest, applyUserMenuEntry_entryAndTooltipOnly)
+{
+    startAndSettle();
+    windows->add(7, "メモ帳");
+    form().captionFragmentBox()->setEditText("メモ帳");
+    addMenuEntry("エディタ用");
+    form().profileNameBox()->setText("別の名前");
+    app->setPaused(true);
+    sounds();
+    windows->log.clear();
+
+    EXPECT_TRUE(app->trayCommands().applyUserMenuEntry(1));
+    EXPECT_TRUE(app->paused());
+    EXPECT_EQ(form().profileNameBox()->text(), "エディタ用");
+    EXPECT_EQ(tray().toolTip(), "エディタ用");
+    EXPECT_TRUE(sounds().empty());
+    EXPECT_TRUE(windows->log.empty()) << "no window brought forward";
+    EXPECT_FALSE(app->trayCommands().applyUserMenuEntry(2)) << "an unused entry";
+}
+
 TEST_F(TrayTest, initialState_tooltipNoActivationNoAlertListsEmpty)
 {
     startAndSettle();
