@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AutomaticSwitching.h"
 #include "app/DesignerHost.h"
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
@@ -13,6 +14,7 @@
 #include "app/TrayWindowTexts.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
+#include "platform/null/NullFactory.h"
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
@@ -66,6 +68,11 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
         TrayCommands::Parts{*m_tray, *m_form, m_keyLists, m_timing, m_sound, m_target, m_store.menu(),
                             m_store.lastExit(), m_store.userDefault(), [this](bool on) { setPaused(on); },
                             [this] { showMainWindow(); }, [this] { ExitProgram(); }});
+    if (!m_platform.activeWindow)
+        m_platform.activeWindow = platform::null::createActiveWindowWatch();
+    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
+        *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
+        [this](int index) { return m_trayCommands->applyMenuEntryQuietly(index); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
@@ -233,6 +240,7 @@ void Application::start()
     StartUp({*m_form, *m_tray, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
+    m_autoSwitching->start();
 }
 
 void Application::onPollTick()

@@ -5,6 +5,7 @@
 #include "app/TimingControls.h"
 #include "input/ControllerAccess.h"
 #include "input/PollCycle.h"
+#include "platform/ActiveWindowWatch.h"
 #include "platform/ControllerDevice.h"
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
@@ -35,6 +36,7 @@ class TrayWindow;
 
 namespace rukcon::app {
 
+class AutomaticSwitching;
 class DesignerHost;
 class FormCaptionBox;
 class FormDispatchView;
@@ -52,6 +54,7 @@ struct PlatformParts {
     std::unique_ptr<platform::KeyEmitter> keys;
     std::unique_ptr<platform::WindowSystem> windows;
     std::unique_ptr<platform::SoundDevice> sound;
+    std::unique_ptr<platform::ActiveWindowWatch> activeWindow; // none: the option stays disabled
 };
 
 // Owns the platform backends, the logic objects and the main window, and connects the
@@ -79,6 +82,7 @@ public:
 
     ui::TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
+    AutomaticSwitching& automaticSwitching() { return *m_autoSwitching; }
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
 
@@ -170,6 +174,7 @@ private:
     std::unique_ptr<ui::TrayWindow> m_tray;
     std::unique_ptr<TrayWindowTexts> m_trayTexts;
     std::unique_ptr<TrayCommands> m_trayCommands;
+    std::unique_ptr<AutomaticSwitching> m_autoSwitching;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
     ControllerWakeup m_wakeup;

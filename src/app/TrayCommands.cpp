@@ -119,6 +119,19 @@ void TrayCommands::onRestoreInitialState()
     RefreshTrayIcon();
 }
 
+bool TrayCommands::applyMenuEntryQuietly(int index)
+{
+    m_parts.menu.setSelectedMenuEntry(index);
+    if (!m_parts.menu.ApplyMenuEntry())
+        return false;
+    // The icon is away while the main window is shown; it takes the new name when it returns.
+    ui::TrayWindow& tray = m_parts.tray;
+    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
+    if (tray.iconPresent())
+        tray.ChangeToolTip(tray.windowTitle());
+    return true;
+}
+
 void TrayCommands::RefreshTrayIcon()
 {
     ui::TrayWindow& tray = m_parts.tray;

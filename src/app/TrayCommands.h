@@ -57,6 +57,11 @@ public:
     void onApplyUserDefault();    // "ユーザーデフォルトにする"
     void onRestoreInitialState(); // "初期状態にする"
 
+    // Puts user-menu entry index into force as its tray item does, but quietly: no sound, the
+    // pause as it is, and no activation (for a switch the user did not ask for). False when the
+    // entry could not be applied.
+    bool applyMenuEntryQuietly(int index);
+
     // The tooltip takes the profile name, then the new profile's target comes to the front.
     void RefreshTrayIcon();
 
