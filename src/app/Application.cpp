@@ -315,6 +315,8 @@ void Application::onStatusTick()
     m_form->statusLine()->setText(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
+    m_autoSwitching->retryWhileWaiting();
+
     // The first tick after start-up leaves settings mode, so polling starts only after a detection.
     if (m_startupPending) {
         m_form->settingsModeBox()->setChecked(false);

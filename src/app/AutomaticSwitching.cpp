@@ -36,6 +36,12 @@ void AutomaticSwitching::start()
     update();
 }
 
+void AutomaticSwitching::retryWhileWaiting()
+{
+    if (m_parts.tray.autoSwitchItem()->isChecked() && !listening())
+        update();
+}
+
 void AutomaticSwitching::onItemTriggered(bool on)
 {
     // A failed save tells the user; the option still holds for this run.

@@ -47,6 +47,10 @@ public:
     // Takes the state kept in the settings folder; called once the user menu is loaded.
     void start();
 
+    // While the option is on but nothing listens (the window manager was not up yet at the
+    // start), looks again; run by the status tick, which wakes the program anyway.
+    void retryWhileWaiting();
+
     bool listening() const { return m_notifier != nullptr; }
 
     // What the watch reports: the user moved to this window or its caption changed.

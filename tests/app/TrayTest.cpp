@@ -553,7 +553,7 @@ TEST_F(TrayTest, autoSwitch_dispatchActivatingItsTarget_neverSwitches)
     EXPECT_EQ(form().profileNameBox()->text(), "日記用");
 }
 
-TEST_F(TrayTest, autoSwitch_keptAcrossRestart_disabledWhereNoActiveWindowIsNamed)
+TEST_F(TrayTest, autoSwitch_keptAcrossRestart_disabledUntilTheWindowManagerNamesTheActiveWindow)
 {
     startAndSettle();
     tray().autoSwitchItem()->trigger();
@@ -568,6 +568,10 @@ TEST_F(TrayTest, autoSwitch_keptAcrossRestart_disabledWhereNoActiveWindowIsNamed
     EXPECT_TRUE(tray().autoSwitchItem()->isChecked());
     EXPECT_FALSE(tray().autoSwitchItem()->isEnabled());
     EXPECT_FALSE(activeWindow->started);
+    activeWindow->windowManagerNamesIt = true; // the window manager came up after the program
+    app->onStatusTick();
+    EXPECT_TRUE(tray().autoSwitchItem()->isEnabled());
+    EXPECT_TRUE(activeWindow->started);
 }
 
 } // namespace
