@@ -5,6 +5,8 @@
 # scratch folder with the effects beside it and a last-exit profile with reaction time 50.
 # Run under tools/headless.sh as root (strace attaches to the running programs):
 #   tools/headless.sh bench/idle-side-by-side.sh REFERENCE_EXE NEW_EXE [BGM_FOLDER]
+# NEW_AUTO_SWITCH=1 turns automatic switching on in the new copy only; with the same executable
+# twice that compares the option on and off while no window changes.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 ref=$1
@@ -15,12 +17,12 @@ work=$(mktemp -d)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
 
-start_copy() { # name exe
+start_copy() { # name exe [option of write-idle-profile.py]
     local dir=$work/$1
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
     cp -r "$bgm" "$dir/bgm"
-    python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt"
+    python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt" ${3:-}
     (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./rukcon >"$dir/log" 2>&1) &
     pids+=($!)
 }
@@ -30,7 +32,7 @@ cpu_ns() { # pid: CPU time of all its threads so far (a thread may end while the
 }
 
 start_copy reference "$ref"
-start_copy new "$new"
+start_copy new "$new" "$([ "${NEW_AUTO_SWITCH:-0}" = 1 ] && echo --auto-switch)"
 # Start-up, the first status tick (5 s) and the silence after the start-up click.
 sleep 9
 for i in 0 1; do kill -0 "${pids[$i]}" || { echo "copy $i ended early:"; cat "$work"/*/log; exit 1; }; done
@@ -53,7 +55,7 @@ report() { # name cpu0 cpu1 pid stracefile
         'BEGIN { printf "%-10s %8.2f ms CPU in %d s = %7.4f %% of a core; %2d threads; %6d system calls in 10 s\n",
                  n, (b-a)/1e6, s, (b-a)/1e7/s, t, c }'
 }
-echo "idle, no controller, reaction time 50 ms"
+echo "idle, no controller, reaction time 50 ms$([ "${NEW_AUTO_SWITCH:-0}" = 1 ] && echo "; new: 自動切替 on")"
 report reference "$a0" "$a1" "${pids[0]}" "$work/strace.0"
 report new "$b0" "$b1" "${pids[1]}" "$work/strace.1"
 for i in 0 1; do

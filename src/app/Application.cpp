@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AutomaticSwitching.h"
 #include "app/DesignerHost.h"
 #include "app/FormCaptionBox.h"
 #include "app/FormDispatchView.h"
@@ -14,6 +15,7 @@
 #include "app/TrayWindowTexts.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
+#include "platform/null/NullFactory.h"
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
@@ -71,6 +73,11 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
+    if (!m_platform.activeWindow)
+        m_platform.activeWindow = platform::null::createActiveWindowWatch();
+    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
+        *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
+        [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
@@ -202,6 +209,7 @@ void Application::start()
     StartUp({*m_form, *m_tray, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
+    m_autoSwitching->start();
 }
 
 void Application::onPollTick()
@@ -275,6 +283,8 @@ void Application::onStatusTick()
         m_pollState = PollState::Suspended;
     m_form->statusLine()->setText(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
+
+    m_autoSwitching->retryWhileWaiting();
 
     // The first tick after start-up leaves settings mode, so polling starts only after a detection.
     if (m_startupPending) {

@@ -6,6 +6,7 @@
 #include "app/TimingControls.h"
 #include "input/ControllerAccess.h"
 #include "input/PollCycle.h"
+#include "platform/ActiveWindowWatch.h"
 #include "platform/ControllerDevice.h"
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
@@ -36,6 +37,7 @@ class TrayWindow;
 
 namespace rukcon::app {
 
+class AutomaticSwitching;
 class DesignerHost;
 class FormCaptionBox;
 class FormDispatchView;
@@ -54,6 +56,7 @@ struct PlatformParts {
     std::unique_ptr<platform::KeyEmitter> keys;
     std::unique_ptr<platform::WindowSystem> windows;
     std::unique_ptr<platform::SoundDevice> sound;
+    std::unique_ptr<platform::ActiveWindowWatch> activeWindow; // none: the option stays disabled
 };
 
 // Owns the platform backends, the logic objects and the main window, and connects the
@@ -82,6 +85,7 @@ public:
 
     ui::TrayWindow& tray() { return *m_tray; }
     TrayCommands& trayCommands() { return *m_trayCommands; }
+    AutomaticSwitching& automaticSwitching() { return *m_autoSwitching; }
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
 
@@ -171,6 +175,7 @@ private:
     std::unique_ptr<ShutDown> m_shutDown;
     std::unique_ptr<TrayWindowTexts> m_trayTexts;
     std::unique_ptr<TrayCommands> m_trayCommands;
+    std::unique_ptr<AutomaticSwitching> m_autoSwitching;
     std::unique_ptr<MainWindowCommands> m_commands;
     std::function<void(int)> m_exit;
     ControllerWakeup m_wakeup;

@@ -82,15 +82,20 @@ void TrayCommands::onUserMenuItem(int k)
     m_parts.setPaused(false);
     m_parts.sound.playClick();
     applyUserMenuEntry(k);
-    m_parts.target.ActivateTarget();
+    RefreshTrayIcon();
 }
 
 bool TrayCommands::applyUserMenuEntry(int k)
 {
     m_parts.menu.setSelectedMenuEntry(k - 1);
-    const bool applied = m_parts.menu.ApplyMenuEntry();
-    showProfileNameInTray();
-    return applied;
+    if (!m_parts.menu.ApplyMenuEntry())
+        return false;
+    // The icon is away while the main window is shown; it takes the new name when it returns.
+    ui::TrayWindow& tray = m_parts.tray;
+    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
+    if (tray.iconPresent())
+        tray.ChangeToolTip(tray.windowTitle());
+    return true;
 }
 
 void TrayCommands::onRestoreLastExit()

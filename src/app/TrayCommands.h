@@ -56,8 +56,9 @@ public:
     void onRestoreInitialState(); // "初期状態にする"
 
     // Puts user-menu entry k (1 … 12) into force as M1 … M12 do, without their sound, pause
-    // and activation: the entry becomes the selected one and the tray takes its name. False when
-    // the entry is not used or its numbers cannot be applied (then with the alert sound).
+    // and activation (automatic switching uses it as it is): the entry becomes the selected one
+    // and the tray takes its name. False when the entry is not used or its numbers cannot be
+    // applied (then with the alert sound).
     bool applyUserMenuEntry(int k);
 
     // The tooltip takes the profile name, then the new profile's target comes to the front.

@@ -86,6 +86,7 @@ int main(int argc, char** argv)
     parts.windows = rukcon::platform::x11::createWindowSystem();
     if (!parts.windows)
         parts.windows = rukcon::platform::null::createWindowSystem();
+    parts.activeWindow = rukcon::platform::x11::createActiveWindowWatch();
 
     rukcon::app::Application app(std::move(parts), folders);
     rukcon::app::SignalBridge signalBridge;

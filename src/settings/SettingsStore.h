@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/AutoSwitchFile.h"
 #include "settings/ButtonLayoutFile.h"
 #include "settings/Clock.h"
 #include "settings/DiskIo.h"
@@ -35,7 +36,7 @@ public:
           m_userDefault(m_files, window.profile, window.sounds),
           m_history(m_files, window.profile, window.sounds, clock),
           m_menu(m_files, window.profile, window.menuLabels, window.tray, window.sounds, m_history),
-          m_geometry(m_files, window.placement), m_layout(m_files, window.layout)
+          m_geometry(m_files, window.placement), m_layout(m_files, window.layout), m_autoSwitch(m_files)
     {
     }
 
@@ -49,6 +50,7 @@ public:
     UserMenu& menu() { return m_menu; }
     WindowGeometryFile& geometry() { return m_geometry; }
     ButtonLayoutFile& layout() { return m_layout; }
+    AutoSwitchFile& autoSwitch() { return m_autoSwitch; }
 
 private:
     SettingsFolder m_folder;
@@ -59,6 +61,7 @@ private:
     UserMenu m_menu;
     WindowGeometryFile m_geometry;
     ButtonLayoutFile m_layout;
+    AutoSwitchFile m_autoSwitch;
 };
 
 } // namespace rukcon::settings

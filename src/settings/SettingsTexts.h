@@ -12,6 +12,7 @@ inline constexpr const char* kUserDefaultFile = "デフォ設定.txt";
 inline constexpr const char* kUserMenuFile = "Menyu.txt";
 inline constexpr const char* kWindowGeometryFile = "サイズ位置.txt";
 inline constexpr const char* kButtonLayoutFile = "ボタン設定.txt";
+inline constexpr const char* kAutoSwitchFile = "自動切替.txt";
 // Where an installed copy keeps its settings: $XDG_CONFIG_HOME (or ~/.config) / kConfigSubfolder /
 // kSettingsFolder.
 inline constexpr const char* kConfigSubfolder = "rukcon";

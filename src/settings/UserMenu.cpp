@@ -104,6 +104,16 @@ bool UserMenu::ApplyMenuEntry()
     return !steps.anyFailed();
 }
 
+const std::string& UserMenu::entryName(int index) const
+{
+    return entry(index)[kRecordStart + field::kProfileName];
+}
+
+const std::string& UserMenu::entryFragment(int index) const
+{
+    return entry(index)[kRecordStart + field::kCaptionFragment];
+}
+
 bool UserMenu::DeleteMenuEntry()
 {
     const int e = m_selected;

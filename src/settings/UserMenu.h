@@ -58,6 +58,9 @@ public:
     int selectedMenuEntry() const { return m_selected; }
     void setSelectedMenuEntry(int index) { m_selected = index; }
     const FieldBuffer& entry(int index) const { return m_entries[static_cast<size_t>(index)]; }
+    // The profile name and caption fragment of entry index.
+    const std::string& entryName(int index) const;
+    const std::string& entryFragment(int index) const;
 
 private:
     void clearEntryFields(FieldBuffer& entry);

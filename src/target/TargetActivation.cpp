@@ -78,7 +78,7 @@ void TargetActivation::ActivateTarget()
 
     // Every match is raised in turn, front-most first, so the one furthest back ends in front.
     for (const platform::WindowEntry& window : windows) {
-        if (m_targetCaption.empty() || window.caption.find(m_targetCaption) == std::string::npos)
+        if (!CaptionContains(window.caption, m_targetCaption))
             continue;
         m_targetFound = true;
         bringForward(window.id);

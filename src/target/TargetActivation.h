@@ -8,6 +8,13 @@
 
 namespace rukcon::target {
 
+// The rule by which a fragment names a window: not empty, and contained in the caption exactly
+// as written (letter case counts).
+inline bool CaptionContains(const std::string& caption, const std::string& fragment)
+{
+    return !fragment.empty() && caption.find(fragment) != std::string::npos;
+}
+
 // The caption fragment box of the window and its drop-down list of running programs.
 class CaptionFragmentBox {
 public:

@@ -35,6 +35,9 @@ TrayWindow::TrayWindow(Form1& form) : m_form(form)
     m_pauseItem->setCheckable(true);
     m_activateItem = addItem("Sact", QStringLiteral("RUKアクティブ"));
     m_openUserMenuItem = addItem("openUmn", QStringLiteral("ユーザーメニューを開く"));
+    // The profile follows the active window: a later addition, named by its role.
+    m_autoSwitchItem = addItem("autoSwitch", QStringLiteral("自動切替"));
+    m_autoSwitchItem->setCheckable(true);
     m_separatorAboveEntries = m_menu->addSeparator();
     m_separatorAboveEntries->setObjectName(QStringLiteral("hosi1"));
     for (int k = 1; k <= kMenuEntries; ++k)

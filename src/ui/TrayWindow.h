@@ -48,6 +48,7 @@ public:
     QAction* pauseItem() const { return m_pauseItem; }
     QAction* activateItem() const { return m_activateItem; }
     QAction* openUserMenuItem() const { return m_openUserMenuItem; }
+    QAction* autoSwitchItem() const { return m_autoSwitchItem; } // "自動切替", checkable
     QAction* separatorAboveEntries() const { return m_separatorAboveEntries; }
     QAction* userMenuItem(int k) const { return m_entries.at(static_cast<size_t>(k - 1)); } // M1 … M12
     QAction* separatorBelowEntries() const { return m_separatorBelowEntries; }
@@ -81,6 +82,7 @@ private:
     QAction* m_pauseItem = nullptr;
     QAction* m_activateItem = nullptr;
     QAction* m_openUserMenuItem = nullptr;
+    QAction* m_autoSwitchItem = nullptr;
     QAction* m_separatorAboveEntries = nullptr;
     std::array<QAction*, kMenuEntries> m_entries{};
     QAction* m_separatorBelowEntries = nullptr;

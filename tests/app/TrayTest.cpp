@@ -1,8 +1,10 @@
 #include "app/Application.h"
+#include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
 #include "app/TrayCommands.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/RecordingKeyboard.h"
+#include "fakes/ScriptedActiveWindow.h"
 #include "fakes/ScriptedController.h"
 #include "fakes/ScriptedWindows.h"
 #include "fakes/TempFolder.h"
@@ -38,6 +40,8 @@ protected:
     test::EventLog keyLog;
     test::ScriptedWindows* windows = nullptr;
     test::FakeSoundDevice* sound = nullptr;
+    test::ScriptedController* controller = nullptr;
+    test::ScriptedActiveWindow* activeWindow = nullptr;
     std::unique_ptr<app::Application> app;
     test::TempFolder folder;
     std::vector<int> exits;
@@ -58,7 +62,12 @@ protected:
         auto s = std::make_unique<test::FakeSoundDevice>();
         windows = w.get();
         sound = s.get();
-        parts.controller = std::make_unique<test::ScriptedController>();
+        auto c = std::make_unique<test::ScriptedController>();
+        auto a = std::make_unique<test::ScriptedActiveWindow>();
+        controller = c.get();
+        activeWindow = a.get();
+        parts.controller = std::move(c);
+        parts.activeWindow = std::move(a);
         parts.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
         parts.windows = std::move(w);
         parts.sound = std::move(s);
@@ -98,6 +107,22 @@ protected:
         ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
     }
 
+    // The user moves to a window; returns once the program has read the change (bounded).
+    void moveTo(platform::WindowId id, const std::string& caption)
+    {
+        const int before = activeWindow->taken;
+        activeWindow->report(id, caption);
+        for (int i = 0; i < 1000 && activeWindow->taken == before; ++i)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        ASSERT_GT(activeWindow->taken, before) << "the change was never read";
+    }
+
+    void addMenuEntry(const QString& name, const QString& fragment)
+    {
+        form().captionFragmentBox()->setEditText(fragment);
+        addMenuEntry(name);
+    }
+
     std::string fileBytes(const std::filesystem::path& p)
     {
         std::ifstream in(p, std::ios::binary);
@@ -111,6 +136,7 @@ TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
                                                             {"Teisi", "一時停止"},
                                                             {"Sact", "RUKアクティブ"},
                                                             {"openUmn", "ユーザーメニューを開く"},
+                                                            {"autoSwitch", "自動切替"},
                                                             {"hosi1", ""},
                                                             {"M1", "M1"},
                                                             {"M2", "M2"},
@@ -139,6 +165,7 @@ TEST_F(TrayTest, menu_itemsInOrderWithIdentifiersAndCaptions)
     EXPECT_EQ(tray().objectName(), "Porm1");
     EXPECT_EQ(tray().menu()->objectName(), "mn1");
     EXPECT_TRUE(tray().pauseItem()->isCheckable());
+    EXPECT_TRUE(tray().autoSwitchItem()->isCheckable());
     EXPECT_FALSE(tray().isVisible());
 }
 
@@ -482,6 +509,90 @@ TEST_F(TrayTest, mnend_lastExitCannotBeWritten_userToldBeforeTheEnd)
     EXPECT_EQ(exits, (std::vector<int>{0}));
     ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
     EXPECT_EQ(app::QtUserMessages::recorded()[0].rfind("w:終了時の設定を保存できませんでした。", 0), 0u);
+}
+
+TEST_F(TrayTest, autoSwitch_followsTheActiveWindowQuietly_notWhileEditing_stopsListeningWhenOff)
+{
+    startAndSettle();
+    form().settingsModeBox()->setChecked(false);
+    addMenuEntry("メモ用", "メモ帳");
+    addMenuEntry("絵用", "Paint");
+    form().profileNameBox()->setText("今の");
+    form().captionFragmentBox()->setEditText("今の窓");
+    EXPECT_FALSE(app->automaticSwitching().listening()) << "off until the user turns it on";
+    tray().autoSwitchItem()->trigger();
+    ASSERT_TRUE(activeWindow->started);
+    EXPECT_EQ(fileBytes(folder.path() / "設定" / "自動切替.txt"), "\"True\"\r\n");
+    tray().pauseItem()->trigger();
+    sounds();
+    windows->log.clear();
+
+    moveTo(5, "無題 - Paint");
+    EXPECT_EQ(form().profileNameBox()->text(), "絵用");
+    EXPECT_EQ(form().captionFragmentBox()->currentText(), "Paint");
+    EXPECT_EQ(tray().toolTip(), "絵用");
+    EXPECT_EQ(form().statusLine()->text(), "絵用");
+    EXPECT_TRUE(sounds().empty());
+    EXPECT_TRUE(app->paused());
+    EXPECT_TRUE(windows->log.empty()) << "the window is active already";
+
+    form().settingsModeBox()->setChecked(true);
+    moveTo(6, "メモ帳");
+    EXPECT_EQ(form().profileNameBox()->text(), "絵用") << "no switch while the user edits";
+    form().settingsModeBox()->setChecked(false);
+    moveTo(form().winId(), "メモ帳 - R・U・Kコン");
+    EXPECT_EQ(form().profileNameBox()->text(), "絵用") << "the program's own window";
+
+    tray().autoSwitchItem()->trigger();
+    EXPECT_FALSE(activeWindow->started);
+    EXPECT_FALSE(app->automaticSwitching().listening());
+    EXPECT_EQ(fileBytes(folder.path() / "設定" / "自動切替.txt"), "\"False\"\r\n");
+}
+
+// The dispatch brings the target of the profile in use forward; the window it activates must not
+// switch to an earlier entry that names that window too.
+TEST_F(TrayTest, autoSwitch_dispatchActivatingItsTarget_neverSwitches)
+{
+    startAndSettle();
+    windows->add(8, "他の窓");
+    windows->add(7, "日記 - メモ帳");
+    addMenuEntry("メモ用", "メモ");
+    addMenuEntry("日記用", "日記 - メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
+    tray().autoSwitchItem()->trigger();
+    tray().userMenuItem(2)->trigger();
+    windows->activate(8, platform::ActivationWait::No); // the user moves to another program
+    moveTo(8, "他の窓");
+    ASSERT_EQ(form().profileNameBox()->text(), "日記用");
+    app->onStatusTick(); // leaves settings mode
+    controller->count = 1;
+    controller->ids[0].position = {32767, 32767, 0, 1};
+    app->onStatusTick();
+    app->onPollTick();
+    ASSERT_EQ(windows->front(), 7u) << "the dispatch activated its target";
+    moveTo(7, "日記 - メモ帳");
+    EXPECT_EQ(form().profileNameBox()->text(), "日記用");
+}
+
+TEST_F(TrayTest, autoSwitch_keptAcrossRestart_disabledUntilTheWindowManagerNamesTheActiveWindow)
+{
+    startAndSettle();
+    tray().autoSwitchItem()->trigger();
+    makeApp();
+    app->start();
+    EXPECT_TRUE(tray().autoSwitchItem()->isChecked());
+    EXPECT_TRUE(activeWindow->started);
+
+    makeApp();
+    activeWindow->windowManagerNamesIt = false;
+    app->start();
+    EXPECT_TRUE(tray().autoSwitchItem()->isChecked());
+    EXPECT_FALSE(tray().autoSwitchItem()->isEnabled());
+    EXPECT_FALSE(activeWindow->started);
+    activeWindow->windowManagerNamesIt = true; // the window manager came up after the program
+    app->onStatusTick();
+    EXPECT_TRUE(tray().autoSwitchItem()->isEnabled());
+    EXPECT_TRUE(activeWindow->started);
 }
 
 } // namespace

@@ -4,15 +4,24 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/TempFolder.h"
 #include "input/PollCycle.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
+#include "settings/UserMenu.h"
 #include "ui/Form1.h"
+#include "ui/TrayWindow.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 
 #include <SDL.h>
 #include <X11/Xlib.h>
@@ -22,6 +31,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <thread>
 
@@ -68,6 +78,7 @@ public:
         }
     }
     bool ok() const { return m_display && m_mapped; }
+    Window id() const { return m_window; }
 
     // Text of the key presses that arrived; up to `presses` of them, waiting a bounded time.
     std::string typed(int presses)
@@ -153,6 +164,7 @@ protected:
         parts.keys = std::move(counting);
         parts.windows = platform::x11::createWindowSystem();
         ASSERT_TRUE(parts.windows);
+        parts.activeWindow = platform::x11::createActiveWindowWatch();
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
@@ -218,6 +230,66 @@ TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)
     app->onPollTick();
     EXPECT_EQ(keys->presses, before) << "no key may be pressed without a target";
     button(0, false);
+}
+
+// The user moves between two programs, each with its own user-menu entry; the window manager
+// makes each one active in turn.
+TEST_F(EndToEndTest, autoSwitch_activatingEachWindowPutsItsEntryIntoForceAndTypesItsKey)
+{
+    TargetWindow first("切替テスト 一 - 文書");
+    TargetWindow second("切替テスト 二 - 文書");
+    ASSERT_TRUE(first.ok() && second.ok());
+    for (const auto& [name, fragment, key] : {std::tuple{"一用", "テスト 一", "-A-"}, {"二用", "テスト 二", "-B-"}}) {
+        form().profileNameBox()->setText(name);
+        form().captionFragmentBox()->setEditText(fragment);
+        form().keyChoiceBox(0, 0)->setEditText(key);
+        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    }
+    form().settingsModeBox()->setChecked(false);
+    form().profileNameBox()->setText("手で設定");
+    form().captionFragmentBox()->setEditText("どこにもない窓");
+    QAction* item = app->tray().autoSwitchItem();
+    // The window manager may have started after the program: opening the menu asks again.
+    emit app->tray().menu()->aboutToShow();
+    ASSERT_TRUE(item->isEnabled()) << "the window manager names its active window";
+
+    const auto activate = [](Window w) {
+        return std::system(("xdotool windowactivate --sync " + std::to_string(w)).c_str()) == 0;
+    };
+    const auto waitForProfile = [this](const QString& name) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (form().profileNameBox()->text() != name && std::chrono::steady_clock::now() < deadline)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        return form().profileNameBox()->text() == name;
+    };
+
+    item->trigger();
+    ASSERT_TRUE(app->automaticSwitching().listening());
+    for (auto [window, name, letter] :
+         {std::tuple{&first, "一用", "a"}, {&second, "二用", "b"}, {&first, "一用", "a"}}) {
+        ASSERT_TRUE(activate(window->id()));
+        const auto activated = std::chrono::steady_clock::now();
+        ASSERT_TRUE(waitForProfile(name)) << name;
+        // Reported, not asserted: the machine is shared.
+        std::cout << "[ switched to " << name << " after "
+                  << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - activated).count()
+                  << " ms ]" << std::endl;
+        EXPECT_EQ(form().statusLine()->text(), name);
+        EXPECT_EQ(app->tray().windowTitle(), name) << "the tooltip's text";
+        button(0, true);
+        app->onPollTick();
+        EXPECT_EQ(window->typed(1), letter);
+        button(0, false);
+        app->onPollTick();
+    }
+
+    // Off: nothing listens, so activating the other window changes nothing.
+    item->trigger();
+    EXPECT_FALSE(app->automaticSwitching().listening());
+    ASSERT_TRUE(activate(second.id()));
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_EQ(form().profileNameBox()->text(), "一用");
 }
 
 } // namespace

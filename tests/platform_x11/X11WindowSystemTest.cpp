@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -491,6 +492,53 @@ TEST_F(X11WindowSystemBareTest, deadManagersProperties_goneWindowsSkippedThenFal
     m_created.erase(std::find(m_created.begin(), m_created.end(), check));
     EXPECT_TRUE(m_windows->activate(alive, ActivationWait::UntilActive));
     EXPECT_EQ(focused(), alive);
+}
+
+TEST_F(X11WindowSystemManagedTest, activeWindowWatch_followsActivationAndCaption_survivesAVanishedWindow)
+{
+    const std::unique_ptr<rukcon::platform::ActiveWindowWatch> watch =
+        rukcon::platform::x11::createActiveWindowWatch(std::getenv("DISPLAY"));
+    ASSERT_TRUE(watch && watch->available());
+    const Window a = openWindow("監視A " + m_pid);
+    const Window b = openWindow("監視B " + m_pid);
+    ASSERT_TRUE(m_windows->activate(b, ActivationWait::UntilActive));
+    const int fd = watch->start(); // the window active now is not reported
+    ASSERT_GE(fd, 0);
+    // The next change reported, sleeping on the descriptor as the program's event loop does.
+    const auto next = [&] {
+        std::optional<rukcon::platform::ActiveWindow> change;
+        eventually([&] {
+            pollfd readable{fd, POLLIN, 0};
+            ::poll(&readable, 1, 5);
+            change = watch->takeChange();
+            return change.has_value();
+        });
+        return change.value_or(rukcon::platform::ActiveWindow{static_cast<Window>(-1), "none"});
+    };
+
+    ASSERT_TRUE(m_windows->activate(a, ActivationWait::UntilActive));
+    auto change = next();
+    EXPECT_EQ(change.id, a);
+    EXPECT_EQ(change.caption, "監視A " + m_pid);
+    setCaption(a, "文書を開いた " + m_pid);
+    XFlush(m_client);
+    change = next();
+    EXPECT_EQ(change.id, a);
+    EXPECT_EQ(change.caption, "文書を開いた " + m_pid);
+
+    ASSERT_TRUE(m_windows->activate(b, ActivationWait::UntilActive));
+    EXPECT_EQ(next().id, b);
+    // The followed window goes away; the manager passes the focus on.
+    XDestroyWindow(m_client, b);
+    m_created.erase(std::find(m_created.begin(), m_created.end(), b));
+    XFlush(m_client);
+    EXPECT_NE(next().id, b);
+
+    watch->stop();
+    setCaption(a, "止めた後 " + m_pid);
+    XFlush(m_client);
+    pollfd readable{fd, POLLIN, 0};
+    EXPECT_EQ(::poll(&readable, 1, 200), 0) << "stopped, nothing wakes the program";
 }
 
 } // namespace

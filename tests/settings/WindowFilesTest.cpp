@@ -1,4 +1,5 @@
 #include "ProfileFixture.h"
+#include "settings/AutoSwitchFile.h"
 #include "settings/ButtonLayoutFile.h"
 #include "settings/WindowGeometryFile.h"
 
@@ -149,6 +150,45 @@ TEST_F(ButtonLayoutTest, badOrMissingValues_onlyThosePropertiesKeepTheirPlace)
     EXPECT_EQ(window.buttons[1], (LayoutButton{{7, 7, 7, 7}, true}));
     EXPECT_EQ(window.buttons[2], designed[2]);
     EXPECT_EQ(window.buttons[13], designed[13]);
+}
+
+// ---- "自動切替.txt" -----------------------------------------------------------------------
+
+class AutoSwitchFileTest : public SettingsFixture {
+protected:
+    AutoSwitchFile autoSwitch{files};
+};
+
+TEST_F(AutoSwitchFileTest, saveThenRestart_sameStateOneQuotedLine)
+{
+    ASSERT_TRUE(autoSwitch.Save(true));
+    ExpectSameFile(ReadBytes(settingsFile("自動切替.txt")), FileImage({"True"}));
+    EXPECT_TRUE(AutoSwitchFile(files).Load());
+    ASSERT_TRUE(autoSwitch.Save(false));
+    EXPECT_FALSE(AutoSwitchFile(files).Load());
+}
+
+// The option stays off unless the file clearly says otherwise, and reading it creates nothing.
+TEST_F(AutoSwitchFileTest, missingOrDamaged_offAndNoFileMade)
+{
+    EXPECT_FALSE(autoSwitch.Load());
+    EXPECT_FALSE(std::filesystem::exists(settingsFile("自動切替.txt")));
+    for (const std::string bytes : {"", "\"はい\"\r\n", "\"Tru\r\n", "\x82"}) {
+        writeSettingsFile("自動切替.txt", bytes);
+        EXPECT_FALSE(autoSwitch.Load()) << bytes;
+    }
+    std::filesystem::remove(settingsFile("自動切替.txt"));
+    std::filesystem::create_directory(settingsFile("自動切替.txt"));
+    EXPECT_FALSE(autoSwitch.Load()) << "a folder in its place";
+}
+
+TEST_F(AutoSwitchFileTest, saveFails_oldFileKeptAndUserTold)
+{
+    ASSERT_TRUE(autoSwitch.Save(false));
+    disk.failRename = true;
+    EXPECT_FALSE(autoSwitch.Save(true));
+    EXPECT_FALSE(autoSwitch.Load());
+    EXPECT_EQ(window.shownMessage, "設定を保存できませんでした。");
 }
 
 } // namespace

@@ -56,9 +56,9 @@ TEST_F(HelpPageTest, text_coversTheTopics_scrollsWhenLonger)
     tabs->setCurrentIndex(rukcon::ui::kHelpTab);
     const QString text = help->toPlainText();
     // Key positions and held modifiers, the target and activation key, timing, tray, storage.
-    for (const char* topic :
-         {"三つ", "SHIFT", "CONTROL", "alt", "アクティブ設定", "キャプションの一部", "名前・保存", "反応時間",
-          "矢印の反応倍率", "トレイ", "右クリック", "「設定」フォルダ", "「過去の設定」", "~/.config/rukcon/設定"}) {
+    for (const char* topic : {"三つ", "SHIFT", "CONTROL", "alt", "アクティブ設定", "キャプションの一部", "名前・保存",
+                              "反応時間", "矢印の反応倍率", "トレイ", "右クリック", "自動切替", "「設定」フォルダ",
+                              "「過去の設定」", "~/.config/rukcon/設定"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     }
     // No line runs off to the side; the rest is reached by scrolling down.

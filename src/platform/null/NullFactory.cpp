@@ -18,6 +18,14 @@ public:
     bool setKeepAbove(WindowId, bool) override { return false; }
 };
 
+class NullActiveWindowWatch : public ActiveWindowWatch {
+public:
+    bool available() override { return false; }
+    int start() override { return -1; }
+    void stop() override {}
+    std::optional<ActiveWindow> takeChange() override { return std::nullopt; }
+};
+
 } // namespace
 
 std::unique_ptr<KeyEmitter> createKeyEmitter()
@@ -28,6 +36,11 @@ std::unique_ptr<KeyEmitter> createKeyEmitter()
 std::unique_ptr<WindowSystem> createWindowSystem()
 {
     return std::make_unique<NullWindowSystem>();
+}
+
+std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch()
+{
+    return std::make_unique<NullActiveWindowWatch>();
 }
 
 } // namespace rukcon::platform::null

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ActiveWindowWatch.h"
 #include "platform/KeyEmitter.h"
 #include "platform/WindowSystem.h"
 
@@ -15,5 +16,8 @@ std::unique_ptr<KeyEmitter> createKeyEmitter();
 
 // Lists nothing and never finds, restores or activates a window.
 std::unique_ptr<WindowSystem> createWindowSystem();
+
+// Never available and never reports a change.
+std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch();
 
 } // namespace rukcon::platform::null

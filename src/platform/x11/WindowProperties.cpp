@@ -104,6 +104,15 @@ std::optional<Window> readWindow(Display* display, Window window, Atom property)
     return windows->front();
 }
 
+bool managerRunning(Display* display, Window root, const WindowAtoms& atoms)
+{
+    const std::optional<Window> check = readWindow(display, root, atoms.netSupportingWmCheck);
+    if (!check)
+        return false;
+    const std::optional<Window> self = readWindow(display, *check, atoms.netSupportingWmCheck);
+    return self && *self == *check;
+}
+
 WmState readWmState(Display* display, Window window, const WindowAtoms& atoms)
 {
     const std::optional<Property> p = readProperty(display, window, atoms.wmState);

@@ -30,6 +30,10 @@ enum class WmState { Absent = -1, Withdrawn = 0, Normal = 1, Iconic = 3 };
 std::optional<std::vector<Window>> readWindowList(Display* display, Window window, Atom property);
 std::optional<Window> readWindow(Display* display, Window window, Atom property);
 
+// Whether an EWMH window manager runs: the root names its check window, and that window names
+// itself. A manager that exited leaves its properties on the root, but not a live check window.
+bool managerRunning(Display* display, Window root, const WindowAtoms& atoms);
+
 // The state the window manager gave a client (WM_STATE), or Absent.
 WmState readWmState(Display* display, Window window, const WindowAtoms& atoms);
 

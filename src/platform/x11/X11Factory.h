@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ActiveWindowWatch.h"
 #include "platform/KeyEmitter.h"
 #include "platform/WindowSystem.h"
 
@@ -14,5 +15,8 @@ std::unique_ptr<KeyEmitter> createKeyEmitter(const char* displayName = nullptr);
 
 // Listing and activation of the top-level windows; nullptr without a display.
 std::unique_ptr<WindowSystem> createWindowSystem(const char* displayName = nullptr);
+
+// Changes of the active window; nullptr without a display.
+std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayName = nullptr);
 
 } // namespace rukcon::platform::x11

@@ -48,15 +48,10 @@ X11WindowSystem::X11WindowSystem(std::shared_ptr<X11Connection> connection)
 
 std::optional<std::vector<Window>> X11WindowSystem::managedStacking()
 {
-    // A manager that exited leaves its properties on the root; its check window then no
-    // longer exists or no longer points to itself. The BadWindow that costs is expected and
-    // must not count against the caller's own requests.
+    // The check window of a manager that exited may be gone. The BadWindow that costs is
+    // expected and must not count against the caller's own requests.
     XErrorTrap trap(m_display);
-    const std::optional<Window> check = readWindow(m_display, m_root, m_atoms.netSupportingWmCheck);
-    if (!check)
-        return std::nullopt;
-    const std::optional<Window> self = readWindow(m_display, *check, m_atoms.netSupportingWmCheck);
-    if (!self || *self != *check)
+    if (!managerRunning(m_display, m_root, m_atoms))
         return std::nullopt;
     return readWindowList(m_display, m_root, m_atoms.netClientListStacking);
 }

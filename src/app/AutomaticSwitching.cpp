@@ -1,0 +1,97 @@
+#include "app/AutomaticSwitching.h"
+
+#include "platform/ActiveWindowWatch.h"
+#include "settings/AutoSwitchFile.h"
+#include "settings/UserMenu.h"
+#include "target/AutomaticSwitch.h"
+#include "target/TargetActivation.h"
+#include "ui/Form1.h"
+#include "ui/TrayWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSocketNotifier>
+
+namespace rukcon::app {
+
+AutomaticSwitching::AutomaticSwitching(Parts parts) : m_parts(std::move(parts))
+{
+    connect(m_parts.tray.autoSwitchItem(), &QAction::triggered, this, &AutomaticSwitching::onItemTriggered);
+    // A window manager may start or end after this program; asked again whenever the menu opens.
+    connect(m_parts.tray.menu(), &QMenu::aboutToShow, this, &AutomaticSwitching::update);
+}
+
+AutomaticSwitching::~AutomaticSwitching()
+{
+    if (listening())
+        m_parts.watch.stop();
+}
+
+void AutomaticSwitching::start()
+{
+    m_parts.tray.autoSwitchItem()->setChecked(m_parts.file.Load());
+    update();
+}
+
+void AutomaticSwitching::retryWhileWaiting()
+{
+    if (m_parts.tray.autoSwitchItem()->isChecked() && !listening())
+        update();
+}
+
+void AutomaticSwitching::onItemTriggered(bool on)
+{
+    // A failed save tells the user; the option still holds for this run.
+    m_parts.file.Save(on);
+    update();
+}
+
+void AutomaticSwitching::update()
+{
+    QAction* item = m_parts.tray.autoSwitchItem();
+    item->setEnabled(m_parts.watch.available());
+    const bool wanted = item->isChecked() && item->isEnabled();
+    if (wanted && !m_notifier) {
+        const int fd = m_parts.watch.start();
+        if (fd < 0)
+            return;
+        m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &AutomaticSwitching::onReadable);
+    } else if (!wanted && m_notifier) {
+        // Deleted later: it may be the one signalling now.
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+        m_parts.watch.stop();
+    }
+}
+
+void AutomaticSwitching::onReadable()
+{
+    if (const std::optional<platform::ActiveWindow> change = m_parts.watch.takeChange())
+        onActiveWindow(*change);
+}
+
+void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
+{
+    ui::Form1& form = m_parts.form;
+    const settings::UserMenu& menu = m_parts.menu;
+    std::vector<target::ProfileTarget> entries;
+    for (int i = 0; i < menu.menuCount(); ++i)
+        entries.push_back({menu.entryName(i), menu.entryFragment(i)});
+    const target::ProfileTarget inUse{form.profileNameBox()->text().toStdString(), m_parts.fragment.fragment()};
+    // Any window of this process (the main window, a message box) is its own.
+    const bool own = window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
+    const std::optional<size_t> chosen =
+        target::ChooseMenuEntry({window.caption, own}, form.settingsModeBox()->isChecked(), entries, inUse);
+    if (!chosen)
+        return;
+    const int index = static_cast<int>(*chosen);
+    if (m_parts.applyEntryQuietly(index))
+        form.statusLine()->setText(QString::fromStdString(menu.entryName(index)));
+}
+
+} // namespace rukcon::app

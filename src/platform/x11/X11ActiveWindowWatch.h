@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/ActiveWindowWatch.h"
+#include "platform/x11/WindowProperties.h"
+#include "platform/x11/X11Connection.h"
+
+#include <memory>
+
+namespace rukcon::platform::x11 {
+
+// The EWMH active window: property changes of _NET_ACTIVE_WINDOW on the root, and of
+// _NET_WM_NAME and WM_NAME on the active window (a program's caption changes when it opens a
+// document). It needs a connection of its own, so that its descriptor wakes the caller only for
+// these events.
+class X11ActiveWindowWatch : public ActiveWindowWatch {
+public:
+    explicit X11ActiveWindowWatch(std::shared_ptr<X11Connection> connection);
+    ~X11ActiveWindowWatch() override;
+
+    bool available() override;
+    int start() override;
+    void stop() override;
+    std::optional<ActiveWindow> takeChange() override;
+
+private:
+    // The manager's active window, 0 when none is active or no manager names one.
+    Window readActiveWindow();
+    // Moves the caption selection from the window followed so far to this one.
+    void follow(Window window);
+
+    std::shared_ptr<X11Connection> m_connection;
+    Display* m_display;
+    Window m_root;
+    WindowAtoms m_atoms;
+    bool m_started = false;
+    Window m_followed = 0;
+    ActiveWindow m_last;
+};
+
+} // namespace rukcon::platform::x11
