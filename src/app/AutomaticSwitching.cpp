@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSocketNotifier>
 
@@ -82,11 +81,10 @@ void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
     std::vector<target::ProfileTarget> entries;
     for (int i = 0; i < menu.menuCount(); ++i)
         entries.push_back({menu.entryName(i), menu.entryFragment(i)});
-    const target::ProfileTarget inUse{form.profileNameBox()->text().toStdString(), m_parts.fragment.fragment()};
     // Any window of this process (the main window, a message box) is its own.
     const bool own = window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
-    const std::optional<size_t> chosen =
-        target::ChooseMenuEntry({window.caption, own}, form.settingsModeBox()->isChecked(), entries, inUse);
+    const std::optional<size_t> chosen = target::ChooseMenuEntry(
+        {window.caption, own}, form.settingsModeBox()->isChecked(), entries, m_parts.fragment.fragment());
     if (!chosen)
         return;
     const int index = static_cast<int>(*chosen);

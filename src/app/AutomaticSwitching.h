@@ -32,7 +32,7 @@ class AutomaticSwitching : public QObject {
 public:
     struct Parts {
         ui::TrayWindow& tray;
-        ui::Form1& form; // settings mode, the profile name and the status line
+        ui::Form1& form; // settings mode and the status line
         target::CaptionFragmentBox& fragment;
         platform::ActiveWindowWatch& watch;
         settings::UserMenu& menu;
