@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/KeyEmitter.h"
+#include "platform/WindowSystem.h"
+
+#include <QSocketNotifier>
+
+#include <memory>
+
+namespace rukcon::app {
+
+// The key and window backends for the session the program runs in.
+struct Windowing {
+    std::unique_ptr<platform::KeyEmitter> keys;
+    std::unique_ptr<platform::WindowSystem> windows;
+    // Takes in what the compositor sends as it comes, so nothing piles up (Wayland only).
+    std::unique_ptr<QSocketNotifier> events;
+    // False when neither a Wayland compositor nor an X display can do the job: the null
+    // backends stand in, and the user is to be told.
+    bool usable = false;
+};
+
+// On a Wayland session (waylandDisplay set) whose compositor offers virtual keyboards and the
+// toplevel list, the Wayland backends; otherwise X11 ($DISPLAY: an X session, or XWayland on
+// other Wayland desktops); otherwise the null backends.
+Windowing chooseWindowing(const char* waylandDisplay);
+
+} // namespace rukcon::app
