@@ -5,6 +5,10 @@
 # scratch folder with the effects beside it and a last-exit profile with reaction time 50.
 # Run under tools/headless.sh as root (strace attaches to the running programs):
 #   tools/headless.sh bench/idle-side-by-side.sh REFERENCE_EXE NEW_EXE [BGM_FOLDER]
+# REFERENCE_ENV and NEW_ENV, when set, are env(1) arguments for each copy; the same build on X11
+# and on a headless sway, for instance:
+#   tools/headless.sh tools/headless-sway.sh env REFERENCE_ENV="-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb" \
+#       NEW_ENV="-u DISPLAY QT_QPA_PLATFORM=wayland" bench/idle-side-by-side.sh build/rukcon build/rukcon
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 ref=$1
@@ -15,13 +19,14 @@ work=$(mktemp -d)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
 
-start_copy() { # name exe
+start_copy() { # name exe env-arguments
     local dir=$work/$1
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
     cp -r "$bgm" "$dir/bgm"
     python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt"
-    (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./rukcon >"$dir/log" 2>&1) &
+    # shellcheck disable=SC2086
+    (cd "$dir" && SDL_AUDIODRIVER=dummy exec env ${3:-} ./rukcon >"$dir/log" 2>&1) &
     pids+=($!)
 }
 
@@ -29,8 +34,8 @@ cpu_ns() { # pid: CPU time of all its threads so far (a thread may end while the
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'
 }
 
-start_copy reference "$ref"
-start_copy new "$new"
+start_copy reference "$ref" "${REFERENCE_ENV:-}"
+start_copy new "$new" "${NEW_ENV:-}"
 # Start-up, the first status tick (5 s) and the silence after the start-up click.
 sleep 9
 for i in 0 1; do kill -0 "${pids[$i]}" || { echo "copy $i ended early:"; cat "$work"/*/log; exit 1; }; done
