@@ -34,11 +34,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Tabbed: windows of the workspace lie one behind another, as on a stacking desktop.
+# Tabbed: windows of the workspace lie one behind another, as on a stacking desktop. A French
+# layout for every keyboard: keys typed must not depend on the user's layout.
 cat >"$tmp/config" <<'CFG'
 output HEADLESS-1 resolution 1280x800
 workspace_layout tabbed
-focus_on_window_activation focus
+input type:keyboard xkb_layout fr
 CFG
 chmod 0644 "$tmp/config"
 
