@@ -10,7 +10,7 @@ Windowing chooseWindowing(const char* waylandDisplay)
 {
     Windowing chosen;
     if (waylandDisplay && *waylandDisplay) {
-        if (std::optional<platform::wayland::Backends> wayland = platform::wayland::createBackends()) {
+        if (std::optional<platform::wayland::Backends> wayland = platform::wayland::createBackends(waylandDisplay)) {
             chosen.keys = std::move(wayland->keys);
             chosen.windows = std::move(wayland->windows);
             chosen.events = std::make_unique<QSocketNotifier>(wayland->eventFd, QSocketNotifier::Read);

@@ -20,9 +20,9 @@ struct Windowing {
     bool usable = false;
 };
 
-// On a Wayland session (waylandDisplay set) whose compositor offers virtual keyboards and the
-// toplevel list, the Wayland backends; otherwise X11 ($DISPLAY: an X session, or XWayland on
-// other Wayland desktops); otherwise the null backends.
+// On a Wayland session (waylandDisplay, the value of $WAYLAND_DISPLAY, set) whose compositor
+// offers virtual keyboards and the toplevel list, the Wayland backends; otherwise X11 ($DISPLAY:
+// an X session, or XWayland on other Wayland desktops); otherwise the null backends.
 Windowing chooseWindowing(const char* waylandDisplay);
 
 } // namespace rukcon::app

@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/QtUserMessages.h"
+#include "app/WindowingChoice.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
@@ -160,6 +161,27 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
     holdFor(2, 1); // the line goes to the file
     EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
+}
+
+// The compositor offers both protocols: its backends are chosen even where X11 would do too;
+// with neither a compositor nor a display the user is to be told.
+TEST(WindowingChoiceTest, waylandBeforeX11_andNothingUsableWithoutEither)
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!wayland)
+        GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY";
+    app::Windowing chosen = app::chooseWindowing(wayland);
+    EXPECT_TRUE(chosen.usable);
+    EXPECT_TRUE(chosen.events) << "the compositor's events would pile up unread";
+
+    const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    unsetenv("DISPLAY");
+    app::Windowing none = app::chooseWindowing("rukcon-no-such-compositor");
+    if (!display.empty())
+        setenv("DISPLAY", display.c_str(), 1);
+    EXPECT_FALSE(none.usable);
+    ASSERT_TRUE(none.keys && none.windows) << "the null backends stand in";
+    EXPECT_FALSE(none.keys->sendKey('A', true));
 }
 
 } // namespace
