@@ -7,6 +7,10 @@
 #   tools/headless.sh bench/idle-side-by-side.sh REFERENCE_EXE NEW_EXE [BGM_FOLDER]
 # NEW_AUTO_SWITCH=1 turns automatic switching on in the new copy only; with the same executable
 # twice that compares the option on and off while no window changes.
+# REFERENCE_ENV and NEW_ENV, when set, are env(1) arguments for each copy; the same build on X11
+# and on a headless sway, for instance:
+#   tools/headless.sh tools/headless-sway.sh env REFERENCE_ENV="-u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb" \
+#       NEW_ENV="-u DISPLAY QT_QPA_PLATFORM=wayland" bench/idle-side-by-side.sh build/rukcon build/rukcon
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 ref=$1
@@ -17,13 +21,14 @@ work=$(mktemp -d)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
 
-start_copy() { # name exe [option of write-idle-profile.py]
+start_copy() { # name exe env-arguments [option of write-idle-profile.py]
     local dir=$work/$1
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
     cp -r "$bgm" "$dir/bgm"
-    python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt" ${3:-}
-    (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./rukcon >"$dir/log" 2>&1) &
+    python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt" ${4:-}
+    # shellcheck disable=SC2086
+    (cd "$dir" && SDL_AUDIODRIVER=dummy exec env ${3:-} ./rukcon >"$dir/log" 2>&1) &
     pids+=($!)
 }
 
@@ -31,8 +36,8 @@ cpu_ns() { # pid: CPU time of all its threads so far (a thread may end while the
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'
 }
 
-start_copy reference "$ref"
-start_copy new "$new" "$([ "${NEW_AUTO_SWITCH:-0}" = 1 ] && echo --auto-switch)"
+start_copy reference "$ref" "${REFERENCE_ENV:-}"
+start_copy new "$new" "${NEW_ENV:-}" "$([ "${NEW_AUTO_SWITCH:-0}" = 1 ] && echo --auto-switch)"
 # Start-up, the first status tick (5 s) and the silence after the start-up click.
 sleep 9
 for i in 0 1; do kill -0 "${pids[$i]}" || { echo "copy $i ended early:"; cat "$work"/*/log; exit 1; }; done

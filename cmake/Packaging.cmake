@@ -14,12 +14,13 @@ by a fragment of its window caption, to the front and types the keys assigned
 to that input. It lives in the notification area, switches between up to
 twelve named profiles from its tray menu, and shows a picture of the
 controller whose buttons light up while they are held. Its window is in
-Japanese. It works in X11 sessions; on Wayland it reaches only programs that
-run through XWayland.")
+Japanese. It works in X11 sessions and on wlroots-based Wayland compositors
+(sway, labwc, Hyprland ...); on GNOME and KDE Plasma under Wayland it reaches
+only programs that run through XWayland.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "RUKコン developers <rukcon@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic, qt6-qpa-plugins, qt6-wayland")
 include(CPack)

@@ -33,6 +33,10 @@ namespace rukcon::app {
 
 namespace {
 
+// Neither the Wayland backends nor X11 work in this session.
+const std::string kNoWindowSystemText =
+    "このデスクトップではキーを送れません（X11 か wlroots 系の Wayland が必要です）";
+
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {
     return {profile, w, w, w, w, w, w};
@@ -275,6 +279,15 @@ void Application::onControllerInput()
         m_form->pollTimer()->start();
 }
 
+void Application::reportNoWindowSystem()
+{
+    m_noWindowSystem = true;
+    m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
+    // Once the event loop runs, so the box comes over the window already shown.
+    QMetaObject::invokeMethod(
+        this, [this] { m_messages->warning(kNoWindowSystemText); }, Qt::QueuedConnection);
+}
+
 void Application::onStatusTick()
 {
     m_controllerAccess.DetectController(input::kStatusAxisMargin);
@@ -282,7 +295,9 @@ void Application::onStatusTick()
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
     m_form->statusLine()->setText(QString::fromStdString(
-        input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
+        m_noWindowSystem
+            ? kNoWindowSystemText
+            : input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();
 

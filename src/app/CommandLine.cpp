@@ -61,8 +61,9 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
             "  -h, --help     show this help and exit\n"
             "  -V, --version  show the version and exit\n"
             "\n"
-            "Desktops: any X11 session, whatever the window manager. On Wayland it runs through XWayland\n"
-            "and reaches only programs that run through XWayland, for now.\n"
+            "Desktops: any X11 window manager; wlroots-based Wayland compositors (sway, labwc, Hyprland,\n"
+            "river, Wayfire), where it types into and brings forward native Wayland programs too; GNOME\n"
+            "and KDE Plasma on Wayland through XWayland programs only, for now.\n"
             "\n"
             "Settings folder in use:\n  " +
             settingsFolder + (folders.installed ? "  (installed copy)\n" : "  (beside the program)\n");
@@ -113,8 +114,8 @@ bool CommandLine::DisplayAvailable(const char* display, const char* waylandDispl
 
 const char* CommandLine::NoDisplayMessage()
 {
-    return "rukcon: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); it runs in an X11 session or "
-           "under XWayland\n";
+    return "rukcon: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); it runs in an X11 session, "
+           "on a wlroots-based Wayland compositor or under XWayland\n";
 }
 
 } // namespace rukcon::app

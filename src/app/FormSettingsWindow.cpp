@@ -48,11 +48,17 @@ settings::WindowRect FormSettingsWindow::mainWindowRect() const
     // Before the window manager has framed the window, its frame is assumed to be the usual one.
     QRect outer = m_form.frameGeometry();
     outer.setSize(m_form.size() + m_form.frameExtra());
+    // Wayland compositors place windows themselves and tell no client where.
+    if (m_placed && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return {m_placedTop, m_placedLeft, ui::toTwips(outer.height()), ui::toTwips(outer.width())};
     return {ui::toTwips(outer.y()), ui::toTwips(outer.x()), ui::toTwips(outer.height()), ui::toTwips(outer.width())};
 }
 
 void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
 {
+    m_placedTop = rect.top;
+    m_placedLeft = rect.left;
+    m_placed = true;
     m_form.setFrameGeometryTwips(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 

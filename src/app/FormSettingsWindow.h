@@ -64,6 +64,11 @@ private:
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;
     std::function<void()> m_traySync;
+    // The position last placed at, kept for a platform that cannot place windows or tell where
+    // they are (Wayland), so saving does not overwrite the stored one.
+    int m_placedTop = 0;
+    int m_placedLeft = 0;
+    bool m_placed = false;
     bool m_ending = false;
 };
 

@@ -3,9 +3,8 @@
 #include "app/QtDelayedCall.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
-#include "platform/null/NullFactory.h"
+#include "app/WindowingChoice.h"
 #include "platform/sdl/SdlFactory.h"
-#include "platform/x11/X11Factory.h"
 #include "settings/ProgramFolders.h"
 
 #include <QApplication>
@@ -80,18 +79,17 @@ int main(int argc, char** argv)
     rukcon::app::PlatformParts parts;
     parts.controller = rukcon::platform::sdl::createController();
     parts.sound = rukcon::platform::sdl::createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
-    parts.keys = rukcon::platform::x11::createKeyEmitter();
-    if (!parts.keys)
-        parts.keys = rukcon::platform::null::createKeyEmitter();
-    parts.windows = rukcon::platform::x11::createWindowSystem();
-    if (!parts.windows)
-        parts.windows = rukcon::platform::null::createWindowSystem();
-    parts.activeWindow = rukcon::platform::x11::createActiveWindowWatch();
+    rukcon::app::Windowing windowing = rukcon::app::chooseWindowing(std::getenv("WAYLAND_DISPLAY"));
+    parts.keys = std::move(windowing.keys);
+    parts.windows = std::move(windowing.windows);
+    parts.activeWindow = std::move(windowing.activeWindow);
 
     rukcon::app::Application app(std::move(parts), folders);
     rukcon::app::SignalBridge signalBridge;
     QObject::connect(&signalBridge, &rukcon::app::SignalBridge::terminationRequested, &app,
                      [&app](int) { app.endWithoutSaving(); });
     app.start();
+    if (!windowing.usable)
+        app.reportNoWindowSystem();
     return qapp.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,10 @@ enum class ActivationWait {
     UntilActive, // returns once the window is active, or after a short bound
     No,          // returns once the request is made; an already active window costs no request
 };
+
+// Window systems act on requests asynchronously, within milliseconds. Keys sent before a window
+// is active would reach the previous one, so activation waits for the outcome, this long at most.
+inline constexpr std::chrono::milliseconds kActivationBound{100};
 
 struct WindowEntry {
     WindowId id = 0;

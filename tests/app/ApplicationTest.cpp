@@ -95,6 +95,22 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     EXPECT_TRUE(form().statusTimer()->isActive());
 }
 
+TEST_F(ApplicationTest, noWindowSystem_toldOnceInABoxAndKeptOnTheStatusLine)
+{
+    app->start();
+    app::QtUserMessages::recorded().clear();
+    app->reportNoWindowSystem();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
+    const std::string text = app::QtUserMessages::recorded().front().substr(2);
+    EXPECT_NE(text.find("キーを送れません"), std::string::npos) << text;
+    plugController();
+    app->onStatusTick();
+    app->onStatusTick();
+    EXPECT_EQ(form().statusLine()->text().toStdString(), text) << "the controller status hid it";
+    EXPECT_EQ(app::QtUserMessages::recorded().size(), 1u);
+}
+
 TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
 {
     app->start();

@@ -9,9 +9,8 @@ namespace rukcon::platform::x11 {
 
 namespace {
 
-// The window manager acts on requests asynchronously, within milliseconds. Keys sent before it
-// has acted would reach the previous window, so requests wait for the outcome, this long at most.
-constexpr auto kSettleBound = std::chrono::milliseconds(100);
+// The window manager acts on requests asynchronously: they wait for the outcome.
+constexpr auto kSettleBound = kActivationBound;
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
 template <typename Done> bool waitUntil(Done done)

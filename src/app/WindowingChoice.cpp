@@ -1,0 +1,39 @@
+#include "app/WindowingChoice.h"
+
+#include "platform/null/NullFactory.h"
+#include "platform/wayland/WaylandFactory.h"
+#include "platform/x11/X11Factory.h"
+
+namespace rukcon::app {
+
+Windowing chooseWindowing(const char* waylandDisplay)
+{
+    Windowing chosen;
+    if (waylandDisplay && *waylandDisplay) {
+        if (std::optional<platform::wayland::Backends> wayland = platform::wayland::createBackends(waylandDisplay)) {
+            chosen.keys = std::move(wayland->keys);
+            chosen.windows = std::move(wayland->windows);
+            chosen.events = std::make_unique<QSocketNotifier>(wayland->eventFd, QSocketNotifier::Read);
+            QSocketNotifier* notifier = chosen.events.get();
+            // A broken connection stays readable: it is watched no more.
+            QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                             [notifier, read = std::move(wayland->readEvents)] {
+                                 if (!read())
+                                     notifier->setEnabled(false);
+                             });
+            chosen.usable = true;
+            return chosen;
+        }
+    }
+    chosen.keys = platform::x11::createKeyEmitter();
+    chosen.windows = platform::x11::createWindowSystem();
+    chosen.activeWindow = platform::x11::createActiveWindowWatch();
+    chosen.usable = chosen.keys && chosen.windows;
+    if (!chosen.keys)
+        chosen.keys = platform::null::createKeyEmitter();
+    if (!chosen.windows)
+        chosen.windows = platform::null::createWindowSystem();
+    return chosen;
+}
+
+} // namespace rukcon::app

@@ -1,0 +1,26 @@
+#include "platform/wayland/WaylandFactory.h"
+
+#include "platform/wayland/ForeignToplevelWindows.h"
+#include "platform/wayland/VirtualKeyboardEmitter.h"
+#include "platform/wayland/WaylandConnection.h"
+
+namespace rukcon::platform::wayland {
+
+std::optional<Backends> createBackends(const char* displayName)
+{
+    std::shared_ptr<WaylandConnection> connection = WaylandConnection::open(displayName);
+    if (!connection)
+        return std::nullopt;
+    Backends backends;
+    backends.windows = ForeignToplevelWindows::create(connection);
+    if (!backends.windows)
+        return std::nullopt;
+    backends.keys = VirtualKeyboardEmitter::create(connection);
+    if (!backends.keys)
+        return std::nullopt;
+    backends.eventFd = connection->fd();
+    backends.readEvents = [connection] { return connection->readEvents(); };
+    return backends;
+}
+
+} // namespace rukcon::platform::wayland

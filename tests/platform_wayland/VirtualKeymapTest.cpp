@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "KeyTableCases.h"
+#include "platform/wayland/VirtualKeymap.h"
+
+#include <xkbcommon/xkbcommon.h>
+
+#include <memory>
+
+using rukcon::platform::wayland::VirtualKeymap;
+
+namespace {
+
+// The keymap as a client compiles it from the text the compositor passes on.
+TEST(VirtualKeymapTest, everyKeyTypesItsKeysymAndTheModifiersAreTheirNames)
+{
+    const std::optional<VirtualKeymap> keymap = VirtualKeymap::build();
+    ASSERT_TRUE(keymap);
+    std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS),
+                                                                       &xkb_context_unref);
+    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> compiled(
+        xkb_keymap_new_from_string(context.get(), keymap->text().c_str(), XKB_KEYMAP_FORMAT_TEXT_V1,
+                                   XKB_KEYMAP_COMPILE_NO_FLAGS),
+        &xkb_keymap_unref);
+    ASSERT_TRUE(compiled);
+    std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(compiled.get()), &xkb_state_unref);
+
+    auto check = [&](const rukcon::test::KeyCase& key) {
+        const xkb_keysym_t expected = xkb_keysym_from_name(key.keysym, XKB_KEYSYM_NO_FLAGS);
+        ASSERT_NE(expected, XKB_KEY_NoSymbol) << key.keysym;
+        EXPECT_EQ(xkb_state_key_get_one_sym(state.get(), keymap->keycodeFor(key.code)), expected) << key.name;
+    };
+    for (const auto& key : rukcon::test::kListedKeys)
+        check(key);
+    for (const auto& key : rukcon::test::kUnlistedKeys)
+        check(key);
+
+    // Shift (16) gives the capital; Control (17) and Alt (18) are what clients look for.
+    xkb_state_update_mask(state.get(), keymap->modifierMaskFor(16), 0, 0, 0, 0, 0);
+    EXPECT_EQ(xkb_state_key_get_one_sym(state.get(), keymap->keycodeFor('C')), XKB_KEY_C);
+    xkb_state_update_mask(state.get(), keymap->modifierMaskFor(17) | keymap->modifierMaskFor(18), 0, 0, 0, 0, 0);
+    EXPECT_EQ(xkb_state_mod_name_is_active(state.get(), XKB_MOD_NAME_CTRL, XKB_STATE_MODS_EFFECTIVE), 1);
+    EXPECT_EQ(xkb_state_mod_name_is_active(state.get(), XKB_MOD_NAME_ALT, XKB_STATE_MODS_EFFECTIVE), 1);
+    EXPECT_EQ(xkb_state_mod_name_is_active(state.get(), XKB_MOD_NAME_SHIFT, XKB_STATE_MODS_EFFECTIVE), 0);
+    EXPECT_EQ(keymap->modifierMaskFor('C'), 0u);
+}
+
+} // namespace

@@ -1,0 +1,187 @@
+// The whole program logic on the Wayland backends: an SDL virtual joystick as the controller,
+// a virtual keyboard for the keys, the foreign-toplevel list for the activation, and two foot
+// terminals running `cat > FILE` as the target programs. Needs a wlroots compositor in
+// WAYLAND_DISPLAY (make test runs this program under tools/headless-sway.sh).
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "app/QtUserMessages.h"
+#include "app/WindowingChoice.h"
+#include "fakes/FakeSoundDevice.h"
+#include "fakes/TempFolder.h"
+#include "platform/sdl/SdlFactory.h"
+#include "platform/wayland/WaylandFactory.h"
+#include "ui/Form1.h"
+
+#include <QComboBox>
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+using namespace rukcon;
+
+namespace {
+
+// Waits a bounded time for a condition that depends on other processes.
+template <typename Done> bool eventually(Done done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// A foot terminal whose typed lines land in a file.
+class Terminal {
+public:
+    Terminal(const std::string& title, const std::filesystem::path& file) : m_file(file)
+    {
+        const std::string command = "cat > '" + file.string() + "'";
+        const char* argv[] = {"foot", "-T", title.c_str(), "sh", "-c", command.c_str(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&m_pid, "foot", &actions, nullptr, const_cast<char**>(argv), environ) != 0)
+            m_pid = 0;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~Terminal()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool started() const { return m_pid > 0; }
+    std::string text() const
+    {
+        std::ifstream in(m_file);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+
+private:
+    std::filesystem::path m_file;
+    pid_t m_pid = 0;
+};
+
+class WaylandSessionTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    std::unique_ptr<app::Application> app;
+    SDL_Joystick* pad = nullptr;
+    int padIndex = -1;
+
+    void SetUp() override
+    {
+        if (!std::getenv("WAYLAND_DISPLAY"))
+            GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY (make test starts a headless sway)";
+        app::QtUserMessages::setRecording(true);
+        std::optional<platform::wayland::Backends> backends = platform::wayland::createBackends();
+        ASSERT_TRUE(backends) << "the compositor offers no virtual keyboard or toplevel list";
+        app::PlatformParts parts;
+        parts.controller = platform::sdl::createController();
+        parts.keys = std::move(backends->keys);
+        parts.windows = std::move(backends->windows);
+        parts.sound = std::make_unique<test::FakeSoundDevice>();
+
+        padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
+        ASSERT_GE(padIndex, 0) << SDL_GetError();
+        pad = SDL_JoystickOpen(padIndex);
+        ASSERT_TRUE(pad);
+        app = std::make_unique<app::Application>(std::move(parts),
+                                                 settings::ProgramFolders::BesideProgram(folder.path()));
+        app->start();
+        app->onStatusTick();
+        ASSERT_EQ(app->controllerAccess().controllerId(), 0);
+    }
+
+    void TearDown() override
+    {
+        app.reset();
+        if (pad) {
+            SDL_JoystickClose(pad);
+            SDL_JoystickDetachVirtual(padIndex);
+        }
+    }
+
+    void button(int b, bool down) { SDL_JoystickSetVirtualButton(pad, b, down ? SDL_PRESSED : SDL_RELEASED); }
+    void holdFor(int b, int ticks)
+    {
+        button(b, true);
+        for (int tick = 0; tick < ticks; ++tick)
+            app->onPollTick();
+        button(b, false);
+        app->onPollTick(); // the release
+    }
+    bool listed(const std::string& caption)
+    {
+        const std::vector<std::string> captions = app->targetActivation().ListTopLevelCaptions();
+        return std::find(captions.begin(), captions.end(), caption) != captions.end();
+    }
+};
+
+TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
+{
+    // The target opens first, so the second terminal lies in front of it.
+    Terminal target("WL窓A - メモ", folder.path() / "target.txt");
+    ASSERT_TRUE(target.started()) << "foot did not start";
+    ASSERT_TRUE(eventually([&] { return listed("WL窓A - メモ"); }));
+    Terminal other("WL窓B - メモ", folder.path() / "other.txt");
+    ASSERT_TRUE(other.started());
+    ASSERT_TRUE(eventually([&] { return listed("WL窓B - メモ"); })) << "the caption list lacks a terminal";
+
+    ui::Form1& form = app->form();
+    form.captionFragmentBox()->setEditText("窓A");
+    form.keyChoiceBox(0, 0)->setEditText("-A-");
+    form.keyChoiceBox(1, 0)->setEditText("SHIFT");
+    form.keyChoiceBox(1, 1)->setEditText("-C-");
+    form.keyChoiceBox(2, 0)->setEditText("RETURN");
+
+    holdFor(0, 2); // a, a
+    holdFor(1, 1); // Shift held through the C: the capital
+    holdFor(0, 1); // a again: lower case unless a Shift stayed down
+    holdFor(2, 1); // the line goes to the file
+    EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
+    EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
+}
+
+// The compositor offers both protocols: its backends are chosen even where X11 would do too;
+// with neither a compositor nor a display the user is to be told.
+TEST(WindowingChoiceTest, waylandBeforeX11_andNothingUsableWithoutEither)
+{
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!wayland)
+        GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY";
+    app::Windowing chosen = app::chooseWindowing(wayland);
+    EXPECT_TRUE(chosen.usable);
+    EXPECT_TRUE(chosen.events) << "the compositor's events would pile up unread";
+
+    const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    unsetenv("DISPLAY");
+    app::Windowing none = app::chooseWindowing("rukcon-no-such-compositor");
+    if (!display.empty())
+        setenv("DISPLAY", display.c_str(), 1);
+    EXPECT_FALSE(none.usable);
+    ASSERT_TRUE(none.keys && none.windows) << "the null backends stand in";
+    EXPECT_FALSE(none.keys->sendKey('A', true));
+}
+
+} // namespace
