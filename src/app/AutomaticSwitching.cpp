@@ -81,8 +81,10 @@ void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
     std::vector<target::ProfileTarget> entries;
     for (int i = 0; i < menu.menuCount(); ++i)
         entries.push_back({menu.entryName(i), menu.entryFragment(i)});
-    // Any window of this process (the main window, a message box) is its own.
-    const bool own = window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
+    // Any window of this process (the main window, a message box) is its own. Where the backend
+    // tells, its word holds: a Wayland toplevel's id is no X id, and Qt's Wayland windows all
+    // have the same winId, which a toplevel's id may equal.
+    const bool own = window.own ? *window.own : window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
     const std::optional<size_t> chosen = target::ChooseMenuEntry(
         {window.caption, own}, form.settingsModeBox()->isChecked(), entries, m_parts.fragment.fragment());
     if (!chosen)

@@ -6,13 +6,15 @@
 
 namespace rukcon::app {
 
-Windowing chooseWindowing(const char* waylandDisplay)
+Windowing chooseWindowing(const char* waylandDisplay, const std::string& ownAppId)
 {
     Windowing chosen;
     if (waylandDisplay && *waylandDisplay) {
-        if (std::optional<platform::wayland::Backends> wayland = platform::wayland::createBackends(waylandDisplay)) {
+        if (std::optional<platform::wayland::Backends> wayland =
+                platform::wayland::createBackends(waylandDisplay, ownAppId)) {
             chosen.keys = std::move(wayland->keys);
             chosen.windows = std::move(wayland->windows);
+            chosen.activeWindow = std::move(wayland->activeWindow);
             chosen.events = std::make_unique<QSocketNotifier>(wayland->eventFd, QSocketNotifier::Read);
             QSocketNotifier* notifier = chosen.events.get();
             // A broken connection stays readable: it is watched no more.

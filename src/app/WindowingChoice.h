@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 
 #include <memory>
+#include <string>
 
 namespace rukcon::app {
 
@@ -14,8 +15,7 @@ namespace rukcon::app {
 struct Windowing {
     std::unique_ptr<platform::KeyEmitter> keys;
     std::unique_ptr<platform::WindowSystem> windows;
-    // Follows the active window for automatic switching; X11 only for now, so on the Wayland
-    // backends the item stays disabled.
+    // Follows the active window for automatic switching.
     std::unique_ptr<platform::ActiveWindowWatch> activeWindow;
     // Takes in what the compositor sends as it comes, so nothing piles up (Wayland only).
     std::unique_ptr<QSocketNotifier> events;
@@ -26,7 +26,8 @@ struct Windowing {
 
 // On a Wayland session (waylandDisplay, the value of $WAYLAND_DISPLAY, set) whose compositor
 // offers virtual keyboards and the toplevel list, the Wayland backends; otherwise X11 ($DISPLAY:
-// an X session, or XWayland on other Wayland desktops); otherwise the null backends.
-Windowing chooseWindowing(const char* waylandDisplay);
+// an X session, or XWayland on other Wayland desktops); otherwise the null backends. ownAppId is
+// the app_id the compositor gives the program's own windows.
+Windowing chooseWindowing(const char* waylandDisplay, const std::string& ownAppId);
 
 } // namespace rukcon::app

@@ -66,6 +66,9 @@ int main(int argc, char** argv)
         return CommandLine::kExitCannotStart;
     }
     QApplication::setApplicationName(QStringLiteral("rukcon"));
+    // Qt gives the windows this app_id on Wayland (and the same class on X11, which a compositor
+    // reports as the app_id of XWayland windows): how the program knows its own toplevels there.
+    QGuiApplication::setDesktopFileName(QApplication::applicationName());
     // The program lives in the tray: closing its last visible window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -79,7 +82,8 @@ int main(int argc, char** argv)
     rukcon::app::PlatformParts parts;
     parts.controller = rukcon::platform::sdl::createController();
     parts.sound = rukcon::platform::sdl::createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
-    rukcon::app::Windowing windowing = rukcon::app::chooseWindowing(std::getenv("WAYLAND_DISPLAY"));
+    rukcon::app::Windowing windowing =
+        rukcon::app::chooseWindowing(std::getenv("WAYLAND_DISPLAY"), QGuiApplication::desktopFileName().toStdString());
     parts.keys = std::move(windowing.keys);
     parts.windows = std::move(windowing.windows);
     parts.activeWindow = std::move(windowing.activeWindow);

@@ -10,6 +10,9 @@ namespace rukcon::platform {
 struct ActiveWindow {
     WindowId id = 0;     // 0 = no window is active
     std::string caption; // UTF-8
+    // Whether it is one of the program's own windows, where the backend tells (Wayland, by the
+    // app_id); unset where the program looks the id up among its own windows (X11).
+    std::optional<bool> own = std::nullopt;
 };
 
 // Tells when the user moves to another window, or the active window's caption changes. It sleeps

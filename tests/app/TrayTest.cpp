@@ -108,10 +108,10 @@ protected:
     }
 
     // The user moves to a window; returns once the program has read the change (bounded).
-    void moveTo(platform::WindowId id, const std::string& caption)
+    void moveTo(platform::WindowId id, const std::string& caption, std::optional<bool> own = std::nullopt)
     {
         const int before = activeWindow->taken;
-        activeWindow->report(id, caption);
+        activeWindow->report(id, caption, own);
         for (int i = 0; i < 1000 && activeWindow->taken == before; ++i)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         ASSERT_GT(activeWindow->taken, before) << "the change was never read";
@@ -542,6 +542,11 @@ TEST_F(TrayTest, autoSwitch_followsTheActiveWindowQuietly_notWhileEditing_stopsL
     form().settingsModeBox()->setChecked(false);
     moveTo(form().winId(), "メモ帳 - R・U・Kコン");
     EXPECT_EQ(form().profileNameBox()->text(), "絵用") << "the program's own window";
+    moveTo(99, "メモ帳 - R・U・Kコン", true);
+    EXPECT_EQ(form().profileNameBox()->text(), "絵用") << "the program's own window, as the backend tells";
+    // A Wayland toplevel's id may equal the winId of a window of ours: the backend's word holds.
+    moveTo(form().winId(), "メモ帳", false);
+    EXPECT_EQ(form().profileNameBox()->text(), "メモ用");
 
     tray().autoSwitchItem()->trigger();
     EXPECT_FALSE(activeWindow->started);

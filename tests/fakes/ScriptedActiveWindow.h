@@ -23,10 +23,11 @@ public:
         ::close(m_pipe[1]);
     }
 
-    // The user moved to this window; read once the event loop runs.
-    void report(platform::WindowId id, std::string caption)
+    // The user moved to this window; read once the event loop runs. own: what a backend that
+    // knows the program's own windows says of it.
+    void report(platform::WindowId id, std::string caption, std::optional<bool> own = std::nullopt)
     {
-        m_pending.push_back({id, std::move(caption)});
+        m_pending.push_back({id, std::move(caption), own});
         static_cast<void>(::write(m_pipe[1], "x", 1));
     }
 

@@ -23,9 +23,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -47,13 +49,16 @@ template <typename Done> bool eventually(Done done)
     return true;
 }
 
-// A foot terminal whose typed lines land in a file.
+// A foot terminal whose typed lines land in a file, or which runs that shell command.
 class Terminal {
 public:
-    Terminal(const std::string& title, const std::filesystem::path& file) : m_file(file)
+    Terminal(const std::string& title, const std::filesystem::path& file, std::string command = {},
+             const std::string& appId = "foot")
+        : m_file(file)
     {
-        const std::string command = "cat > '" + file.string() + "'";
-        const char* argv[] = {"foot", "-T", title.c_str(), "sh", "-c", command.c_str(), nullptr};
+        if (command.empty())
+            command = "cat > '" + file.string() + "'";
+        const char* argv[] = {"foot", "-a", appId.c_str(), "-T", title.c_str(), "sh", "-c", command.c_str(), nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
@@ -163,6 +168,61 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
 }
 
+// The watch reports each terminal the user moves to with its title, tells the program's own
+// toplevel by its app_id, follows a title change of the active one, and is silent once stopped.
+TEST(WaylandActiveWindowWatchTest, reportsTheActivatedToplevelAndItsTitle_nothingOnceStopped)
+{
+    if (!std::getenv("WAYLAND_DISPLAY"))
+        GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY";
+    test::TempFolder folder;
+    // The first terminal takes the title written into this pipe.
+    const std::string pipe = (folder.path() / "title").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    Terminal first("監視A", folder.path() / "a.txt",
+                   "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
+    Terminal ours("監視B", folder.path() / "b.txt", {}, "rukcon-test");
+    ASSERT_TRUE(first.started() && ours.started()) << "foot did not start";
+    std::optional<platform::wayland::Backends> backends = platform::wayland::createBackends(nullptr, "rukcon-test");
+    ASSERT_TRUE(backends);
+    platform::WindowSystem& windows = *backends->windows;
+    ASSERT_TRUE(eventually([&] { return windows.findByCaption("監視A") && windows.findByCaption("監視B"); }));
+    const platform::WindowId a = windows.findByCaption("監視A"), b = windows.findByCaption("監視B");
+
+    // Known to be active at the start, which is not reported.
+    ASSERT_TRUE(windows.activate(b, platform::ActivationWait::UntilActive));
+    platform::ActiveWindowWatch& watch = *backends->activeWindow;
+    ASSERT_TRUE(watch.available());
+    const int fd = watch.start();
+    ASSERT_GE(fd, 0);
+    // The next change with a window in it (a move may pass through none).
+    auto nextChange = [&]() -> std::optional<platform::ActiveWindow> {
+        pollfd readable{fd, POLLIN, 0};
+        while (poll(&readable, 1, 10000) > 0) {
+            if (std::optional<platform::ActiveWindow> change = watch.takeChange(); change && change->id)
+                return change;
+        }
+        return std::nullopt;
+    };
+    const auto moveTo = [&](platform::WindowId id, const std::string& caption, bool own) {
+        ASSERT_TRUE(windows.activate(id, platform::ActivationWait::UntilActive));
+        const std::optional<platform::ActiveWindow> change = nextChange();
+        ASSERT_TRUE(change) << "no change reported for " << caption;
+        EXPECT_EQ(change->caption, caption);
+        EXPECT_EQ(change->own, own) << caption;
+    };
+    moveTo(a, "監視A", false);
+    moveTo(b, "監視B", true);
+    moveTo(a, "監視A", false);
+    std::ofstream(pipe) << "監視A2\n";
+    const std::optional<platform::ActiveWindow> retitled = nextChange();
+    ASSERT_TRUE(retitled) << "the title change was not reported";
+    EXPECT_EQ(retitled->caption, "監視A2");
+
+    watch.stop();
+    ASSERT_TRUE(windows.activate(b, platform::ActivationWait::UntilActive));
+    EXPECT_FALSE(watch.takeChange()) << "reported while stopped";
+}
+
 // The compositor offers both protocols: its backends are chosen even where X11 would do too;
 // with neither a compositor nor a display the user is to be told.
 TEST(WindowingChoiceTest, waylandBeforeX11_andNothingUsableWithoutEither)
@@ -170,13 +230,14 @@ TEST(WindowingChoiceTest, waylandBeforeX11_andNothingUsableWithoutEither)
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if (!wayland)
         GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY";
-    app::Windowing chosen = app::chooseWindowing(wayland);
+    app::Windowing chosen = app::chooseWindowing(wayland, "rukcon");
     EXPECT_TRUE(chosen.usable);
     EXPECT_TRUE(chosen.events) << "the compositor's events would pile up unread";
+    EXPECT_TRUE(chosen.activeWindow && chosen.activeWindow->available()) << "automatic switching stays disabled";
 
     const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     unsetenv("DISPLAY");
-    app::Windowing none = app::chooseWindowing("rukcon-no-such-compositor");
+    app::Windowing none = app::chooseWindowing("rukcon-no-such-compositor", "rukcon");
     if (!display.empty())
         setenv("DISPLAY", display.c_str(), 1);
     EXPECT_FALSE(none.usable);

@@ -2,11 +2,12 @@
 
 #include "platform/wayland/ForeignToplevelWindows.h"
 #include "platform/wayland/VirtualKeyboardEmitter.h"
+#include "platform/wayland/WaylandActiveWindowWatch.h"
 #include "platform/wayland/WaylandConnection.h"
 
 namespace rukcon::platform::wayland {
 
-std::optional<Backends> createBackends(const char* displayName)
+std::optional<Backends> createBackends(const char* displayName, const std::string& ownAppId)
 {
     std::shared_ptr<WaylandConnection> connection = WaylandConnection::open(displayName);
     if (!connection)
@@ -18,6 +19,8 @@ std::optional<Backends> createBackends(const char* displayName)
     backends.keys = VirtualKeyboardEmitter::create(connection);
     if (!backends.keys)
         return std::nullopt;
+    backends.activeWindow = std::make_unique<WaylandActiveWindowWatch>(
+        connection, displayName ? std::optional<std::string>(displayName) : std::nullopt, ownAppId);
     backends.eventFd = connection->fd();
     backends.readEvents = [connection] { return connection->readEvents(); };
     return backends;
