@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
 #include "app/WindowingChoice.h"
 #include "fakes/FakeSoundDevice.h"
@@ -12,8 +13,13 @@
 #include "platform/sdl/SdlFactory.h"
 #include "platform/wayland/WaylandFactory.h"
 #include "ui/Form1.h"
+#include "ui/TrayWindow.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 
 #include <SDL.h>
 
@@ -105,6 +111,7 @@ protected:
         parts.controller = platform::sdl::createController();
         parts.keys = std::move(backends->keys);
         parts.windows = std::move(backends->windows);
+        parts.activeWindow = std::move(backends->activeWindow);
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
@@ -166,6 +173,40 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
     holdFor(2, 1); // the line goes to the file
     EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
+}
+
+// With 自動切替 on, moving to a terminal puts the user-menu entry naming it into force.
+TEST_F(WaylandSessionTest, autoSwitch_followsTheTerminalTheUserMovesTo)
+{
+    Terminal memo("WL窓C - メモ", folder.path() / "memo.txt");
+    ASSERT_TRUE(eventually([&] { return listed("WL窓C - メモ"); })) << "foot did not start";
+    Terminal paint("WL窓D - 絵", folder.path() / "paint.txt");
+    ASSERT_TRUE(eventually([&] { return listed("WL窓D - 絵"); }));
+    ui::Form1& form = app->form();
+    form.settingsModeBox()->setChecked(false);
+    for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
+        form.profileNameBox()->setText(name);
+        form.captionFragmentBox()->setEditText(fragment);
+        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    }
+    form.profileNameBox()->setText("今の");
+    app->tray().autoSwitchItem()->trigger();
+    ASSERT_TRUE(app->automaticSwitching().listening()) << "the item is disabled on Wayland";
+
+    // The user's own hand on the compositor.
+    std::optional<platform::wayland::Backends> user = platform::wayland::createBackends();
+    ASSERT_TRUE(user);
+    const auto moveTo = [&](const std::string& caption, const QString& profile) {
+        ASSERT_TRUE(
+            user->windows->activate(user->windows->findByCaption(caption), platform::ActivationWait::UntilActive));
+        EXPECT_TRUE(eventually([&] {
+            QCoreApplication::processEvents();
+            return form.profileNameBox()->text() == profile;
+        })) << "in force: "
+            << form.profileNameBox()->text().toStdString();
+    };
+    moveTo("WL窓C - メモ", "メモ用");
+    moveTo("WL窓D - 絵", "絵用");
 }
 
 // The watch reports each terminal the user moves to with its title, tells the program's own
