@@ -8,6 +8,7 @@
 #include "settings/ProgramFolders.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -92,8 +93,12 @@ int main(int argc, char** argv)
     rukcon::app::SignalBridge signalBridge;
     QObject::connect(&signalBridge, &rukcon::app::SignalBridge::terminationRequested, &app,
                      [&app](int) { app.endWithoutSaving(); });
-    app.start();
-    if (!windowing.usable)
-        app.reportNoWindowSystem();
+    // Start-up runs inside the event loop: QCoreApplication::exit does nothing before exec(), so a
+    // termination signal during a start-up message box would otherwise leave the program running.
+    QTimer::singleShot(0, &app, [&app, usable = windowing.usable] {
+        app.start();
+        if (!usable)
+            app.reportNoWindowSystem();
+    });
     return qapp.exec();
 }

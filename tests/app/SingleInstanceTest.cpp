@@ -38,15 +38,19 @@ bool waitFor(const std::function<bool()>& condition)
     return condition();
 }
 
-QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir, const fs::path& configHome)
+// Without onDisplay the copy runs offscreen: keys and windows are not needed there.
+QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir, const fs::path& configHome,
+                    bool onDisplay = false, const char* audioDriver = "dummy")
 {
     auto* process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("SDL_AUDIODRIVER", "dummy");
+    if (!onDisplay) {
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("DISPLAY");
+    }
+    env.insert("SDL_AUDIODRIVER", audioDriver);
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeDir.string()));
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(configHome.string()));
-    env.remove("DISPLAY"); // keys and windows are not needed here
     process->setProcessEnvironment(env);
     process->setProgram(QString::fromStdString(executable.string()));
     process->start();
@@ -101,6 +105,29 @@ TEST(SingleInstance, twoExecutablesSharingASettingsFolder_refuseEachOther_second
     EXPECT_EQ(third->state(), QProcess::Running);
     third->terminate();
     third->waitForFinished(20000);
+}
+
+// A termination signal while a start-up message box waits for the user still ends the program.
+TEST(SingleInstance, terminatedDuringAStartUpBox_ends)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs the test display to see the box";
+    rukcon::test::TempFolder prefix, config, runtime;
+    fs::permissions(runtime.path(), fs::perms::owner_all, fs::perm_options::replace);
+    // No sound device can open with a driver that does not exist: the start-up says so in a box.
+    std::unique_ptr<QProcess> copy(
+        startCopy(installCopy(prefix.path()), runtime.path(), config.path(), true, "no-such-driver"));
+    ASSERT_TRUE(copy->waitForStarted());
+    const QString pid = QString::number(copy->processId());
+    ASSERT_TRUE(waitFor([&] {
+        QProcess search;
+        search.start("xdotool", {"search", "--pid", pid, "--name", "^RUKコン$"});
+        return search.waitForFinished() && search.exitCode() == 0;
+    })) << "the box did not appear";
+
+    copy->terminate();
+    ASSERT_TRUE(copy->waitForFinished(20000)) << "the program kept running behind its box";
+    EXPECT_EQ(copy->exitStatus(), QProcess::NormalExit);
 }
 
 } // namespace
