@@ -19,6 +19,9 @@ start_copy() { # name exe
     local dir=$work/$1
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
+    # The backend module beside the executable, where a build has one.
+    local module=$(dirname "$2")/rukcon-sdl.so
+    [ -f "$module" ] && cp "$module" "$dir/"
     cp -r "$bgm" "$dir/bgm"
     python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt"
     (cd "$dir" && SDL_AUDIODRIVER=dummy exec ./rukcon >"$dir/log" 2>&1) &
