@@ -35,7 +35,9 @@ Module load(const std::vector<std::filesystem::path>& candidates)
             reinterpret_cast<platform::sdl::ModuleEntryFunction>(dlsym(handle, platform::sdl::kModuleEntrySymbol));
         if (!entry)
             return {nullptr, file.string() + ": " + platform::sdl::kModuleEntrySymbol + " missing"};
-        return {entry(), {}};
+        const ModuleEntry* module = entry();
+        module->prepare();
+        return {module, {}};
     }
     return {nullptr, std::string(platform::sdl::kModuleFile) + " not found"};
 }

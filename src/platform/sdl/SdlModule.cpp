@@ -2,9 +2,20 @@
 
 #include "platform/sdl/SdlFactory.h"
 
+#include <SDL.h>
+
 namespace {
 
-constexpr rukcon::platform::sdl::ModuleEntry kEntry{&rukcon::platform::sdl::createController,
+void prepare()
+{
+    SDL_SetMainReady();
+    // The process belongs to Qt: SDL must not take SIGINT/SIGTERM.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // No part yet: what every part's start does first, and only once.
+    SDL_InitSubSystem(0);
+}
+
+constexpr rukcon::platform::sdl::ModuleEntry kEntry{&prepare, &rukcon::platform::sdl::createController,
                                                     &rukcon::platform::sdl::createSoundDevice};
 
 } // namespace

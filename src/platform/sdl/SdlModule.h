@@ -12,6 +12,10 @@ namespace rukcon::platform::sdl {
 // needs are then neither loaded nor relocated before the main window is built. The module is
 // never unloaded, so what it made may live until the process ends.
 struct ModuleEntry {
+    // SDL's start common to every part, which needs no particular thread: on Linux it connects to
+    // the session bus, and where there is none yet it tries to launch one. The loader runs it on
+    // its own thread, so the main thread does not wait for that when the sound device opens.
+    void (*prepare)();
     std::unique_ptr<ControllerDevice> (*createController)();
     std::unique_ptr<SoundDevice> (*createSoundDevice)(std::unique_ptr<DelayedCall> closeLater);
 };
