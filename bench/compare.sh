@@ -22,6 +22,7 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; r
 # no key held, a target that does not exist (so nothing is typed anywhere).
 mkdir -p "$scratch/app/設定"
 cp "$build/rukcon" "$scratch/app/rukcon"
+[ -f "$build/rukcon-sdl.so" ] && cp "$build/rukcon-sdl.so" "$scratch/app/"
 [ -d "$build/bgm" ] && cp -r "$build/bgm" "$scratch/app/"
 python3 "$here/write-idle-profile.py" "$scratch/app/設定/前回.txt"
 

@@ -25,6 +25,9 @@ start_copy() { # name exe env-arguments [option of write-idle-profile.py]
     local dir=$work/$1
     mkdir -p "$dir/設定"
     cp "$2" "$dir/rukcon"
+    # The backend module beside the executable, where a build has one.
+    local module=$(dirname "$2")/rukcon-sdl.so
+    [ -f "$module" ] && cp "$module" "$dir/"
     cp -r "$bgm" "$dir/bgm"
     python3 "$here/write-idle-profile.py" "$dir/設定/前回.txt" ${4:-}
     # shellcheck disable=SC2086

@@ -1,10 +1,11 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/QtDelayedCall.h"
+#include "app/SdlModuleLoader.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "app/WindowingChoice.h"
-#include "platform/sdl/SdlFactory.h"
+#include "platform/sdl/SdlModule.h"
 #include "settings/ProgramFolders.h"
 
 #include <QApplication>
@@ -79,10 +80,13 @@ int main(int argc, char** argv)
     if (!ctype || !std::strstr(ctype, "UTF-8"))
         std::setlocale(LC_CTYPE, "C.UTF-8");
 
-    // SDL comes after the QApplication, with the joystick and audio subsystems only.
+    // SDL comes after the QApplication, with the joystick and audio subsystems only, from a module
+    // that loads while the window is built.
+    rukcon::app::SdlModuleLoader sdl({programFolder / rukcon::platform::sdl::kModuleFile,
+                                      programFolder / RUKCON_MODULE_DIR_FROM_BIN / rukcon::platform::sdl::kModuleFile});
     rukcon::app::PlatformParts parts;
-    parts.controller = rukcon::platform::sdl::createController();
-    parts.sound = rukcon::platform::sdl::createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
+    parts.controller = sdl.createController();
+    parts.sound = sdl.createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
     rukcon::app::Windowing windowing =
         rukcon::app::chooseWindowing(std::getenv("WAYLAND_DISPLAY"), QGuiApplication::desktopFileName().toStdString());
     parts.keys = std::move(windowing.keys);

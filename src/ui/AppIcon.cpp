@@ -42,10 +42,15 @@ QPixmap drawPad(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(drawPad(size));
-    return icon;
+    // Drawn once for the window, the tray window and the tray icon. Never destroyed: its pixmaps
+    // must not outlive the application object, which a static would.
+    static const QIcon* const icon = [] {
+        auto* drawn = new QIcon;
+        for (int size : {16, 22, 24, 32, 48, 64})
+            drawn->addPixmap(drawPad(size));
+        return drawn;
+    }();
+    return *icon;
 }
 
 } // namespace rukcon::ui

@@ -1,5 +1,7 @@
 #include "ui/Colours.h"
 
+#include "ui/CaptionButton.h"
+
 #include <QPalette>
 #include <QPushButton>
 #include <QVariant>
@@ -47,16 +49,16 @@ void setButtonColour(QPushButton* button, uint32_t bgr)
         return;
     bgr &= 0xFFFFFF;
     const QColor face = colourFromBgr(bgr);
-    const QString faceName = face.name(QColor::HexRgb);
-    const QString textName = isDark(face) ? QStringLiteral("#ffffff") : QStringLiteral("#000000");
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px outset %3; "
-                                         "padding: 0px; }"
-                                         "QPushButton:pressed { border: 1px inset %3; }")
-                              .arg(faceName, textName, face.darker(160).name(QColor::HexRgb)));
-    // The caption button draws wrapped captions itself, in the palette's text colour.
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, QColor(textName));
-    button->setPalette(palette);
+    const QColor caption = isDark(face) ? Qt::white : Qt::black;
+    if (auto* painted = qobject_cast<CaptionButton*>(button)) {
+        painted->setFace(face, caption);
+    } else {
+        // Every button of the window is a caption button; another one gets the colours the style allows.
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, face);
+        palette.setColor(QPalette::ButtonText, caption);
+        button->setPalette(palette);
+    }
     button->setProperty(kBackColourProperty, QVariant::fromValue(bgr));
 }
 

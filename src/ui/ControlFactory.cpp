@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,9 @@ QComboBox* makeComboBox(QWidget* parent, const QString& name, const QRect& rect)
     // which the box otherwise builds when it is first opened (45 key boxes at start-up).
     auto* edit = new QLineEdit(combo);
     edit->setPalette(combo->palette());
+    // A line edit without a completer gets a new one from setLineEdit(), only to be dropped below.
+    static QCompleter* const placeholder = new QCompleter; // shared, and kept to the end
+    edit->setCompleter(placeholder);
     combo->setLineEdit(edit);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // The text is exactly what the user typed or chose: no completion from the list.

@@ -23,7 +23,6 @@ HelpPage::HelpPage(MultiRowTabWidget* tabs) : QTextBrowser(tabs->page(kHelpTab))
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(6);
-    setHtml(helpHtml());
     // Pages follow the tab control's size; the text follows its page.
     parentWidget()->installEventFilter(this);
     placeInPageFrame();
@@ -34,6 +33,13 @@ bool HelpPage::eventFilter(QObject* watched, QEvent* event)
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         placeInPageFrame();
     return QTextBrowser::eventFilter(watched, event);
+}
+
+void HelpPage::showEvent(QShowEvent* event)
+{
+    if (document()->isEmpty())
+        setHtml(helpHtml());
+    QTextBrowser::showEvent(event);
 }
 
 void HelpPage::placeInPageFrame()

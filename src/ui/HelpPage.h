@@ -19,6 +19,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The text is set when the page is first shown: most starts never open it.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void placeInPageFrame();

@@ -57,12 +57,15 @@ QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir, cons
     return process;
 }
 
-// An installed copy: the executable in <prefix>/bin, its effects in <prefix>/share/rukcon/bgm.
+// An installed copy: the executable in <prefix>/bin, its effects in <prefix>/share/rukcon/bgm,
+// its backend module where the install puts it (without it the start would stop at a message).
 fs::path installCopy(const fs::path& prefix)
 {
     fs::create_directories(prefix / "bin");
     fs::create_directories(prefix / "share" / "rukcon" / "bgm");
+    fs::create_directories(prefix / RUKCON_MODULE_INSTALL_DIR);
     fs::copy_file(RUKCON_EXECUTABLE, prefix / "bin" / "rukcon");
+    fs::copy_file(RUKCON_SDL_MODULE, prefix / RUKCON_MODULE_INSTALL_DIR / fs::path(RUKCON_SDL_MODULE).filename());
     return prefix / "bin" / "rukcon";
 }
 
