@@ -44,7 +44,9 @@ QProcess* startCopy(const fs::path& executable, const fs::path& runtimeDir, cons
 {
     auto* process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!onDisplay) {
+    if (onDisplay) {
+        env.remove("QT_QPA_PLATFORM");
+    } else {
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.remove("DISPLAY");
     }
