@@ -13,6 +13,8 @@ void prepare()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // No part yet: what every part's start does first, and only once.
     SDL_InitSubSystem(0);
+    // This runs on a loading thread that ends next: free what SDL keeps for it (its error text).
+    SDL_TLSCleanup();
 }
 
 constexpr rukcon::platform::sdl::ModuleEntry kEntry{&prepare, &rukcon::platform::sdl::createController,

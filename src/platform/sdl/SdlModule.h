@@ -20,7 +20,7 @@ struct ModuleEntry {
     std::unique_ptr<SoundDevice> (*createSoundDevice)(std::unique_ptr<DelayedCall> closeLater);
 };
 
-// The module's file name, beside the executable in a build and in <libdir>/rukcon when installed.
+// The module's file name, beside the executable in a build and in <libdir>/rukcon/backends when installed.
 inline constexpr const char* kModuleFile = "rukcon-sdl.so";
 // The one symbol the module exports.
 inline constexpr const char* kModuleEntrySymbol = "rukcon_sdl_module";
