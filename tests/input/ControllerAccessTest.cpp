@@ -1,5 +1,5 @@
-#include "fakes/ScriptedController.h"
 #include "input/ControllerAccess.h"
+#include "fakes/ScriptedController.h"
 
 #include <gtest/gtest.h>
 
@@ -25,24 +25,20 @@ protected:
     void detect() { access.DetectController(kStatusAxisMargin); }
 };
 
-TEST_F(ControllerAccessTest, detect_noIdsSupported_noControllerAndNoFurtherCalls)
+// No ids supported: nothing is asked; ids but nobody answers: each is asked once.
+TEST_F(ControllerAccessTest, detect_noController_asksEachIdOnceOnly)
 {
-    device.count = 0;
-    detect();
-    EXPECT_EQ(access.controllerId(), -1);
-    EXPECT_EQ(device.positionCalls, 0);
-    EXPECT_EQ(device.capsCalls, 0);
-}
-
-TEST_F(ControllerAccessTest, detect_nobodyAnswers_noController)
-{
-    device.count = 16;
-    detect();
-    EXPECT_EQ(access.controllerId(), -1);
-    EXPECT_EQ(device.positionCalls, 16);
-    EXPECT_EQ(device.capsCalls, 0);
-    EXPECT_EQ(ControllerStatusText(access.controllerId(), access.buttonCount()),
-              "コントローラをパソコンにつないでください。");
+    for (const unsigned ids : {0u, 16u}) {
+        SCOPED_TRACE(ids);
+        device.count = ids;
+        device.positionCalls = 0;
+        detect();
+        EXPECT_EQ(access.controllerId(), -1);
+        EXPECT_EQ(device.positionCalls, static_cast<int>(ids));
+        EXPECT_EQ(device.capsCalls, 0);
+        EXPECT_EQ(ControllerStatusText(access.controllerId(), access.buttonCount()),
+                  "コントローラをパソコンにつないでください。");
+    }
 }
 
 TEST_F(ControllerAccessTest, detect_firstAnsweringIdWins_laterIdsNotTried)
@@ -136,9 +132,8 @@ TEST_P(ControllerAxisTest, read_strictThresholdsOnBothAxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Range0To65535, ControllerAxisTest,
-                         ::testing::Values(AxisCase{0, -1}, AxisCase{16383, -1}, AxisCase{16384, 0},
-                                           AxisCase{32767, 0}, AxisCase{49151, 0}, AxisCase{49152, 1},
-                                           AxisCase{65535, 1}));
+                         ::testing::Values(AxisCase{0, -1}, AxisCase{16383, -1}, AxisCase{16384, 0}, AxisCase{32767, 0},
+                                           AxisCase{49151, 0}, AxisCase{49152, 1}, AxisCase{65535, 1}));
 
 TEST_F(ControllerAccessTest, read_narrowRange_thresholdsCrossAndStickNeverRegisters)
 {

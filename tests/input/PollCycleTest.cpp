@@ -48,7 +48,7 @@ protected:
         return out;
     }
 
-    std::array<IndicatorState, 14> idleExcept(std::initializer_list<int> held) const
+    std::array<IndicatorState, 14> idleExcept(const std::vector<int>& held) const
     {
         std::array<IndicatorState, 14> c;
         c.fill(IndicatorState::Idle);
@@ -101,48 +101,37 @@ TEST_F(PollCycleTest, settingsModeOrPause_tickDoesNothingIndicatorsKept)
     EXPECT_EQ(rig.view.sink, "typed");
 }
 
-TEST_F(PollCycleTest, stickRightMultiplierOne_slot11OnceIndicator1Active)
+struct HeldCase {
+    const char* name;
+    uint32_t x, y, buttons;
+    int multiplier;
+    const char* typed;
+    std::vector<int> indicatorsHeld;
+};
+
+class PollCycleHeld : public PollCycleTest, public ::testing::WithParamInterface<HeldCase> {};
+
+// The stick's slots come first, once per multiplier step, then the buttons 1 … 10 in ascending
+// order; each held input lights its indicator.
+TEST_P(PollCycleHeld, tick_typesTheHeldSlotsAndShowsThem)
 {
-    hold(65535, 32767, 0);
+    const HeldCase& c = GetParam();
+    hold(c.x, c.y, c.buttons);
+    cycle.ArrowMultiplier = c.multiplier;
     cycle.Tick(false, false);
-    EXPECT_EQ(typed(), "B");
-    EXPECT_EQ(rig.view.indicators, idleExcept({1}));
+    EXPECT_EQ(typed(), c.typed);
+    EXPECT_EQ(rig.log.empty(), std::string(c.typed).empty());
+    EXPECT_EQ(rig.view.indicators, idleExcept(c.indicatorsHeld));
 }
 
-TEST_F(PollCycleTest, diagonalMultiplierThree_directionsAlternate)
-{
-    hold(0, 0, 0); // up-left
-    cycle.ArrowMultiplier = 3;
-    cycle.Tick(false, false);
-    EXPECT_EQ(typed(), "ACACAC");
-    EXPECT_EQ(rig.view.indicators, idleExcept({0, 3}));
-}
-
-TEST_F(PollCycleTest, multiplierZero_stickIgnoredAndNotShown)
-{
-    hold(0, 32767, 0);
-    cycle.ArrowMultiplier = 0;
-    cycle.Tick(false, false);
-    EXPECT_EQ(typed(), "");
-    EXPECT_EQ(rig.view.indicators, idleExcept({}));
-}
-
-TEST_F(PollCycleTest, stickBeforeButtons_buttonsAscendingOncePerCycle)
-{
-    hold(32767, 65535, 0b101); // down, buttons 1 and 3
-    cycle.ArrowMultiplier = 2;
-    cycle.Tick(false, false);
-    EXPECT_EQ(typed(), "DD02");
-    EXPECT_EQ(rig.view.indicators, idleExcept({2, 4, 6}));
-}
-
-TEST_F(PollCycleTest, button11AndHigher_ignored)
-{
-    hold(32767, 32767, 1u << 10 | 1u << 20);
-    cycle.Tick(false, false);
-    EXPECT_TRUE(rig.log.empty());
-    EXPECT_EQ(rig.view.indicators, idleExcept({}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PollCycleHeld,
+    ::testing::Values(HeldCase{"stickRightMultiplierOne", 65535, 32767, 0, 1, "B", {1}},
+                      HeldCase{"diagonalMultiplierThree_directionsAlternate", 0, 0, 0, 3, "ACACAC", {0, 3}},
+                      HeldCase{"multiplierZero_stickIgnored", 0, 32767, 0, 0, "", {}},
+                      HeldCase{"stickDownAndButtons1And3", 32767, 65535, 0b101, 2, "DD02", {2, 4, 6}},
+                      HeldCase{"buttons11And21_ignored", 32767, 32767, 1u << 10 | 1u << 20, 1, "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PollCycleTest, everyInputEndsWithModifierRelease)
 {

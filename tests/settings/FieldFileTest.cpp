@@ -10,7 +10,6 @@
 #include <chrono>
 #include <fcntl.h>
 #include <future>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,11 +78,7 @@ TEST_F(FieldFileTest, readFile_5000Fields_stopsAtBufferEnd)
 
 TEST_F(FieldFileTest, readFile_10MBOfRandomBytes_readsAtMostTheBuffer)
 {
-    std::mt19937 random(20250301);
-    std::string bytes(10 * 1024 * 1024, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random());
-    WriteBytes(file, bytes);
+    WriteBytes(file, rukcon::test::RandomBytes(10 * 1024 * 1024, 20250301));
     FieldBuffer buffer;
     size_t count = 0;
     ASSERT_TRUE(FieldReader::ReadFile(file, buffer, &count));

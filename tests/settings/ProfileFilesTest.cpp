@@ -166,23 +166,19 @@ TEST_F(LastExitTest, firstStart_createsFolderAndEmptyFile_setsDefaults)
     expectBuiltInDefaults("");
 }
 
-TEST_F(LastExitTest, reactionTime2000_wholeWindowFallsBack)
+// An unusable number sends the whole window back to the defaults; the caption fragment is kept.
+TEST_F(LastExitTest, unusableNumber_defaultsButCaptionFragmentKept)
 {
-    std::vector<std::string> fields = RecordFields(SampleProfile());
-    fields[45] = "2000";
-    writeSettingsFile("前回.txt", FileImage(fields));
-    EXPECT_FALSE(lastExit.LoadLastExit());
-    expectBuiltInDefaults(SampleProfile().captionFragment);
-}
-
-TEST_F(LastExitTest, multiplierLetters_defaultsButCaptionFragmentKept)
-{
-    std::vector<std::string> fields = RecordFields(SampleProfile());
-    fields[46] = "abc";
-    writeSettingsFile("前回.txt", FileImage(fields));
-    EXPECT_FALSE(lastExit.LoadLastExit());
-    expectBuiltInDefaults(SampleProfile().captionFragment);
-    EXPECT_EQ(window.log.back(), "Combo2=" + SampleProfile().captionFragment);
+    for (const auto& [field, value] : {std::pair{45, "2000"}, std::pair{46, "abc"}}) {
+        SCOPED_TRACE(value);
+        std::vector<std::string> fields = RecordFields(SampleProfile());
+        fields[field] = value;
+        writeSettingsFile("前回.txt", FileImage(fields));
+        window.log.clear();
+        EXPECT_FALSE(lastExit.LoadLastExit());
+        expectBuiltInDefaults(SampleProfile().captionFragment);
+        EXPECT_EQ(window.log.back(), "Combo2=" + SampleProfile().captionFragment);
+    }
 }
 
 TEST_F(LastExitTest, saveThenLoad_sameControls)

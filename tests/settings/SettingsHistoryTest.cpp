@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 using namespace rukcon::settings;
 using namespace rukcon::test;
 
@@ -178,12 +176,8 @@ TEST_F(SettingsHistoryTest, loadProfileFile_unreadablePath_skippedWithAlert)
 
 TEST_F(SettingsHistoryTest, loadProfileFile_10MBOfRandomBytes_warnsAndKeepsRunning)
 {
-    std::mt19937 random(5);
-    std::string bytes(10 * 1024 * 1024, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random());
     const std::filesystem::path dropped = app.path() / "noise.bin";
-    WriteBytes(dropped, bytes);
+    WriteBytes(dropped, RandomBytes(10 * 1024 * 1024, 5));
     EXPECT_FALSE(history.LoadProfileFile(dropped));
     EXPECT_EQ(window.log.back(), "alert");
     EXPECT_LE(window.shownName.size(), 3 * FieldReader::kMaxFileBytes);

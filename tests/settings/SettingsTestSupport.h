@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iconv.h>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,16 @@ inline std::string FileImage(const std::vector<std::string>& values)
         out += "\"\r\n";
     }
     return out;
+}
+
+// Bytes no settings file holds, with commas and line ends aplenty, the same on every run.
+inline std::string RandomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
 }
 
 // Lines of a file, without the line ends, still in code page 932.

@@ -40,7 +40,6 @@ void putLe(std::vector<uint8_t>& out, uint32_t value, int bytes)
         out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-// A WAV file image around raw sample data.
 // What the disk driver has written so far, as 16-bit samples.
 std::vector<int16_t> readSamples(const std::string& path)
 {
@@ -51,6 +50,7 @@ std::vector<int16_t> readSamples(const std::string& path)
     return out;
 }
 
+// A WAV file image around raw sample data.
 std::vector<uint8_t> wavImage(uint16_t formatTag, uint16_t channels, uint32_t rate, uint16_t bits,
                               const std::vector<uint8_t>& data)
 {
@@ -276,112 +276,30 @@ TEST_F(DriverChoice, init_driverUnavailable_failsAndCreatesNothing)
 
 TEST_F(DriverChoice, soundService_withAndWithoutDevice)
 {
-    {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    for (const auto& [driver, expectedInformations] :
+         {std::pair{"dummy", std::vector<std::string>{}},
+          std::pair{"no-such-driver", std::vector<std::string>{"DirectSoundは使えません。"}}}) {
+        SCOPED_TRACE(driver);
+        setenv("SDL_AUDIODRIVER", driver, 1);
         const auto device = rukcon::platform::sdl::createSoundDevice();
         rukcon::test::RecordingMessages messages;
         rukcon::sound::SoundService service(*device, messages);
-        ASSERT_TRUE(service.InitSound(kAppDir + "/bgm"));
-        EXPECT_NE(service.clickSound(), 0u);
-        EXPECT_NE(service.alertSound(), 0u);
-        EXPECT_TRUE(messages.informations.empty());
+        const bool opened = expectedInformations.empty();
+        EXPECT_EQ(service.InitSound(kAppDir + "/bgm"), opened);
+        EXPECT_EQ(service.clickSound() != 0u, opened);
+        EXPECT_EQ(service.alertSound() != 0u, opened);
+        EXPECT_EQ(messages.informations, expectedInformations);
         EXPECT_TRUE(messages.warnings.empty());
         service.playClick();
         service.playAlert();
         service.ShutdownSound();
     }
-    {
-        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-        const auto device = rukcon::platform::sdl::createSoundDevice();
-        rukcon::test::RecordingMessages messages;
-        rukcon::sound::SoundService service(*device, messages);
-        EXPECT_FALSE(service.InitSound(kAppDir + "/bgm"));
-        EXPECT_EQ(messages.informations, (std::vector<std::string>{"DirectSoundは使えません。"}));
-        EXPECT_TRUE(messages.warnings.empty());
-        service.playClick();
-        service.ShutdownSound();
-    }
 }
 
 // The disk driver writes the mixed output to a file in real time, in the device's format
-// (16-bit stereo), so what would have been heard can be read back.
+// (16-bit stereo), so what would have been heard can be read back. The close after the silence
+// runs only when a test fires it.
 class DiskOutput : public DriverChoice {
-protected:
-    void SetUp() override
-    {
-        output = (folder.path() / "out.raw").string();
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-        ASSERT_TRUE(device.init()) << SDL_GetError();
-    }
-
-    std::vector<int16_t> samples() const { return readSamples(output); }
-
-    TempFolder folder;
-    std::string output;
-    SdlSoundDevice device;
-};
-
-TEST_F(DiskOutput, generatedEffects_areAudible)
-{
-    const EffectHandle click = create(device, readFile(kAppDir + "/bgm/001.wav"));
-    const EffectHandle alert = create(device, readFile(kAppDir + "/bgm/002.wav"));
-    ASSERT_NE(click, 0u);
-    ASSERT_NE(alert, 0u);
-    device.play(click);
-    device.play(alert);
-
-    // Both effects peak at well over a tenth of full scale.
-    EXPECT_TRUE(eventually([&] {
-        const std::vector<int16_t> s = samples();
-        return std::any_of(s.begin(), s.end(), [](int16_t v) { return v > 3000 || v < -3000; });
-    })) << "only silence was written";
-}
-
-TEST_F(DiskOutput, twoEffects_areAddedSampleBySample)
-{
-    // Stereo at the device's rate, so the samples reach the mixer unconverted; one second each,
-    // which keeps them overlapping even if this thread is held up between the two plays.
-    const EffectHandle a = create(device, constantWav(1000, 2, 44100));
-    const EffectHandle b = create(device, constantWav(2000, 2, 44100));
-    ASSERT_NE(a, 0u);
-    ASSERT_NE(b, 0u);
-    device.play(a);
-    device.play(b);
-
-    std::vector<int16_t> written;
-    EXPECT_TRUE(eventually([&] {
-        written = samples();
-        return std::find(written.begin(), written.end(), 3000) != written.end();
-    })) << "the two effects never sounded together";
-    for (const int16_t v : written)
-        ASSERT_TRUE(v == 0 || v == 1000 || v == 2000 || v == 3000) << "unexpected sample " << v;
-}
-
-TEST_F(DiskOutput, monoEffectAtAnotherRate_isResampledToBothChannels)
-{
-    // Half a second at 22050 Hz: at the device's 44100 Hz that is twice as many frames.
-    const EffectHandle effect = create(device, constantWav(1000, 1, 11025, 22050));
-    ASSERT_NE(effect, 0u);
-    device.play(effect);
-    ASSERT_TRUE(eventually([&] { return device.activeVoiceCount() == 0; }));
-    // The last buffer is written after the mixer let the voice go; wait for a few more.
-    const size_t mixed = samples().size();
-    ASSERT_TRUE(eventually([&] { return samples().size() > mixed + 4 * 2 * 512; }));
-
-    const std::vector<int16_t> written = samples();
-    size_t steady = 0;
-    for (size_t i = 0; i + 1 < written.size(); i += 2) {
-        ASSERT_EQ(written[i], written[i + 1]) << "channels differ at frame " << i / 2;
-        steady += (written[i] >= 990 && written[i] <= 1010) ? 1 : 0;
-    }
-    // A few frames at either end belong to the resampler's ramps.
-    EXPECT_NEAR(static_cast<double>(steady), 22050.0, 64.0);
-}
-
-// Closed after the silence and opened again by the next play, the device mixes as before, and an
-// effect that has finished sounds again when it is played again.
-class DiskOutputAfterSilence : public DriverChoice, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override
     {
@@ -401,6 +319,67 @@ protected:
     ManualDelayedCall* closeLater = nullptr;
     std::unique_ptr<SdlSoundDevice> device;
 };
+
+TEST_F(DiskOutput, generatedEffects_areAudible)
+{
+    const EffectHandle click = create(*device, readFile(kAppDir + "/bgm/001.wav"));
+    const EffectHandle alert = create(*device, readFile(kAppDir + "/bgm/002.wav"));
+    ASSERT_NE(click, 0u);
+    ASSERT_NE(alert, 0u);
+    device->play(click);
+    device->play(alert);
+
+    // Both effects peak at well over a tenth of full scale.
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<int16_t> s = samples();
+        return std::any_of(s.begin(), s.end(), [](int16_t v) { return v > 3000 || v < -3000; });
+    })) << "only silence was written";
+}
+
+TEST_F(DiskOutput, twoEffects_areAddedSampleBySample)
+{
+    // Stereo at the device's rate, so the samples reach the mixer unconverted; one second each,
+    // which keeps them overlapping even if this thread is held up between the two plays.
+    const EffectHandle a = create(*device, constantWav(1000, 2, 44100));
+    const EffectHandle b = create(*device, constantWav(2000, 2, 44100));
+    ASSERT_NE(a, 0u);
+    ASSERT_NE(b, 0u);
+    device->play(a);
+    device->play(b);
+
+    std::vector<int16_t> written;
+    EXPECT_TRUE(eventually([&] {
+        written = samples();
+        return std::find(written.begin(), written.end(), 3000) != written.end();
+    })) << "the two effects never sounded together";
+    for (const int16_t v : written)
+        ASSERT_TRUE(v == 0 || v == 1000 || v == 2000 || v == 3000) << "unexpected sample " << v;
+}
+
+TEST_F(DiskOutput, monoEffectAtAnotherRate_isResampledToBothChannels)
+{
+    // Half a second at 22050 Hz: at the device's 44100 Hz that is twice as many frames.
+    const EffectHandle effect = create(*device, constantWav(1000, 1, 11025, 22050));
+    ASSERT_NE(effect, 0u);
+    device->play(effect);
+    ASSERT_TRUE(eventually([&] { return device->activeVoiceCount() == 0; }));
+    // The last buffer is written after the mixer let the voice go; wait for a few more.
+    const size_t mixed = samples().size();
+    ASSERT_TRUE(eventually([&] { return samples().size() > mixed + 4 * 2 * 512; }));
+
+    const std::vector<int16_t> written = samples();
+    size_t steady = 0;
+    for (size_t i = 0; i + 1 < written.size(); i += 2) {
+        ASSERT_EQ(written[i], written[i + 1]) << "channels differ at frame " << i / 2;
+        steady += (written[i] >= 990 && written[i] <= 1010) ? 1 : 0;
+    }
+    // A few frames at either end belong to the resampler's ramps.
+    EXPECT_NEAR(static_cast<double>(steady), 22050.0, 64.0);
+}
+
+// Closed after the silence and opened again by the next play, the device mixes as before, and an
+// effect that has finished sounds again when it is played again.
+class DiskOutputAfterSilence : public DiskOutput, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DiskOutputAfterSilence, finishedEffectPlayedAgain_soundsMixedWithAnother)
 {
