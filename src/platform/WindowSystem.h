@@ -34,7 +34,16 @@ public:
     virtual bool listVisibleWindows(std::vector<WindowEntry>& out) = 0;
 
     // A top-level window whose caption is exactly this text, or 0.
-    virtual WindowId findByCaption(const std::string& caption) = 0;
+    virtual WindowId findByCaption(const std::string& caption)
+    {
+        std::vector<WindowEntry> windows;
+        listVisibleWindows(windows);
+        for (const WindowEntry& w : windows) {
+            if (w.caption == caption)
+                return w.id;
+        }
+        return 0;
+    }
 
     // Restores the window if it is minimised.
     virtual bool restore(WindowId id) = 0;

@@ -98,17 +98,6 @@ bool ForeignToplevelWindows::listVisibleWindows(std::vector<WindowEntry>& out)
     return current;
 }
 
-WindowId ForeignToplevelWindows::findByCaption(const std::string& caption)
-{
-    std::vector<WindowEntry> windows;
-    listVisibleWindows(windows);
-    for (const WindowEntry& w : windows) {
-        if (w.caption == caption)
-            return w.id;
-    }
-    return 0;
-}
-
 bool ForeignToplevelWindows::restore(WindowId id)
 {
     m_connection->readEvents();

@@ -23,7 +23,6 @@ public:
     ~ForeignToplevelWindows() override;
 
     bool listVisibleWindows(std::vector<WindowEntry>& out) override;
-    WindowId findByCaption(const std::string& caption) override;
     bool restore(WindowId id) override;
     bool activate(WindowId id, ActivationWait wait) override;
     bool setKeepAbove(WindowId id, bool above) override;

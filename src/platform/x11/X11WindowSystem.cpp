@@ -114,17 +114,6 @@ bool X11WindowSystem::listVisibleWindows(std::vector<WindowEntry>& out)
     return true;
 }
 
-WindowId X11WindowSystem::findByCaption(const std::string& caption)
-{
-    std::vector<WindowEntry> windows;
-    listVisibleWindows(windows);
-    for (const WindowEntry& w : windows) {
-        if (w.caption == caption)
-            return w.id;
-    }
-    return 0;
-}
-
 bool X11WindowSystem::restore(WindowId id)
 {
     const Window window = static_cast<Window>(id);

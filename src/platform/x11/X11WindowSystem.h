@@ -29,7 +29,6 @@ public:
     explicit X11WindowSystem(std::shared_ptr<X11Connection> connection);
 
     bool listVisibleWindows(std::vector<WindowEntry>& out) override;
-    WindowId findByCaption(const std::string& caption) override;
     bool restore(WindowId id) override;
     bool activate(WindowId id, ActivationWait wait) override;
     bool setKeepAbove(WindowId id, bool above) override;
