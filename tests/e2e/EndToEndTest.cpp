@@ -8,6 +8,7 @@
 #include "app/QtUserMessages.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/TempFolder.h"
+#include "fakes/VirtualPad.h"
 #include "input/PollCycle.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
@@ -32,6 +33,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -147,8 +149,7 @@ protected:
     test::TempFolder folder;
     std::unique_ptr<app::Application> app;
     CountingEmitter* keys = nullptr;
-    SDL_Joystick* pad = nullptr;
-    int padIndex = -1;
+    std::optional<test::VirtualPad> pad;
 
     void SetUp() override
     {
@@ -167,10 +168,7 @@ protected:
         parts.activeWindow = platform::x11::createActiveWindowWatch();
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
-        padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
-        ASSERT_GE(padIndex, 0) << SDL_GetError();
-        pad = SDL_JoystickOpen(padIndex);
-        ASSERT_TRUE(pad);
+        pad.emplace(2, 12, 1);
 
         app = std::make_unique<app::Application>(std::move(parts),
                                                  settings::ProgramFolders::BesideProgram(folder.path()));
@@ -182,13 +180,10 @@ protected:
     void TearDown() override
     {
         app.reset();
-        if (pad) {
-            SDL_JoystickClose(pad);
-            SDL_JoystickDetachVirtual(padIndex);
-        }
+        pad.reset();
     }
 
-    void button(int b, bool down) { SDL_JoystickSetVirtualButton(pad, b, down ? SDL_PRESSED : SDL_RELEASED); }
+    void button(int b, bool down) { pad->setButton(b, down); }
     ui::Form1& form() { return app->form(); }
 };
 
@@ -218,10 +213,10 @@ TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)
 
     // Stick right at multiplier 2: two taps per tick.
     ASSERT_TRUE(app->setArrowMultiplier(2));
-    SDL_JoystickSetVirtualAxis(pad, 0, 32767);
+    pad->setAxis(0, 32767);
     app->onPollTick();
     EXPECT_EQ(target.typed(2), "rr");
-    SDL_JoystickSetVirtualAxis(pad, 0, 0);
+    pad->setAxis(0, 0);
 
     // A fragment that matches no window: nothing is sent at all.
     form().captionFragmentBox()->setEditText("どこにもない窓");

@@ -1,4 +1,4 @@
-#include "VirtualPad.h"
+#include "fakes/VirtualPad.h"
 #include "input/ControllerAccess.h"
 #include "platform/sdl/SdlController.h"
 

@@ -1,5 +1,5 @@
 #include "platform/sdl/SdlController.h"
-#include "VirtualPad.h"
+#include "fakes/VirtualPad.h"
 #include "platform/sdl/SdlFactory.h"
 
 #include <gtest/gtest.h>

@@ -10,6 +10,7 @@
 #include "app/WindowingChoice.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/TempFolder.h"
+#include "fakes/VirtualPad.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/wayland/WaylandFactory.h"
 #include "ui/Form1.h"
@@ -29,6 +30,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <poll.h>
 #include <spawn.h>
 #include <sstream>
@@ -97,8 +99,7 @@ class WaylandSessionTest : public ::testing::Test {
 protected:
     test::TempFolder folder;
     std::unique_ptr<app::Application> app;
-    SDL_Joystick* pad = nullptr;
-    int padIndex = -1;
+    std::optional<test::VirtualPad> pad;
 
     void SetUp() override
     {
@@ -114,10 +115,7 @@ protected:
         parts.activeWindow = std::move(backends->activeWindow);
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
-        padIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 1);
-        ASSERT_GE(padIndex, 0) << SDL_GetError();
-        pad = SDL_JoystickOpen(padIndex);
-        ASSERT_TRUE(pad);
+        pad.emplace(2, 12, 1);
         app = std::make_unique<app::Application>(std::move(parts),
                                                  settings::ProgramFolders::BesideProgram(folder.path()));
         app->start();
@@ -128,13 +126,10 @@ protected:
     void TearDown() override
     {
         app.reset();
-        if (pad) {
-            SDL_JoystickClose(pad);
-            SDL_JoystickDetachVirtual(padIndex);
-        }
+        pad.reset();
     }
 
-    void button(int b, bool down) { SDL_JoystickSetVirtualButton(pad, b, down ? SDL_PRESSED : SDL_RELEASED); }
+    void button(int b, bool down) { pad->setButton(b, down); }
     void holdFor(int b, int ticks)
     {
         button(b, true);
