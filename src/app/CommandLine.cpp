@@ -78,6 +78,8 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
     text += " (window geometry), ";
     text += texts::kButtonLayoutFile;
     text += " (controller picture),\n  ";
+    text += texts::kAutoSwitchFile;
+    text += " (automatic switching), ";
     text += texts::kHistoryFolder;
     text += "/ (deleted menu entries).\n";
     text += "Sound effects: " + (folders.effects / "001.wav").string() + " (click), 002.wav (alert).\n";
