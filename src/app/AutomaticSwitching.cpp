@@ -65,6 +65,10 @@ void AutomaticSwitching::update()
         m_notifier->deleteLater();
         m_notifier = nullptr;
         m_parts.watch.stop();
+    } else if (m_notifier) {
+        // Asking may have read the window system's connection, taking in a change that its
+        // descriptor then no longer shows.
+        onReadable();
     }
 }
 

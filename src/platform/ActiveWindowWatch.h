@@ -23,7 +23,8 @@ public:
     virtual ~ActiveWindowWatch() = default;
 
     // Whether the window system names its active window; asked afresh, as a window manager may
-    // come or go.
+    // come or go. While started, asking may take in what the descriptor showed: call
+    // takeChange() after it.
     virtual bool available() = 0;
 
     // Starts listening: the descriptor that becomes readable when something may have changed,

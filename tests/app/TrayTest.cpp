@@ -554,6 +554,22 @@ TEST_F(TrayTest, autoSwitch_followsTheActiveWindowQuietly_notWhileEditing_stopsL
     EXPECT_EQ(fileBytes(folder.path() / "設定" / "自動切替.txt"), "\"False\"\r\n");
 }
 
+// Opening the menu asks the window system whether it names its active window; a move it takes
+// in while asking is still followed.
+TEST_F(TrayTest, autoSwitch_aMoveTakenInWhileTheMenuOpens_isFollowed)
+{
+    startAndSettle();
+    form().settingsModeBox()->setChecked(false);
+    addMenuEntry("絵用", "Paint");
+    form().profileNameBox()->setText("今の");
+    form().captionFragmentBox()->setEditText("今の窓");
+    tray().autoSwitchItem()->trigger();
+    activeWindow->report(5, "無題 - Paint");
+    emit tray().menu()->aboutToShow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form().profileNameBox()->text(), "絵用");
+}
+
 // The dispatch brings the target of the profile in use forward; the window it activates must not
 // switch to an earlier entry that names that window too.
 TEST_F(TrayTest, autoSwitch_dispatchActivatingItsTarget_neverSwitches)

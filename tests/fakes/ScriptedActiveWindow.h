@@ -31,7 +31,13 @@ public:
         static_cast<void>(::write(m_pipe[1], "x", 1));
     }
 
-    bool available() override { return windowManagerNamesIt; }
+    // As the X11 watch does, asking reads the connection: the descriptor no longer shows a
+    // change that has arrived, though takeChange() still returns it.
+    bool available() override
+    {
+        drain();
+        return windowManagerNamesIt;
+    }
     int start() override
     {
         started = true;
@@ -40,9 +46,7 @@ public:
     void stop() override { started = false; }
     std::optional<platform::ActiveWindow> takeChange() override
     {
-        char drained[16];
-        while (::read(m_pipe[0], drained, sizeof drained) > 0) {
-        }
+        drain();
         if (m_pending.empty())
             return std::nullopt;
         platform::ActiveWindow change = m_pending.front();
@@ -54,6 +58,13 @@ public:
     }
 
 private:
+    void drain()
+    {
+        char drained[16];
+        while (::read(m_pipe[0], drained, sizeof drained) > 0) {
+        }
+    }
+
     int m_pipe[2] = {-1, -1};
     std::deque<platform::ActiveWindow> m_pending;
 };
