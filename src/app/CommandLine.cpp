@@ -67,19 +67,23 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
             "\n"
             "Settings folder in use:\n  " +
             settingsFolder + (folders.installed ? "  (installed copy)\n" : "  (beside the program)\n");
+    // Each file with what it holds; a line break follows where breakAfter says.
+    struct FileLine {
+        const char* name;
+        const char* holds;
+        bool breakAfter;
+    };
+    const FileLine files[] = {
+        {texts::kLastExitFile, "state at the last exit", false},
+        {texts::kUserDefaultFile, "user default", true},
+        {texts::kUserMenuFile, "user menu", false},
+        {texts::kWindowGeometryFile, "window geometry", false},
+        {texts::kButtonLayoutFile, "controller picture", true},
+        {texts::kAutoSwitchFile, "automatic switching", false},
+    };
     text += "Files there: ";
-    text += texts::kLastExitFile;
-    text += " (state at the last exit), ";
-    text += texts::kUserDefaultFile;
-    text += " (user default),\n  ";
-    text += texts::kUserMenuFile;
-    text += " (user menu), ";
-    text += texts::kWindowGeometryFile;
-    text += " (window geometry), ";
-    text += texts::kButtonLayoutFile;
-    text += " (controller picture),\n  ";
-    text += texts::kAutoSwitchFile;
-    text += " (automatic switching), ";
+    for (const FileLine& file : files)
+        text += std::string(file.name) + " (" + file.holds + ")," + (file.breakAfter ? "\n  " : " ");
     text += texts::kHistoryFolder;
     text += "/ (deleted menu entries).\n";
     text += "Sound effects: " + (folders.effects / "001.wav").string() + " (click), 002.wav (alert).\n";
