@@ -1,5 +1,7 @@
 #include "ui/Fonts.h"
 
+#include <QFontInfo>
+
 namespace rukcon::ui {
 
 QStringList gothicFamilies()
@@ -10,8 +12,15 @@ QStringList gothicFamilies()
 
 QFont gothicFont(qreal pointSize, bool bold)
 {
+    // Resolved once: a family list whose first faces are missing sends every text layout of every
+    // widget through the font database's search again, which made most of the window's build time.
+    static const QString family = [] {
+        QFont probe;
+        probe.setFamilies(gothicFamilies());
+        return QFontInfo(probe).family();
+    }();
     QFont font;
-    font.setFamilies(gothicFamilies());
+    font.setFamily(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
