@@ -27,9 +27,11 @@ Windowing chooseWindowing(const char* waylandDisplay, const std::string& ownAppI
             return chosen;
         }
     }
-    chosen.keys = platform::x11::createKeyEmitter();
-    chosen.windows = platform::x11::createWindowSystem();
-    chosen.activeWindow = platform::x11::createActiveWindowWatch();
+    if (std::optional<platform::x11::Backends> x11 = platform::x11::createBackends()) {
+        chosen.keys = std::move(x11->keys);
+        chosen.windows = std::move(x11->windows);
+        chosen.activeWindow = std::move(x11->activeWindow);
+    }
     chosen.usable = chosen.keys && chosen.windows;
     if (!chosen.keys)
         chosen.keys = platform::null::createKeyEmitter();

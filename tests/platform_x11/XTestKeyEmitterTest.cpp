@@ -431,4 +431,22 @@ TEST(X11FactoryTest, createKeyEmitter_followsDisplayVariable)
         unsetenv("DISPLAY");
 }
 
+// The parts for the program's start: keys are known to work before the emitter connects, and
+// it connects and types at the first key.
+TEST(X11FactoryTest, createBackends_keysConnectAtTheFirstKeyAndType)
+{
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name)
+        GTEST_SKIP() << "DISPLAY is not set";
+    KeyCatcher catcher(name);
+    ASSERT_TRUE(catcher.ready());
+    std::optional<rukcon::platform::x11::Backends> backends = rukcon::platform::x11::createBackends(name);
+    ASSERT_TRUE(backends && backends->keys && backends->windows && backends->activeWindow);
+    EXPECT_TRUE(backends->keys->sendKey(65, true));
+    EXPECT_TRUE(backends->keys->sendKey(65, false));
+    EXPECT_EQ(strokes(catcher.collect(catcher.display(), 2)), (Strokes{"a+", "a-"}));
+
+    EXPECT_FALSE(rukcon::platform::x11::createBackends(":4093")); // no server there
+}
+
 } // namespace

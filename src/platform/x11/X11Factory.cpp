@@ -5,7 +5,80 @@
 #include "platform/x11/X11WindowSystem.h"
 #include "platform/x11/XTestKeyEmitter.h"
 
+#include <string>
+#include <utility>
+
 namespace rukcon::platform::x11 {
+
+namespace {
+
+// The display name a part connects to later: null stays null ($DISPLAY as it is then).
+std::optional<std::string> savedName(const char* displayName)
+{
+    return displayName ? std::optional<std::string>(displayName) : std::nullopt;
+}
+
+const char* nameOf(const std::optional<std::string>& name)
+{
+    return name ? name->c_str() : nullptr;
+}
+
+// A key emitter that connects at the first key; a key that cannot connect is not sent, and the
+// next one tries again.
+class DeferredKeyEmitter : public KeyEmitter {
+public:
+    explicit DeferredKeyEmitter(const char* displayName) : m_displayName(savedName(displayName)) {}
+
+    bool sendKey(uint8_t virtualKey, bool down) override
+    {
+        if (!m_emitter)
+            m_emitter = createKeyEmitter(nameOf(m_displayName));
+        return m_emitter && m_emitter->sendKey(virtualKey, down);
+    }
+
+private:
+    std::optional<std::string> m_displayName;
+    std::unique_ptr<KeyEmitter> m_emitter;
+};
+
+// A watch that asks whether it is available on the connection it is given (the window
+// system's, open anyway), and opens its own, where the events arrive, when it is started.
+class DeferredActiveWindowWatch : public ActiveWindowWatch {
+public:
+    DeferredActiveWindowWatch(const char* displayName, std::shared_ptr<X11Connection> asking)
+        : m_displayName(savedName(displayName)), m_asking(std::move(asking))
+    {
+    }
+
+    bool available() override
+    {
+        if (m_watch)
+            return m_watch->available();
+        if (!m_asker)
+            m_asker = std::make_unique<X11ActiveWindowWatch>(m_asking);
+        return m_asker->available();
+    }
+    int start() override
+    {
+        if (!m_watch)
+            m_watch = createActiveWindowWatch(nameOf(m_displayName));
+        return m_watch ? m_watch->start() : -1;
+    }
+    void stop() override
+    {
+        if (m_watch)
+            m_watch->stop();
+    }
+    std::optional<ActiveWindow> takeChange() override { return m_watch ? m_watch->takeChange() : std::nullopt; }
+
+private:
+    std::optional<std::string> m_displayName;
+    std::shared_ptr<X11Connection> m_asking;
+    std::unique_ptr<X11ActiveWindowWatch> m_asker; // never started
+    std::unique_ptr<ActiveWindowWatch> m_watch;
+};
+
+} // namespace
 
 std::unique_ptr<KeyEmitter> createKeyEmitter(const char* displayName)
 {
@@ -26,6 +99,19 @@ std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayNa
     if (!connection)
         return nullptr;
     return std::make_unique<X11ActiveWindowWatch>(std::move(connection));
+}
+
+std::optional<Backends> createBackends(const char* displayName)
+{
+    std::shared_ptr<X11Connection> connection = X11Connection::open(displayName);
+    if (!connection)
+        return std::nullopt;
+    Backends backends;
+    if (XTestKeyEmitter::serverSupport(connection->display()))
+        backends.keys = std::make_unique<DeferredKeyEmitter>(displayName);
+    backends.activeWindow = std::make_unique<DeferredActiveWindowWatch>(displayName, connection);
+    backends.windows = std::make_unique<X11WindowSystem>(std::move(connection));
+    return backends;
 }
 
 } // namespace rukcon::platform::x11

@@ -5,6 +5,7 @@
 #include "platform/WindowSystem.h"
 
 #include <memory>
+#include <optional>
 
 namespace rukcon::platform::x11 {
 
@@ -18,5 +19,17 @@ std::unique_ptr<WindowSystem> createWindowSystem(const char* displayName = nullp
 
 // Changes of the active window; nullptr without a display.
 std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayName = nullptr);
+
+// The three parts for the program's start, on one connection, the window system's (start-up
+// lists the windows): the key emitter opens its own at the first key and the watch when it is
+// started, so the main window is not kept waiting for them. Whether keys can be sent, and
+// whether the watch is available, are asked on the shared one; keys is nullptr when they cannot
+// be sent. nullopt without a display.
+struct Backends {
+    std::unique_ptr<KeyEmitter> keys;
+    std::unique_ptr<WindowSystem> windows;
+    std::unique_ptr<ActiveWindowWatch> activeWindow;
+};
+std::optional<Backends> createBackends(const char* displayName = nullptr);
 
 } // namespace rukcon::platform::x11

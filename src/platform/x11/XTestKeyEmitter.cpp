@@ -131,16 +131,24 @@ XTestKeyEmitter::XTestKeyEmitter(std::shared_ptr<X11Connection> connection, int 
 
 XTestKeyEmitter::~XTestKeyEmitter() = default;
 
+std::optional<int> XTestKeyEmitter::serverSupport(Display* display)
+{
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor))
+        return std::nullopt;
+    int xkbOpcode = 0, xkbEventBase = 0, xkbErrorBase = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
+    if (!XkbQueryExtension(display, &xkbOpcode, &xkbEventBase, &xkbErrorBase, &xkbMajor, &xkbMinor))
+        return std::nullopt;
+    return xkbEventBase;
+}
+
 std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Connection> connection)
 {
     if (!connection)
         return nullptr;
     Display* display = connection->display();
-    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor))
-        return nullptr;
-    int xkbOpcode = 0, xkbEventBase = 0, xkbErrorBase = 0, xkbMajor = XkbMajorVersion, xkbMinor = XkbMinorVersion;
-    if (!XkbQueryExtension(display, &xkbOpcode, &xkbEventBase, &xkbErrorBase, &xkbMajor, &xkbMinor))
+    const std::optional<int> xkbEventBase = serverSupport(display);
+    if (!xkbEventBase)
         return nullptr;
     {
         // Of the state changes only the group's: a modifier going down changes no key's keysym.
@@ -150,7 +158,7 @@ std::unique_ptr<XTestKeyEmitter> XTestKeyEmitter::create(std::shared_ptr<X11Conn
         XkbSelectEvents(display, XkbUseCoreKbd, keymapEvents, keymapEvents);
         XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbGroupStateMask, XkbGroupStateMask);
     }
-    return std::unique_ptr<XTestKeyEmitter>(new XTestKeyEmitter(std::move(connection), xkbEventBase));
+    return std::unique_ptr<XTestKeyEmitter>(new XTestKeyEmitter(std::move(connection), *xkbEventBase));
 }
 
 bool XTestKeyEmitter::sendKey(uint8_t virtualKey, bool down)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,9 @@ public:
 
     // nullptr when the server has no XTest or no XKB.
     static std::unique_ptr<XTestKeyEmitter> create(std::shared_ptr<X11Connection> connection);
+    // Whether the server has XTest and XKB, asked on any connection to it: the XKB event base, or
+    // nothing when either is missing.
+    static std::optional<int> serverSupport(Display* display);
 
     bool sendKey(uint8_t virtualKey, bool down) override;
 
