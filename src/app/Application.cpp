@@ -15,6 +15,7 @@
 #include "app/TrayWindowTexts.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
+#include "platform/FreedMemory.h"
 #include "platform/null/NullFactory.h"
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
@@ -305,6 +306,10 @@ void Application::onStatusTick()
     if (m_startupPending) {
         m_form->settingsModeBox()->setChecked(false);
         m_startupPending = false;
+        updatePolling();
+        // Start-up has settled: what it built and dropped (the module's loading among it) goes back.
+        platform::ReturnFreedMemory();
+        return;
     }
     updatePolling();
 }

@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlSoundDevice.h"
 
+#include "platform/FreedMemory.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -179,6 +181,8 @@ void SdlSoundDevice::closeIfSilent()
     // Not under the lock: closing waits for the audio thread, which may be waiting for the lock.
     SDL_CloseAudioDevice(m_device);
     m_device = 0;
+    // The device's buffers and its thread's arena are unused until the next effect.
+    ReturnFreedMemory();
 }
 
 void SdlSoundDevice::release(EffectHandle effect)
