@@ -219,7 +219,10 @@ void Application::start()
 
 void Application::onPollTick()
 {
-    const bool ran = m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused());
+    // Settings mode and the pause as updatePolling last saw them (it follows both switches):
+    // cheaper at every tick than asking the two widgets.
+    const bool suspended = m_pollState == PollState::Suspended;
+    const bool ran = m_pollCycle.Tick(suspended, suspended);
     // Nothing held and a controller that wakes the program: the ticks rest until its next event.
     if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
         m_form->pollTimer()->stop();
