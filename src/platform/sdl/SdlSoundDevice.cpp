@@ -274,6 +274,8 @@ bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint3
     // The mixer steps through whole frames; a partial one at the end would shift the channels.
     converted -= converted % frameBytes(m_spec.format, m_spec.channels);
     work.resize(converted);
+    // The room the conversion needed on the way is not kept for the program's life.
+    work.shrink_to_fit();
     out = std::move(work);
     return true;
 }
