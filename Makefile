@@ -5,6 +5,8 @@ BUILD_DIR  ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 CTEST_FLAGS ?=
+# make bench: another build folder (an earlier commit, say) measured in the same run
+REFERENCE_BUILD ?=
 
 .PHONY: all deps deps-test deps-package configure build run test install package sanitize bench format clean
 
@@ -49,7 +51,7 @@ sanitize:
 
 bench: deps-test build
 	$(BUILD_DIR)/bench/bench_poll_cycle
-	tools/headless.sh bench/compare.sh $(BUILD_DIR)
+	tools/headless.sh bench/compare.sh $(BUILD_DIR) $(REFERENCE_BUILD)
 
 format: configure
 	cmake --build $(BUILD_DIR) --target format

@@ -6,6 +6,8 @@
 //                                  window; prints the time of each poll cycle, mean and max
 //   bench_app idle [seconds]       the virtual controller attached, nothing held, polled every
 //                                  50 ms; prints the CPU time used over the given seconds
+//   bench_app idle-tick [ticks]    the same, the idle tick called directly: prints the CPU time
+//                                  of one tick, without the event loop's wake-up around it
 #include "app/Application.h"
 #include "app/QtDelayedCall.h"
 #include "fakes/TempFolder.h"
@@ -27,11 +29,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <poll.h>
 #include <string>
-#include <sys/resource.h>
 #include <thread>
+#include <time.h>
 #include <vector>
 
 using namespace rukcon;
@@ -100,12 +104,18 @@ private:
     std::atomic<long> m_presses = 0;
 };
 
+// CPU time of every thread, in nanoseconds as the scheduler counts it: the same figure the
+// comparison script reads for the other programs.
 double cpuSeconds()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    long long ns = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream stat(task.path() / "schedstat");
+        long long run = 0;
+        if (stat >> run)
+            ns += run;
+    }
+    return static_cast<double>(ns) / 1e9;
 }
 
 // Runs the event loop for a while.
@@ -227,6 +237,42 @@ int idle(int seconds)
     return 0;
 }
 
+double threadCpuNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e9 + static_cast<double>(now.tv_nsec);
+}
+
+// The idle tick alone, without the wake-up around it: back to back (warm caches), and once
+// every 50 ms as the timer calls it (what it costs after the rest of the machine ran).
+int idleTick(int ticks)
+{
+    Rig rig;
+    if (!rig.start())
+        return 1;
+    rig.app->onStatusTick(); // detects the pad and ends the start-up settings hold
+    runFor(200);
+    for (int i = 0; i < ticks / 10; ++i)
+        rig.app->onPollTick();
+    const double before = threadCpuNanoseconds();
+    for (int i = 0; i < ticks; ++i)
+        rig.app->onPollTick();
+    const double warm = (threadCpuNanoseconds() - before) / ticks / 1e3;
+    constexpr int kSpacedTicks = 200;
+    std::vector<double> spaced;
+    for (int i = 0; i < kSpacedTicks; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(kReactionTime));
+        const double start = threadCpuNanoseconds();
+        rig.app->onPollTick();
+        spaced.push_back((threadCpuNanoseconds() - start) / 1e3);
+    }
+    std::sort(spaced.begin(), spaced.end());
+    std::printf("idle tick: %.2f us back to back, %.2f us (median) every %d ms\n", warm, spaced[spaced.size() / 2],
+                kReactionTime);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -238,6 +284,8 @@ int main(int argc, char** argv)
         return fullLoad(argc > 2 ? std::atoi(argv[2]) : 200);
     if (mode == "idle")
         return idle(argc > 2 ? std::atoi(argv[2]) : 60);
-    std::fputs("usage: bench_app full-load [cycles] | idle [seconds]\n", stderr);
+    if (mode == "idle-tick")
+        return idleTick(argc > 2 ? std::atoi(argv[2]) : 100000);
+    std::fputs("usage: bench_app full-load [cycles] | idle [seconds] | idle-tick [ticks]\n", stderr);
     return 2;
 }

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # RUKコン side by side with a bare Qt 6 window (built by the bench) and QJoyPad where it is
 # installed, all on one headless display: start-up, memory, idle CPU, and the full-load cycle.
-# Run under tools/headless.sh (make bench does):  bench/compare.sh BUILD_DIR
+# Run under tools/headless.sh (make bench does):  bench/compare.sh BUILD_DIR [REFERENCE_BUILD_DIR]
+# With a second build folder (an earlier commit, say) its program and its bench_app run in the
+# same run too, for RSS and idle CPU: before and after, side by side.
 #
 # Start-up: median of 5 starts, from exec to the first map of a window with the program's
 #           caption (bench_startup watches MapNotify on the root).
-# RSS:      VmRSS 10 s after the start.
-# Idle CPU: user + system time over the next 60 s (IDLE_SECONDS), as a share of one core;
-#           RUKコン with no controller (the executable, reaction time 50), and with a virtual
-#           controller polled every 50 ms (bench_app, the same program on the real backends).
+# RSS:      VmRSS 10 s after the start, and a breakdown by category from /proc/PID/smaps.
+# Idle CPU: CPU time over the next 60 s (IDLE_SECONDS) as a share of one core, in nanoseconds
+#           (the sum of /proc/PID/task/*/schedstat), the same way for every program. RUKコン with
+#           no controller (the executable, reaction time 50), and polled every 50 ms with a
+#           virtual controller (bench_app, the same program on the real backends), beside the
+#           floor of waking at that period: a C loop waiting 50 ms in poll(), and the bare
+#           window waking an empty 50 ms timer.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
+reference=${2:+$(cd "$2" && pwd)}
 idle_seconds=${IDLE_SECONDS:-60}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 scratch=$(mktemp -d)
@@ -20,11 +26,15 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; r
 
 # RUKコン runs from a scratch application folder with a last-exit profile: reaction time 50,
 # no key held, a target that does not exist (so nothing is typed anywhere).
-mkdir -p "$scratch/app/設定"
-cp "$build/rukcon" "$scratch/app/rukcon"
-[ -f "$build/rukcon-sdl.so" ] && cp "$build/rukcon-sdl.so" "$scratch/app/"
-[ -d "$build/bgm" ] && cp -r "$build/bgm" "$scratch/app/"
-python3 "$here/write-idle-profile.py" "$scratch/app/設定/前回.txt"
+app_copy() { # folder build
+    mkdir -p "$1/設定"
+    cp "$2/rukcon" "$1/rukcon"
+    [ -f "$2/rukcon-sdl.so" ] && cp "$2/rukcon-sdl.so" "$1/"
+    [ -d "$2/bgm" ] && cp -r "$2/bgm" "$1/"
+    python3 "$here/write-idle-profile.py" "$1/設定/前回.txt"
+}
+app_copy "$scratch/app" "$build"
+[ -n "$reference" ] && app_copy "$scratch/reference" "$reference"
 
 names=(rukcon bare)
 declare -A caption command
@@ -51,42 +61,44 @@ done
 for n in "${names[@]}"; do start[$n]=$(tr ' ' '\n' <<<"${start[$n]}" | grep -v '^$' | median); done
 
 # Memory and idle CPU: all programs at once, each left alone.
-hz=$(getconf CLK_TCK)
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d", s }'; }
 declare -A pid
+launch() { # name command…
+    local n=$1; shift
+    "$@" >/dev/null 2>&1 &
+    pid[$n]=$!; pids+=($!)
+}
 for n in "${names[@]}"; do
     # shellcheck disable=SC2086
-    ${command[$n]} >/dev/null 2>&1 &
-    pid[$n]=$!; pids+=($!)
+    launch "$n" ${command[$n]}
 done
-"$build/bench/bench_app" idle "$idle_seconds" >"$scratch/virtual" 2>/dev/null &
-virtual_pid=$!; pids+=($!)
-# The reference for polling at 50 ms: the bare window waking an empty 50 ms timer.
-"$build/bench/bench_bare_qt_window" 50 >/dev/null 2>&1 &
-ticking_pid=$!; pids+=($!)
+# bench_app ends by itself after the measurement.
+app_seconds=$((idle_seconds + 15))
+launch virtual "$build/bench/bench_app" idle "$app_seconds"
+launch ticking "$build/bench/bench_bare_qt_window" 50
+launch floor "$build/bench/bench_poll_floor" 50
+measured=("${names[@]}" virtual ticking floor)
+if [ -n "$reference" ]; then
+    launch ref_rukcon "$scratch/reference/rukcon"
+    launch ref_virtual "$reference/bench/bench_app" idle "$app_seconds"
+    measured+=(ref_rukcon ref_virtual)
+fi
 sleep 10
 declare -A t0
-for n in "${names[@]}"; do
+for n in "${measured[@]}"; do
     rss[$n]=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/${pid[$n]}/status")
-    t0[$n]=$(ticks "${pid[$n]}")
+    cp "/proc/${pid[$n]}/smaps" "$scratch/$n.smaps" 2>/dev/null
+    t0[$n]=$(cpu_ns "${pid[$n]}")
 done
-ticking0=$(ticks "$ticking_pid")
 sleep "$idle_seconds"
-ticking=$(awk -v a="$ticking0" -v b="$(ticks "$ticking_pid")" -v hz="$hz" -v s="$idle_seconds" \
-    'BEGIN { printf "%.3f", (b - a) / hz / s * 100 }')
-for n in "${names[@]}"; do
-    cpu[$n]=$(awk -v a="${t0[$n]}" -v b="$(ticks "${pid[$n]}")" -v hz="$hz" -v s="$idle_seconds" \
-        'BEGIN { printf "%.3f", (b - a) / hz / s * 100 }')
+for n in "${measured[@]}"; do
+    cpu[$n]=$(awk -v a="${t0[$n]}" -v b="$(cpu_ns "${pid[$n]}")" -v s="$idle_seconds" \
+        'BEGIN { printf "%.3f", (b - a) / 1e7 / s }')
 done
-if [ -f /proc/${pid[rukcon]}/smaps_rollup ]; then
-    cp "/proc/${pid[rukcon]}/smaps" "$scratch/rukcon.smaps" 2>/dev/null
-fi
-wait "$virtual_pid"
-virtual=$(cat "$scratch/virtual")
 
 printf '\n%-34s %12s %12s %12s %10s %10s\n' "" "RUKコン" "bare Qt 6" "QJoyPad" "/ bare" "/ QJoyPad"
 row() { # label, unit, key
-    local r=${start[rukcon]} b q
+    local r b q
     case $3 in start) r=${start[rukcon]}; b=${start[bare]}; q=${start[qjoypad]:-};;
                rss) r=${rss[rukcon]}; b=${rss[bare]}; q=${rss[qjoypad]:-};;
                cpu) r=${cpu[rukcon]}; b=${cpu[bare]}; q=${cpu[qjoypad]:-};; esac
@@ -96,9 +108,28 @@ row() { # label, unit, key
 row "start-up, median of 5" ms start
 row "RSS 10 s after start" MB rss
 row "idle CPU, no controller" "% core" cpu
-printf '%-32s %12s %12s %12s %10s\n' "idle CPU, polled at 50 ms (% core)" "$virtual" "$ticking" "" \
-    "$(ratio "$virtual" "$ticking")"
-printf '  (RUKコン with a virtual controller; the bare window with an empty 50 ms timer)\n'
+[ -n "$reference" ] && printf '%-32s %12s   (RSS %s MB)\n' "  reference build, no controller" \
+    "${cpu[ref_rukcon]}" "${rss[ref_rukcon]}"
 printf 'RSS goal: bare + 4 MB = %.1f MB; start-up goal: 1.15 x bare = %.1f ms\n' \
     "$(awk -v b="${rss[bare]}" 'BEGIN { print b + 4 }')" "$(awk -v b="${start[bare]}" 'BEGIN { print b * 1.15 }')"
+
+printf '\nidle CPU, woken every 50 ms (%% of a core over %d s)   %10s %10s\n' "$idle_seconds" "/ C loop" "/ Qt timer"
+# printf pads by bytes: a label with wide characters gets the difference to its display width.
+padded() { # width text
+    local bytes columns
+    bytes=$(printf %s "$2" | wc -c); columns=$(printf %s "$2" | LC_ALL=C.UTF-8 wc -L)
+    printf "%-$(($1 + bytes - columns))s" "$2"
+}
+polled() { printf '  %s %7s %10s %10s\n' "$(padded 46 "$1")" "${cpu[$2]}" "$(ratio "${cpu[$2]}" "${cpu[floor]}")" \
+    "$(ratio "${cpu[$2]}" "${cpu[ticking]}")"; }
+polled "C loop waiting 50 ms in poll() (the floor)" floor
+polled "bare Qt window, empty 50 ms timer" ticking
+polled "RUKコン, virtual controller polled at 50 ms" virtual
+[ -n "$reference" ] && polled "  reference build, the same" ref_virtual
+
+echo
+breakdown=(bare="$scratch/bare.smaps" RUKコン="$scratch/rukcon.smaps")
+[ -n "$reference" ] && breakdown+=(reference="$scratch/ref_rukcon.smaps")
+python3 "$here/rss-breakdown.py" "${breakdown[@]}"
+
 "$build/bench/bench_app" full-load 200 2>/dev/null

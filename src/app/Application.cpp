@@ -15,6 +15,7 @@
 #include "app/TrayWindowTexts.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
+#include "platform/FreedMemory.h"
 #include "platform/null/NullFactory.h"
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
@@ -218,7 +219,10 @@ void Application::start()
 
 void Application::onPollTick()
 {
-    const bool ran = m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused());
+    // Settings mode and the pause as updatePolling last saw them (it follows both switches):
+    // cheaper at every tick than asking the two widgets.
+    const bool suspended = m_pollState == PollState::Suspended;
+    const bool ran = m_pollCycle.Tick(suspended, suspended);
     // Nothing held and a controller that wakes the program: the ticks rest until its next event.
     if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
         m_form->pollTimer()->stop();
@@ -305,6 +309,10 @@ void Application::onStatusTick()
     if (m_startupPending) {
         m_form->settingsModeBox()->setChecked(false);
         m_startupPending = false;
+        updatePolling();
+        // Start-up has settled: what it built and dropped (the module's loading among it) goes back.
+        platform::ReturnFreedMemory();
+        return;
     }
     updatePolling();
 }

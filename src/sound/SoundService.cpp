@@ -1,8 +1,8 @@
 #include "sound/SoundService.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -72,11 +72,15 @@ platform::EffectHandle SoundService::LoadEffect(const std::string& path, int opt
         return 0;
     }
 
+    // C stdio rather than a C++ stream: the first stream sets up the C++ locales, about 400 kB of
+    // the standard library kept resident for the rest of the program's life.
     std::vector<uint8_t> image(static_cast<size_t>(size));
-    std::ifstream in(fs::path(path), std::ios::binary);
-    in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    std::FILE* in = std::fopen(path.c_str(), "rbe");
+    const size_t got = in ? std::fread(image.data(), 1, image.size(), in) : 0;
+    if (in)
+        std::fclose(in);
     // A file that shrank after its size was taken counts as unreadable too.
-    if (!in || static_cast<size_t>(in.gcount()) != image.size()) {
+    if (got != image.size()) {
         m_messages.warning(describe(kUnreadable, path));
         return 0;
     }

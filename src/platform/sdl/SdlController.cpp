@@ -18,9 +18,9 @@ constexpr std::string_view kEventDevicePrefix = "/dev/input/event";
 
 // Position of one axis, or the centre when the device has no such axis: a missing axis then lies
 // between the thresholds and never counts as pushed.
-uint32_t axisPosition(SDL_Joystick* joystick, int axis)
+uint32_t axisPosition(SDL_Joystick* joystick, int axisCount, int axis)
 {
-    if (axis >= SDL_JoystickNumAxes(joystick))
+    if (axis >= axisCount)
         return kAxisCentre;
     return static_cast<uint32_t>(SDL_JoystickGetAxis(joystick, axis) + kAxisShift);
 }
@@ -42,8 +42,8 @@ SdlController::SdlController()
 
 SdlController::~SdlController()
 {
-    for (const auto& [instance, joystick] : m_open)
-        SDL_JoystickClose(joystick);
+    for (const auto& [instance, open] : m_open)
+        SDL_JoystickClose(open.joystick);
     m_open.clear();
     if (m_ready)
         SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
@@ -61,23 +61,24 @@ unsigned SdlController::idCount()
 
 bool SdlController::readPosition(unsigned id, ControllerPosition& out)
 {
-    SDL_Joystick* joystick = joystickAt(id);
-    if (!joystick)
+    const OpenJoystick* open = joystickAt(id);
+    if (!open)
         return false;
+    SDL_Joystick* joystick = open->joystick;
     SDL_JoystickUpdate();
     if (!SDL_JoystickGetAttached(joystick)) {
         closeDetached();
         return false;
     }
 
-    out.x = axisPosition(joystick, 0);
-    out.y = axisPosition(joystick, 1);
+    out.x = axisPosition(joystick, open->axes, 0);
+    out.y = axisPosition(joystick, open->axes, 1);
     out.z = 0;
 
     // Many pads report their cross as a hat, not as axes. The reading has a single X and Y, so a
     // pushed hat direction takes over that axis (a diagonal both); a centred hat leaves the stick
     // alone, and either the stick or the cross can steer.
-    if (SDL_JoystickNumHats(joystick) > 0) {
+    if (open->hats > 0) {
         const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
         if (hat & SDL_HAT_LEFT)
             out.x = 0;
@@ -90,7 +91,7 @@ bool SdlController::readPosition(unsigned id, ControllerPosition& out)
     }
 
     out.buttons = 0;
-    const int buttons = std::min(SDL_JoystickNumButtons(joystick), kMaxButtonBits);
+    const int buttons = std::min(open->buttons, kMaxButtonBits);
     for (int k = 0; k < buttons; ++k) {
         if (SDL_JoystickGetButton(joystick, k))
             out.buttons |= 1u << k;
@@ -100,10 +101,10 @@ bool SdlController::readPosition(unsigned id, ControllerPosition& out)
 
 bool SdlController::readCapabilities(unsigned id, ControllerCaps& out)
 {
-    SDL_Joystick* joystick = joystickAt(id);
-    if (!joystick)
+    const OpenJoystick* open = joystickAt(id);
+    if (!open)
         return false;
-    const int buttons = SDL_JoystickNumButtons(joystick);
+    const int buttons = SDL_JoystickNumButtons(open->joystick);
     if (buttons < 0)
         return false;
     out.xMin = 0;
@@ -126,7 +127,7 @@ std::string SdlController::eventDevicePath(unsigned id)
     return path;
 }
 
-SDL_Joystick* SdlController::joystickAt(unsigned id)
+const SdlController::OpenJoystick* SdlController::joystickAt(unsigned id)
 {
     if (!m_ready || id >= static_cast<unsigned>(std::max(SDL_NumJoysticks(), 0)))
         return nullptr;
@@ -138,21 +139,22 @@ SDL_Joystick* SdlController::joystickAt(unsigned id)
     // Instance ids are never reused, so a joystick found here is the device now at this index.
     // Opening it again would only raise SDL's reference count, which the single close would leave.
     if (const auto found = m_open.find(instance); found != m_open.end())
-        return found->second;
+        return &found->second;
 
     SDL_Joystick* joystick = SDL_JoystickOpen(index);
     if (!joystick)
         return nullptr;
-    m_open.emplace(instance, joystick);
-    return joystick;
+    const OpenJoystick open{joystick, SDL_JoystickNumAxes(joystick), SDL_JoystickNumHats(joystick),
+                            SDL_JoystickNumButtons(joystick)};
+    return &m_open.emplace(instance, open).first->second;
 }
 
 void SdlController::closeDetached()
 {
     std::erase_if(m_open, [](const auto& entry) {
-        if (SDL_JoystickGetAttached(entry.second))
+        if (SDL_JoystickGetAttached(entry.second.joystick))
             return false;
-        SDL_JoystickClose(entry.second);
+        SDL_JoystickClose(entry.second.joystick);
         return true;
     });
 }

@@ -27,12 +27,21 @@ public:
     std::string eventDevicePath(unsigned id) override;
 
 private:
-    SDL_Joystick* joystickAt(unsigned id);
+    // A joystick this object opened, with the counts SDL fixes when it opens one: read once
+    // rather than at every poll, each read being a call that takes SDL's joystick lock.
+    struct OpenJoystick {
+        SDL_Joystick* joystick = nullptr;
+        int axes = 0;
+        int hats = 0;
+        int buttons = 0;
+    };
+
+    const OpenJoystick* joystickAt(unsigned id);
     void closeDetached();
 
     bool m_ready = false;
     // Joysticks this object opened, by instance id, each opened once.
-    std::map<SDL_JoystickID, SDL_Joystick*> m_open;
+    std::map<SDL_JoystickID, OpenJoystick> m_open;
 };
 
 } // namespace rukcon::platform::sdl

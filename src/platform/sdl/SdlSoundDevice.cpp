@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlSoundDevice.h"
 
+#include "platform/FreedMemory.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -179,6 +181,8 @@ void SdlSoundDevice::closeIfSilent()
     // Not under the lock: closing waits for the audio thread, which may be waiting for the lock.
     SDL_CloseAudioDevice(m_device);
     m_device = 0;
+    // The device's buffers and its thread's arena are unused until the next effect.
+    ReturnFreedMemory();
 }
 
 void SdlSoundDevice::release(EffectHandle effect)
@@ -270,6 +274,8 @@ bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint3
     // The mixer steps through whole frames; a partial one at the end would shift the channels.
     converted -= converted % frameBytes(m_spec.format, m_spec.channels);
     work.resize(converted);
+    // The room the conversion needed on the way is not kept for the program's life.
+    work.shrink_to_fit();
     out = std::move(work);
     return true;
 }

@@ -6,9 +6,8 @@
 
 namespace rukcon::platform::x11 {
 
-X11ActiveWindowWatch::X11ActiveWindowWatch(std::shared_ptr<X11Connection> connection)
-    : m_connection(std::move(connection)), m_display(m_connection->display()), m_root(DefaultRootWindow(m_display)),
-      m_atoms(m_display)
+X11ActiveWindowWatch::X11ActiveWindowWatch(const char* displayName)
+    : m_displayName(displayName ? std::optional<std::string>(displayName) : std::nullopt)
 {
 }
 
@@ -17,18 +16,45 @@ X11ActiveWindowWatch::~X11ActiveWindowWatch()
     stop();
 }
 
+bool X11ActiveWindowWatch::connect()
+{
+    m_connection = X11Connection::open(m_displayName ? m_displayName->c_str() : nullptr);
+    if (!m_connection)
+        return false;
+    m_display = m_connection->display();
+    m_root = DefaultRootWindow(m_display);
+    m_atoms.emplace(m_display);
+    return true;
+}
+
+void X11ActiveWindowWatch::disconnect()
+{
+    m_atoms.reset();
+    m_display = nullptr;
+    m_root = 0;
+    m_connection.reset();
+}
+
 bool X11ActiveWindowWatch::available()
 {
-    XErrorTrap trap(m_display);
-    if (!managerRunning(m_display, m_root, m_atoms))
+    const bool forTheQuestion = !m_started;
+    if (forTheQuestion && !connect())
         return false;
-    // A manager that keeps the property sets it from its start, None while no window is active.
-    return readWindow(m_display, m_root, m_atoms.netActiveWindow).has_value();
+    bool named = false;
+    {
+        XErrorTrap trap(m_display);
+        // A manager that keeps the property sets it from its start, None while no window is active.
+        named = managerRunning(m_display, m_root, *m_atoms) &&
+                readWindow(m_display, m_root, m_atoms->netActiveWindow).has_value();
+    }
+    if (forTheQuestion)
+        disconnect();
+    return named;
 }
 
 Window X11ActiveWindowWatch::readActiveWindow()
 {
-    return readWindow(m_display, m_root, m_atoms.netActiveWindow).value_or(0);
+    return readWindow(m_display, m_root, m_atoms->netActiveWindow).value_or(0);
 }
 
 void X11ActiveWindowWatch::follow(Window window)
@@ -47,11 +73,13 @@ void X11ActiveWindowWatch::follow(Window window)
 int X11ActiveWindowWatch::start()
 {
     if (!m_started) {
+        if (!connect())
+            return -1;
         XErrorTrap trap(m_display);
         XSelectInput(m_display, m_root, PropertyChangeMask);
         const Window active = readActiveWindow();
         follow(active);
-        m_last = {active, active ? readCaption(m_display, active, m_atoms) : std::string()};
+        m_last = {active, active ? readCaption(m_display, active, *m_atoms) : std::string()};
         m_started = true;
     }
     // What arrived before (a keyboard mapping change, say) is old news.
@@ -63,12 +91,9 @@ void X11ActiveWindowWatch::stop()
 {
     if (!m_started)
         return;
-    {
-        XErrorTrap trap(m_display);
-        follow(0);
-        XSelectInput(m_display, m_root, NoEventMask);
-    }
-    XSync(m_display, True);
+    // The server forgets the selections with the connection.
+    disconnect();
+    m_followed = 0;
     m_started = false;
 }
 
@@ -88,10 +113,10 @@ std::optional<ActiveWindow> X11ActiveWindowWatch::takeChange()
             if (event.type != PropertyNotify)
                 continue;
             const XPropertyEvent& property = event.xproperty;
-            if (property.window == m_root && property.atom == m_atoms.netActiveWindow)
+            if (property.window == m_root && property.atom == m_atoms->netActiveWindow)
                 activeChanged = true;
             else if (property.window == m_followed &&
-                     (property.atom == m_atoms.netWmName || property.atom == XA_WM_NAME))
+                     (property.atom == m_atoms->netWmName || property.atom == XA_WM_NAME))
                 changed = true;
         }
         if (activeChanged) {
@@ -101,7 +126,7 @@ std::optional<ActiveWindow> X11ActiveWindowWatch::takeChange()
         }
         if (changed) {
             XErrorTrap trap(m_display);
-            now = {m_followed, m_followed ? readCaption(m_display, m_followed, m_atoms) : std::string()};
+            now = {m_followed, m_followed ? readCaption(m_display, m_followed, *m_atoms) : std::string()};
             if (trap.failed())
                 now.caption.clear(); // it vanished in the meantime
         }

@@ -95,10 +95,7 @@ std::unique_ptr<WindowSystem> createWindowSystem(const char* displayName)
 
 std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayName)
 {
-    std::shared_ptr<X11Connection> connection = X11Connection::open(displayName);
-    if (!connection)
-        return nullptr;
-    return std::make_unique<X11ActiveWindowWatch>(std::move(connection));
+    return std::make_unique<X11ActiveWindowWatch>(displayName);
 }
 
 std::optional<Backends> createBackends(const char* displayName)

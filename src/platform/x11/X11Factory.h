@@ -17,7 +17,8 @@ std::unique_ptr<KeyEmitter> createKeyEmitter(const char* displayName = nullptr);
 // Listing and activation of the top-level windows; nullptr without a display.
 std::unique_ptr<WindowSystem> createWindowSystem(const char* displayName = nullptr);
 
-// Changes of the active window; nullptr without a display.
+// Changes of the active window. It connects only while started, so without a display it is
+// never available and cannot start.
 std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayName = nullptr);
 
 // The three parts for the program's start, on one connection, the window system's (start-up
