@@ -6,8 +6,19 @@
 
 namespace rukcon::platform::x11 {
 
-X11ActiveWindowWatch::X11ActiveWindowWatch(const char* displayName)
-    : m_displayName(displayName ? std::optional<std::string>(displayName) : std::nullopt)
+namespace {
+
+bool activeWindowNamed(Display* display, Window root, const WindowAtoms& atoms)
+{
+    XErrorTrap trap(display);
+    // A manager that keeps the property sets it from its start, None while no window is active.
+    return managerRunning(display, root, atoms) && readWindow(display, root, atoms.netActiveWindow).has_value();
+}
+
+} // namespace
+
+X11ActiveWindowWatch::X11ActiveWindowWatch(const char* displayName, std::shared_ptr<X11Connection> asking)
+    : m_displayName(displayName ? std::optional<std::string>(displayName) : std::nullopt), m_asking(std::move(asking))
 {
 }
 
@@ -37,18 +48,15 @@ void X11ActiveWindowWatch::disconnect()
 
 bool X11ActiveWindowWatch::available()
 {
-    const bool forTheQuestion = !m_started;
-    if (forTheQuestion && !connect())
+    if (m_started)
+        return activeWindowNamed(m_display, m_root, *m_atoms);
+    if (m_asking)
+        return activeWindowNamed(m_asking->display(), DefaultRootWindow(m_asking->display()),
+                                 WindowAtoms(m_asking->display()));
+    if (!connect())
         return false;
-    bool named = false;
-    {
-        XErrorTrap trap(m_display);
-        // A manager that keeps the property sets it from its start, None while no window is active.
-        named = managerRunning(m_display, m_root, *m_atoms) &&
-                readWindow(m_display, m_root, m_atoms->netActiveWindow).has_value();
-    }
-    if (forTheQuestion)
-        disconnect();
+    const bool named = activeWindowNamed(m_display, m_root, *m_atoms);
+    disconnect();
     return named;
 }
 

@@ -15,11 +15,13 @@ namespace rukcon::platform::x11 {
 // document). It needs a connection of its own, so that its descriptor wakes the caller only for
 // these events. That connection is open only while the watch is started: the option is off by
 // default, and an idle connection still holds memory here and in the server. Asked while
-// stopped whether it is available, it connects for the question alone.
+// stopped whether it is available, it asks over the connection given for such questions, or
+// connects for the question alone.
 class X11ActiveWindowWatch : public ActiveWindowWatch {
 public:
-    // A null name means $DISPLAY.
-    explicit X11ActiveWindowWatch(const char* displayName);
+    // A null name means $DISPLAY; asking, when given, is an open connection (another part's) that
+    // answers available() while the watch is stopped.
+    explicit X11ActiveWindowWatch(const char* displayName, std::shared_ptr<X11Connection> asking = nullptr);
     ~X11ActiveWindowWatch() override;
 
     bool available() override;
@@ -36,6 +38,7 @@ private:
     void follow(Window window);
 
     std::optional<std::string> m_displayName;
+    std::shared_ptr<X11Connection> m_asking;
     std::shared_ptr<X11Connection> m_connection;
     Display* m_display = nullptr;
     Window m_root = 0;

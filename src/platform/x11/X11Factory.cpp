@@ -41,43 +41,6 @@ private:
     std::unique_ptr<KeyEmitter> m_emitter;
 };
 
-// A watch that asks whether it is available on the connection it is given (the window
-// system's, open anyway), and opens its own, where the events arrive, when it is started.
-class DeferredActiveWindowWatch : public ActiveWindowWatch {
-public:
-    DeferredActiveWindowWatch(const char* displayName, std::shared_ptr<X11Connection> asking)
-        : m_displayName(savedName(displayName)), m_asking(std::move(asking))
-    {
-    }
-
-    bool available() override
-    {
-        if (m_watch)
-            return m_watch->available();
-        if (!m_asker)
-            m_asker = std::make_unique<X11ActiveWindowWatch>(m_asking);
-        return m_asker->available();
-    }
-    int start() override
-    {
-        if (!m_watch)
-            m_watch = createActiveWindowWatch(nameOf(m_displayName));
-        return m_watch ? m_watch->start() : -1;
-    }
-    void stop() override
-    {
-        if (m_watch)
-            m_watch->stop();
-    }
-    std::optional<ActiveWindow> takeChange() override { return m_watch ? m_watch->takeChange() : std::nullopt; }
-
-private:
-    std::optional<std::string> m_displayName;
-    std::shared_ptr<X11Connection> m_asking;
-    std::unique_ptr<X11ActiveWindowWatch> m_asker; // never started
-    std::unique_ptr<ActiveWindowWatch> m_watch;
-};
-
 } // namespace
 
 std::unique_ptr<KeyEmitter> createKeyEmitter(const char* displayName)
@@ -106,7 +69,7 @@ std::optional<Backends> createBackends(const char* displayName)
     Backends backends;
     if (XTestKeyEmitter::serverSupport(connection->display()))
         backends.keys = std::make_unique<DeferredKeyEmitter>(displayName);
-    backends.activeWindow = std::make_unique<DeferredActiveWindowWatch>(displayName, connection);
+    backends.activeWindow = std::make_unique<X11ActiveWindowWatch>(displayName, connection);
     backends.windows = std::make_unique<X11WindowSystem>(std::move(connection));
     return backends;
 }
