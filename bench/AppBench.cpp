@@ -155,6 +155,16 @@ struct Rig {
         return true;
     }
 
+    // Started, with the pad detected and the start-up settings hold ended, the loop run a while.
+    bool startPolling(int settleMs)
+    {
+        if (!start())
+            return false;
+        app->onStatusTick();
+        runFor(settleMs);
+        return true;
+    }
+
     ~Rig()
     {
         app.reset();
@@ -226,10 +236,8 @@ int fullLoad(int cycles)
 int idle(int seconds)
 {
     Rig rig;
-    if (!rig.start())
+    if (!rig.startPolling(1000))
         return 1;
-    rig.app->onStatusTick(); // detects the pad and ends the start-up settings hold
-    runFor(1000);
     const double before = cpuSeconds();
     runFor(seconds * 1000);
     const double used = cpuSeconds() - before;
@@ -249,10 +257,8 @@ double threadCpuNanoseconds()
 int idleTick(int ticks)
 {
     Rig rig;
-    if (!rig.start())
+    if (!rig.startPolling(200))
         return 1;
-    rig.app->onStatusTick(); // detects the pad and ends the start-up settings hold
-    runFor(200);
     for (int i = 0; i < ticks / 10; ++i)
         rig.app->onPollTick();
     const double before = threadCpuNanoseconds();
