@@ -122,7 +122,12 @@ void Form1::buildSettingsTabs()
     registerCommand(10, m_other.command10);
     registerCommand(14, m_other.command14);
 
-    new HelpPage(m_ssTab1); // owned by its page
+    // The help text is built when its tab is first opened: most starts never open it, and a text
+    // browser holds some 400 kB the program would otherwise keep all day.
+    connect(m_ssTab1, &MultiRowTabWidget::currentChanged, this, [this](int index) {
+        if (index == kHelpTab && !m_ssTab1->page(kHelpTab)->findChild<HelpPage*>())
+            (new HelpPage(m_ssTab1))->show(); // owned by its page
+    });
 
     m_ssTab1->setCurrentIndex(0);
 }

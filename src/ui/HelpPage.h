@@ -6,8 +6,8 @@ namespace rukcon::ui {
 
 class MultiRowTabWidget;
 
-// The "ヘルプ" tab: a short read-only guide to the program. It fills the page frame below the
-// tab rows and scrolls when the text is longer than the page.
+// The "ヘルプ" tab: a short read-only guide to the program, built when the tab is first opened.
+// It fills the page frame below the tab rows and scrolls when the text is longer than the page.
 class HelpPage : public QTextBrowser {
     Q_OBJECT
 

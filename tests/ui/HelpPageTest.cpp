@@ -15,12 +15,16 @@ class HelpPageTest : public ::testing::Test {
 protected:
     Form1 form;
     rukcon::ui::MultiRowTabWidget* tabs = form.settingsTabs();
-    QTextBrowser* help = form.findChild<QTextBrowser*>("HelpText");
+    QTextBrowser* help = nullptr;
 
     void SetUp() override
     {
-        ASSERT_NE(help, nullptr);
         form.show();
+        // Built when its tab is first opened, not before.
+        ASSERT_EQ(form.findChild<QTextBrowser*>("HelpText"), nullptr);
+        tabs->setCurrentIndex(rukcon::ui::kHelpTab);
+        help = form.findChild<QTextBrowser*>("HelpText");
+        ASSERT_NE(help, nullptr);
     }
 
     // Inside the page frame: below the tab rows, within the page.
@@ -39,8 +43,6 @@ protected:
 TEST_F(HelpPageTest, onHelpTabOnly_fillsPageFrame_readOnly)
 {
     EXPECT_EQ(help->parentWidget(), tabs->page(rukcon::ui::kHelpTab));
-    EXPECT_FALSE(help->isVisible());
-    tabs->setCurrentIndex(rukcon::ui::kHelpTab);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->isReadOnly());
     EXPECT_EQ(help->lineWrapMode(), QTextEdit::WidgetWidth);
@@ -49,11 +51,17 @@ TEST_F(HelpPageTest, onHelpTabOnly_fillsPageFrame_readOnly)
     // The page follows the tab control; the text follows the page.
     tabs->resize(tabs->width() + 60, tabs->height() + 40);
     expectInPageFrame();
+
+    // Another tab hides it; opened again, it is the same text, not a second one.
+    tabs->setCurrentIndex(0);
+    EXPECT_FALSE(help->isVisible());
+    tabs->setCurrentIndex(rukcon::ui::kHelpTab);
+    EXPECT_EQ(form.findChildren<QTextBrowser*>().size(), 1);
+    EXPECT_TRUE(help->isVisible());
 }
 
 TEST_F(HelpPageTest, text_coversTheTopics_scrollsWhenLonger)
 {
-    tabs->setCurrentIndex(rukcon::ui::kHelpTab);
     const QString text = help->toPlainText();
     // Key positions and held modifiers, the target and activation key, timing, tray, storage.
     for (const char* topic : {"三つ", "SHIFT", "CONTROL", "alt", "アクティブ設定", "キャプションの一部", "名前・保存",
