@@ -200,7 +200,7 @@ int fullLoad(int cycles)
 
     // Timer1 keeps its own period; each of its cycles is timed here.
     std::vector<double> times;
-    QTimer* pollTimer = form.pollTimer();
+    QTimer* pollTimer = &rig.app->pollTimer();
     QObject::disconnect(pollTimer, &QTimer::timeout, rig.app.get(), nullptr);
     QElapsedTimer wall;
     QObject::connect(pollTimer, &QTimer::timeout, rig.app.get(), [&] {

@@ -110,8 +110,8 @@ row "RSS 10 s after start" MB rss
 row "idle CPU, no controller" "% core" cpu
 [ -n "$reference" ] && printf '%-32s %12s   (RSS %s MB)\n' "  reference build, no controller" \
     "${cpu[ref_rukcon]}" "${rss[ref_rukcon]}"
-printf 'RSS goal: bare + 4 MB = %.1f MB; start-up goal: 1.15 x bare = %.1f ms\n' \
-    "$(awk -v b="${rss[bare]}" 'BEGIN { print b + 4 }')" "$(awk -v b="${start[bare]}" 'BEGIN { print b * 1.15 }')"
+printf 'RSS goal: bare + 4 MB = %.1f MB; start-up goal: 1.20 x bare = %.1f ms\n' \
+    "$(awk -v b="${rss[bare]}" 'BEGIN { print b + 4 }')" "$(awk -v b="${start[bare]}" 'BEGIN { print b * 1.20 }')"
 
 printf '\nidle CPU, woken every 50 ms (%% of a core over %d s)   %10s %10s\n' "$idle_seconds" "/ C loop" "/ Qt timer"
 # printf pads by bytes: a label with wide characters gets the difference to its display width.

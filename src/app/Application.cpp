@@ -50,20 +50,27 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
       m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
-      m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(*m_form)),
+      m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(m_state, *m_form)),
       m_target(*m_platform.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.keys, *m_pump)),
-      m_dispatch(std::make_unique<input::KeyDispatch>(*m_view, *m_keyEmission, *m_activator, m_sound)),
-      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(*m_form, m_pollCycle),
-      m_profile(*m_form, m_timing, m_keyLists),
-      m_settingsWindow(std::make_unique<FormSettingsWindow>(*m_form, m_sound, *m_messages)),
+      m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
+      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle),
+      m_profile(m_state, *m_form, m_timing, m_keyLists),
+      m_settingsWindow(std::make_unique<FormSettingsWindow>(m_state, *m_form, m_sound, *m_messages)),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
               *m_disk)
 {
-    connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
-    connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
+    m_pollTimer.setObjectName("Timer1");
+    m_pollTimer.setInterval(100);
+    m_statusTimer.setObjectName("Timer2");
+    m_statusTimer.setInterval(5000);
+    connect(&m_pollTimer, &QTimer::timeout, this, &Application::onPollTick);
+    connect(&m_statusTimer, &QTimer::timeout, this, &Application::onStatusTick);
+    // Settings mode follows its switch before any other handler of it runs.
+    m_state.settingsMode = m_form->settingsModeBox()->isChecked();
+    connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, [this](bool on) { m_state.settingsMode = on; });
     connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
@@ -72,8 +79,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
+    m_state.paused = m_tray->pauseItem()->isChecked();
+    connect(m_tray->pauseItem(), &QAction::toggled, this, [this](bool on) { m_state.paused = on; });
     m_shutDown = std::make_unique<ShutDown>(ShutDown::Parts{
-        *m_form->pollTimer(), *m_form->statusTimer(), *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
+        m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
         *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
@@ -81,7 +90,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     if (!m_platform.activeWindow)
         m_platform.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
-        *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
+        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
         [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
@@ -100,11 +109,6 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
 }
 
 Application::~Application() = default;
-
-bool Application::paused() const
-{
-    return m_tray->pauseItem()->isChecked();
-}
 
 void Application::setPaused(bool on)
 {
@@ -175,8 +179,8 @@ void Application::onMinimised()
 void Application::holdStill()
 {
     if (m_boxDepth++ == 0) {
-        m_timer1BeforeBox = m_form->pollTimer()->isActive();
-        m_timer2BeforeBox = m_form->statusTimer()->isActive();
+        m_timer1BeforeBox = m_pollTimer.isActive();
+        m_timer2BeforeBox = m_statusTimer.isActive();
     }
     m_shutDown->stopTimersAndReleaseKeys();
 }
@@ -186,9 +190,9 @@ void Application::resumeAfterBox()
     if (--m_boxDepth > 0)
         return;
     if (m_timer1BeforeBox)
-        m_form->pollTimer()->start();
+        m_pollTimer.start();
     if (m_timer2BeforeBox)
-        m_form->statusTimer()->start();
+        m_statusTimer.start();
     // The box may have changed what can be polled (settings mode, the pause, the controller).
     updatePolling();
 }
@@ -211,7 +215,7 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    StartUp({*m_form, *m_tray, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
+    StartUp({*m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
     m_autoSwitching->start();
@@ -225,22 +229,21 @@ void Application::onPollTick()
     const bool ran = m_pollCycle.Tick(suspended, suspended);
     // Nothing held and a controller that wakes the program: the ticks rest until its next event.
     if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
-        m_form->pollTimer()->stop();
+        m_pollTimer.stop();
 }
 
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_form->settingsModeBox()->isChecked() || paused())
+    if (m_state.settingsMode || m_state.paused)
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;
     else
         m_pollState = PollState::Allowed;
 
-    QTimer* pollTimer = m_form->pollTimer();
     if (m_pollState != PollState::Allowed) {
-        pollTimer->stop();
+        m_pollTimer.stop();
         // Without a controller one cycle paints the indicators in the no-controller colour, as
         // every tick would have; in settings mode or paused they keep their colours.
         if (m_pollState == PollState::NoController && before != PollState::NoController)
@@ -248,8 +251,8 @@ void Application::updatePolling()
     } else if (before != PollState::Allowed || !m_wakeup.watching()) {
         // The first tick reads the controller; where it wakes the program, that tick stops the
         // timer again unless something is held.
-        if (!pollTimer->isActive())
-            pollTimer->start();
+        if (!m_pollTimer.isActive())
+            m_pollTimer.start();
     }
 }
 
@@ -275,12 +278,12 @@ void Application::onControllerInput()
         return;
     }
     // While the ticks run they read the controller themselves, one dispatch per reaction time.
-    if (m_pollState != PollState::Allowed || m_form->pollTimer()->isActive())
+    if (m_pollState != PollState::Allowed || m_pollTimer.isActive())
         return;
     // The ticks start either way, and the first one stops them again when nothing is held: a
     // controller that sends a stream of events (a trembling stick) costs no more than polling.
-    if (m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused()))
-        m_form->pollTimer()->start();
+    if (m_pollCycle.Tick(m_state.settingsMode, m_state.paused))
+        m_pollTimer.start();
 }
 
 void Application::reportNoWindowSystem()

@@ -13,11 +13,13 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/ProgramFolders.h"
+#include "settings/SessionState.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
 
 #include <QObject>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -81,6 +83,10 @@ public:
     TimingControls& timing() { return m_timing; }
     KeyListModels& keyLists() { return m_keyLists; }
     ProfileBinder& profile() { return m_profile; }
+    settings::SessionState& state() { return m_state; }
+    // Timer1 polls the controller (interval = reaction time); Timer2 is the status tick.
+    QTimer& pollTimer() { return m_pollTimer; }
+    QTimer& statusTimer() { return m_statusTimer; }
     bool startupPending() const { return m_startupPending; }
 
     ui::TrayWindow& tray() { return *m_tray; }
@@ -89,8 +95,8 @@ public:
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
 
-    // The pause: the check mark of the tray item "一時停止". No polling while it is set.
-    bool paused() const;
+    // The pause, shown as the check mark of the tray item "一時停止". No polling while it is set.
+    bool paused() const { return m_state.paused; }
     void setPaused(bool on);
 
     // Whether the main window hides into the tray. Without a notification area it stays on the
@@ -157,6 +163,9 @@ private:
     // The adapters and logic only the wiring reaches are held by pointer, so this header stays small.
     std::unique_ptr<settings::DiskIo> m_disk;
     KeyListModels m_keyLists; // outlives the boxes of the window that show its models
+    settings::SessionState m_state;
+    QTimer m_pollTimer;
+    QTimer m_statusTimer;
     std::unique_ptr<ui::Form1> m_form;
     std::unique_ptr<QtUserMessages> m_messages;
     sound::SoundService m_sound;

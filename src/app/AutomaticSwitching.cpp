@@ -90,7 +90,7 @@ void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
     // have the same winId, which a toplevel's id may equal.
     const bool own = window.own ? *window.own : window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
     const std::optional<size_t> chosen = target::ChooseMenuEntry(
-        {window.caption, own}, form.settingsModeBox()->isChecked(), entries, m_parts.fragment.fragment());
+        {window.caption, own}, m_parts.state.settingsMode, entries, m_parts.fragment.fragment());
     if (!chosen)
         return;
     const int index = static_cast<int>(*chosen);

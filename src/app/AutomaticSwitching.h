@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SessionState.h"
+
 #include <QObject>
 
 #include <functional>
@@ -31,8 +33,9 @@ class AutomaticSwitching : public QObject {
     Q_OBJECT
 public:
     struct Parts {
+        const settings::SessionState& state; // settings mode
         ui::TrayWindow& tray;
-        ui::Form1& form; // settings mode and the status line
+        ui::Form1& form; // the status line
         target::CaptionFragmentBox& fragment;
         platform::ActiveWindowWatch& watch;
         settings::UserMenu& menu;

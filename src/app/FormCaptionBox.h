@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/SessionState.h"
 #include "target/TargetActivation.h"
 #include "ui/Form1.h"
 
@@ -7,12 +8,13 @@
 
 namespace rukcon::app {
 
-// The caption fragment box and its list of running programs.
+// The caption fragment of the profile in force, and the list of running programs its box offers.
 class FormCaptionBox : public target::CaptionFragmentBox {
 public:
-    explicit FormCaptionBox(ui::Form1& form) : m_form(form) {}
+    FormCaptionBox(const settings::SessionState& state, ui::Form1& form) : m_state(state), m_form(form) {}
 
-    std::string fragment() const override { return m_form.captionFragmentBox()->currentText().toStdString(); }
+    std::string fragment() const override { return m_state.inForce.captionFragment; }
+    // The box carries the text into the state as a user's edit.
     void setFragment(const std::string& text) override
     {
         m_form.captionFragmentBox()->setEditText(QString::fromStdString(text));
@@ -24,6 +26,7 @@ public:
     }
 
 private:
+    const settings::SessionState& m_state;
     ui::Form1& m_form;
 };
 

@@ -3,23 +3,12 @@
 #include "ui/Colours.h"
 #include "ui/Form1.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace rukcon::app {
-
-std::string FormDispatchView::keyChoice(int slot, int position) const
-{
-    return m_form.keyChoiceBox(slot, position)->currentText().toStdString();
-}
-
-std::string FormDispatchView::captionFragment() const
-{
-    return m_form.captionFragmentBox()->currentText().toStdString();
-}
 
 std::string FormDispatchView::shownFeedback() const
 {

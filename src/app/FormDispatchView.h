@@ -13,8 +13,6 @@ class FormDispatchView : public input::DispatchView {
 public:
     explicit FormDispatchView(ui::Form1& form) : m_form(form) {}
 
-    std::string keyChoice(int slot, int position) const override;
-    std::string captionFragment() const override;
     std::string shownFeedback() const override;
     void setFeedback(const std::string& text) override;
     bool panelShown() const override;

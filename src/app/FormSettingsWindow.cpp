@@ -34,7 +34,7 @@ void FormSettingsWindow::showMessage(const std::string& text)
         return;
     m_sounds.playAlert();
     const bool seen = m_form.isVisible() && !m_form.isMinimized();
-    const bool settingsMode = m_form.settingsModeBox()->isChecked();
+    const bool settingsMode = m_state.settingsMode;
     if (seen && settingsMode && m_form.settingsTabs()->currentIndex() == ui::kNamingTab)
         m_form.nameTabMessageLine()->setText(fromUtf8(text));
     else if (seen && !settingsMode)

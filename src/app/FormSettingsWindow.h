@@ -3,6 +3,7 @@
 #include "settings/ButtonLayoutControls.h"
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
+#include "settings/SessionState.h"
 #include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
@@ -30,8 +31,9 @@ class FormSettingsWindow : public settings::MenuLabels,
                            public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, sound::SoundEffects& sounds, platform::UserMessages& boxes)
-        : m_form(form), m_sounds(sounds), m_boxes(boxes)
+    FormSettingsWindow(const settings::SessionState& state, ui::Form1& form, sound::SoundEffects& sounds,
+                       platform::UserMessages& boxes)
+        : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
     {
     }
 
@@ -60,6 +62,7 @@ public:
     void SyncTrayUserMenu() override;
 
 private:
+    const settings::SessionState& m_state;
     ui::Form1& m_form;
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;

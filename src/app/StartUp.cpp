@@ -59,7 +59,7 @@ void StartUp::run()
     m_parts.form.settingsModeBox()->hide();
 
     m_parts.updatePolling(); // settings mode holds it until the first status tick
-    m_parts.form.statusTimer()->start();
+    m_parts.statusTimer.start();
     m_parts.showMainWindow();
 }
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 
+class QTimer;
+
 namespace rukcon::settings {
 class SettingsStore;
 }
@@ -28,6 +30,7 @@ public:
     struct Parts {
         ui::Form1& form;
         ui::TrayWindow& tray;
+        QTimer& statusTimer;
         KeyListModels& keyLists;
         sound::SoundService& sound;
         target::TargetActivation& target;

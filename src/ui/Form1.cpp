@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace rukcon::ui {
 
@@ -49,14 +48,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     m_label16[18] = m_panel.label16;
     registerCommand(12, m_panel.command12);
     registerCommand(13, m_panel.command13);
-
-    // Created stopped: the application starts them once everything is loaded.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName("Timer1");
-    m_timer1->setInterval(100);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName("Timer2");
-    m_timer2->setInterval(5000);
 
     for (QLabel* label : findChildren<QLabel*>())
         condenseToFit(label);

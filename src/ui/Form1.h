@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
 namespace rukcon::ui {
 
@@ -99,8 +98,6 @@ public:
     QLabel* nameTabMessageLine() const { return m_naming.label14; }
     QFrame* buttonPanel() const { return m_panel.frame1; }
     MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
-    QTimer* pollTimer() const { return m_timer1; }
-    QTimer* statusTimer() const { return m_timer2; }
 
 protected:
     bool event(QEvent* event) override;
@@ -123,8 +120,6 @@ private:
     MultiRowTabWidget* m_ssTab1 = nullptr;
     QCheckBox* m_check1 = nullptr;
     QCheckBox* m_check2 = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
     // The look each indicator was last given: nothing until then (they start in the designed colour).
     std::array<std::optional<IndicatorLook>, kLayoutButtonCount> m_indicatorLooks{};
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known

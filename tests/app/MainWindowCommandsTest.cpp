@@ -173,7 +173,7 @@ TEST_F(MainWindowCommandsTest, newSettings_everySlotResetListsRefilledNamingTab)
             EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
     }
     EXPECT_EQ(form().reactionTimeBar()->value(), 128);
-    EXPECT_EQ(form().pollTimer()->interval(), 128);
+    EXPECT_EQ(app->pollTimer().interval(), 128);
     EXPECT_EQ(form().multiplierBar()->value(), 1);
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 1);
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "");

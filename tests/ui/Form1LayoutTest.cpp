@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -251,23 +250,9 @@ TEST_F(Form1LayoutTest, accessors_returnTheNamedControls)
         {form.reactionTimeValue(), "Label5"}, {form.statusLine(), "Label6"},
         {form.multiplierValue(), "Label8"},   {form.nameTabMessageLine(), "Label14"},
         {form.buttonPanel(), "Frame1"},       {form.settingsTabs(), "SSTab1"},
-        {form.pollTimer(), "Timer1"},         {form.statusTimer(), "Timer2"},
     };
     for (const auto& [object, name] : singles)
         EXPECT_EQ(object, form.findChild<QObject*>(name)) << name;
-}
-
-TEST_F(Form1LayoutTest, timers_haveTheirIntervalsAndAreNotRunning)
-{
-    const std::pair<const char*, int> timers[] = {{"Timer1", 100}, {"Timer2", 5000}};
-    for (const auto& [name, interval] : timers) {
-        auto* timer = form.findChild<QTimer*>(name);
-        ASSERT_NE(timer, nullptr) << name;
-        EXPECT_EQ(timer->parent(), &form);
-        EXPECT_EQ(timer->interval(), interval);
-        EXPECT_FALSE(timer->isActive());
-        EXPECT_FALSE(timer->isSingleShot());
-    }
 }
 
 TEST_F(Form1LayoutTest, showSettingsArea_swapsTabsAndPanel_panelMovesToItsPlace)
