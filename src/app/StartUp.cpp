@@ -25,7 +25,7 @@ void StartUp::run()
     m_parts.form.settingsModeBox()->setChecked(true);
     m_parts.target.RefreshCaptionList();
     m_parts.setPaused(true); // nothing is polled while start-up runs
-    m_parts.form.setWindowTitle(QStringLiteral("R・U・Kコン"));
+    m_parts.form.setWindowTitle(QString::fromUtf8(ui::Form1::kTitle));
     resetKeyChoices(m_parts.form, m_parts.keyLists, settings::StickArrowKeys());
     FormKeyLists lists(m_parts.form, m_parts.keyLists);
     input::FillKeyLists(lists);

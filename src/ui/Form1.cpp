@@ -30,7 +30,7 @@ template <typename T, size_t N> T at(const std::array<T, N>& items, int index)
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("R・U・Kコン"));
+    setWindowTitle(QString::fromUtf8(kTitle));
     setFont(gothicFont(kDefaultPointSize));
 
     buildCommandBar();

@@ -35,6 +35,8 @@ public:
     // window manager has not framed the window yet (and for good without a window manager).
     static constexpr QSize kFrameAllowance{8, 30};
 
+    static constexpr const char* kTitle = "R・U・Kコン";
+
     explicit Form1(QWidget* parent = nullptr);
 
     // Places the window by its outer rectangle (frame included), given in twips. Until the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <QWidget>
 
 #include <array>
@@ -18,7 +20,7 @@ class Form1;
 class TrayWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMenuEntries = 12;
+    static constexpr int kMenuEntries = settings::kMenuEntryCount;
     // The tip field holds 64 bytes of code page 932, its closing NUL included.
     static constexpr size_t kTipBytes = 64;
 
