@@ -36,7 +36,7 @@ namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
 const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません（X11 か wlroots 系の Wayland が必要です）";
+    "このデスクトップではキーを送れません(X11 か wlroots 系の Wayland が必要です)。";
 
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {
@@ -285,7 +285,6 @@ void Application::onControllerInput()
 
 void Application::reportNoWindowSystem()
 {
-    m_noWindowSystem = true;
     m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
@@ -299,9 +298,7 @@ void Application::onStatusTick()
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
     m_form->statusLine()->setText(QString::fromStdString(
-        m_noWindowSystem
-            ? kNoWindowSystemText
-            : input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
+        input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();
 

@@ -119,7 +119,7 @@ public:
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
 
     // Neither a Wayland compositor nor an X display can type keys or find windows here: said
-    // once in a box, and on the status line in place of the controller status from then on.
+    // once, in a box and on the status line, until the next status tick shows the controller.
     void reportNoWindowSystem();
 
     // The status tick: detect the controller, show its status, end the start-up hold.
@@ -189,7 +189,6 @@ private:
     PollState m_pollState = PollState::Suspended;
     bool m_usesTray = true;
     bool m_startupPending = false;
-    bool m_noWindowSystem = false;
     int m_boxDepth = 0;
     bool m_timer1BeforeBox = false;
     bool m_timer2BeforeBox = false;

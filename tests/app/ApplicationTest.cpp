@@ -95,19 +95,21 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     EXPECT_TRUE(form().statusTimer()->isActive());
 }
 
-TEST_F(ApplicationTest, noWindowSystem_toldOnceInABoxAndKeptOnTheStatusLine)
+TEST_F(ApplicationTest, noWindowSystem_toldOnceThenTheStatusTickShowsTheController)
 {
     app->start();
     app::QtUserMessages::recorded().clear();
     app->reportNoWindowSystem();
+    const std::string onStatusLine = form().statusLine()->text().toStdString();
     QCoreApplication::processEvents();
-    ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
-    const std::string text = app::QtUserMessages::recorded().front().substr(2);
-    EXPECT_NE(text.find("キーを送れません"), std::string::npos) << text;
+    ASSERT_EQ(app::QtUserMessages::recorded(), std::vector<std::string>{"w:" + onStatusLine});
+    EXPECT_NE(onStatusLine.find("キーを送れません("), std::string::npos) << onStatusLine;
+    EXPECT_TRUE(onStatusLine.ends_with(")。")) << onStatusLine;
     plugController();
     app->onStatusTick();
     app->onStatusTick();
-    EXPECT_EQ(form().statusLine()->text().toStdString(), text) << "the controller status hid it";
+    EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12")
+        << "the controller status stays hidden";
     EXPECT_EQ(app::QtUserMessages::recorded().size(), 1u);
 }
 
