@@ -174,21 +174,17 @@ void Application::onMinimised()
 
 void Application::holdStill()
 {
-    if (m_boxDepth++ == 0) {
-        m_timer1BeforeBox = m_form->pollTimer()->isActive();
-        m_timer2BeforeBox = m_form->statusTimer()->isActive();
-    }
-    m_shutDown->stopTimersAndReleaseKeys();
+    // The status tick goes on: it may end the start-up hold and keeps the status text fresh,
+    // while updatePolling keeps the poll timer stopped until the box closes.
+    ++m_boxDepth;
+    updatePolling();
+    m_keyEmission->ReleaseAllKeys();
 }
 
 void Application::resumeAfterBox()
 {
     if (--m_boxDepth > 0)
         return;
-    if (m_timer1BeforeBox)
-        m_form->pollTimer()->start();
-    if (m_timer2BeforeBox)
-        m_form->statusTimer()->start();
     // The box may have changed what can be polled (settings mode, the pause, the controller).
     updatePolling();
 }
@@ -231,7 +227,7 @@ void Application::onPollTick()
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_form->settingsModeBox()->isChecked() || paused())
+    if (m_boxDepth > 0 || m_form->settingsModeBox()->isChecked() || paused())
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;

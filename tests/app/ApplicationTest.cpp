@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
@@ -111,6 +112,35 @@ TEST_F(ApplicationTest, noWindowSystem_toldOnceThenTheStatusTickShowsTheControll
     EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12")
         << "the controller status stays hidden";
     EXPECT_EQ(app::QtUserMessages::recorded().size(), 1u);
+}
+
+// Both timers tick while a modal box is open; the poll tick types nothing then.
+TEST_F(ApplicationTest, messageBox_statusTickGoesOnAndPollingWaitsForTheBox)
+{
+    windows->add(2, "メモ帳");
+    app->start();
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
+    plugController(0x1);
+    keyLog.clear();
+    bool boxSeen = false;
+    app::QtUserMessages::setRecording(true, [&] {
+        boxSeen = true;
+        EXPECT_TRUE(form().statusTimer()->isActive()) << "the status tick stops while a box is open";
+        app->onStatusTick(); // a tick arriving while the box is open
+        EXPECT_FALSE(app->startupPending());
+        EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
+        EXPECT_FALSE(form().pollTimer()->isActive()) << "polls while a box is open";
+    });
+    app->reportNoWindowSystem(); // any box will do
+    QCoreApplication::processEvents();
+    app::QtUserMessages::setRecording(true);
+    ASSERT_TRUE(boxSeen);
+    EXPECT_EQ(std::ranges::count_if(keyLog, [](const std::string& e) { return e.ends_with('+'); }), 0)
+        << "a key was pressed while the box was open";
+    EXPECT_TRUE(form().pollTimer()->isActive()) << "polling does not resume after the box";
+    app->onPollTick();
+    EXPECT_FALSE(keyLog.empty());
 }
 
 TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
