@@ -62,6 +62,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
               *m_disk)
 {
+    // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
+    m_form->pollTimer()->setTimerType(Qt::PreciseTimer);
     connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
     connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);

@@ -246,6 +246,7 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
     app->setPaused(false);
     EXPECT_TRUE(pollTimer->isActive());
     EXPECT_EQ(pollTimer->interval(), app->timing().reactionTime());
+    EXPECT_EQ(pollTimer->timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
 
     controller->count = 0; // unplugged
     app->onStatusTick();
@@ -278,6 +279,8 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"})) << "the event ran no cycle";
     EXPECT_TRUE(form().pollTimer()->isActive()) << "a held input must repeat at the reaction time";
+    EXPECT_EQ(form().pollTimer()->interval(), app->timing().reactionTime());
+    EXPECT_EQ(form().pollTimer()->timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
 
     controller->ids[0].position.buttons = 0;
     app->onPollTick();
