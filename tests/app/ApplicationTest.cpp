@@ -285,7 +285,13 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
     controller->ids[0].position.buttons = 0;
     app->onPollTick();
     EXPECT_FALSE(form().pollTimer()->isActive());
+
+    // The writer leaves (the device unplugged): the file is watched no more, and polled instead.
     close(writer);
+    for (int i = 0; i < 50 && app->controllerWakeup().watching(); ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_FALSE(app->controllerWakeup().watching()) << "a file at its end stays watched";
+    EXPECT_TRUE(form().pollTimer()->isActive()) << "no polling after the device went";
 }
 
 TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
