@@ -2,7 +2,6 @@
 # Runs a command with its own X servers and stops them afterwards:
 #   DISPLAY              an Xvfb with the openbox window manager
 #   RUKCON_BARE_DISPLAY  a second Xvfb with no window manager, for the fallback paths
-#   RUKCON_NO_XTEST_DISPLAY  a third without the XTEST extension: windows but no keys
 set -uo pipefail
 
 pids=()
@@ -36,8 +35,6 @@ start_xvfb main -noreset
 export DISPLAY=":$display_num"
 start_xvfb bare
 export RUKCON_BARE_DISPLAY=":$display_num"
-start_xvfb noxtest -extension XTEST
-export RUKCON_NO_XTEST_DISPLAY=":$display_num"
 
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 pids+=($!)
