@@ -36,7 +36,7 @@ namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
 const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません（X11 か wlroots 系の Wayland が必要です）";
+    "このデスクトップではキーを送れません(X11 か wlroots 系の Wayland が必要です)。";
 
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {
@@ -51,10 +51,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
       m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(m_state, *m_form)),
-      m_target(*m_platform.windows, *m_captionBox, m_sound),
+      m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
-      m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.keys, *m_pump)),
+      m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle),
       m_profile(m_state, *m_form, m_timing, m_keyLists),
@@ -64,6 +64,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
 {
     m_pollTimer.setObjectName("Timer1");
     m_pollTimer.setInterval(100);
+    // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
+    m_pollTimer.setTimerType(Qt::PreciseTimer);
     m_statusTimer.setObjectName("Timer2");
     m_statusTimer.setInterval(5000);
     connect(&m_pollTimer, &QTimer::timeout, this, &Application::onPollTick);
@@ -87,10 +89,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
-    if (!m_platform.activeWindow)
-        m_platform.activeWindow = platform::null::createActiveWindowWatch();
+    if (!m_platform.windowing.activeWindow)
+        m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
-        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
+        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(), m_store.autoSwitch(),
         [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
@@ -118,7 +120,7 @@ void Application::setPaused(bool on)
 void Application::SetAlwaysOnTop()
 {
     // The outcome is not looked at: a window manager may refuse.
-    m_platform.windows->setKeepAbove(m_form->winId(), m_form->keepAboveBox()->isChecked());
+    m_platform.windowing.windows->setKeepAbove(m_form->winId(), m_form->keepAboveBox()->isChecked());
 }
 
 void Application::showMainWindow()
@@ -178,21 +180,17 @@ void Application::onMinimised()
 
 void Application::holdStill()
 {
-    if (m_boxDepth++ == 0) {
-        m_timer1BeforeBox = m_pollTimer.isActive();
-        m_timer2BeforeBox = m_statusTimer.isActive();
-    }
-    m_shutDown->stopTimersAndReleaseKeys();
+    // The status tick goes on: it may end the start-up hold and keeps the status text fresh,
+    // while updatePolling keeps the poll timer stopped until the box closes.
+    ++m_boxDepth;
+    updatePolling();
+    m_keyEmission->ReleaseAllKeys();
 }
 
 void Application::resumeAfterBox()
 {
     if (--m_boxDepth > 0)
         return;
-    if (m_timer1BeforeBox)
-        m_pollTimer.start();
-    if (m_timer2BeforeBox)
-        m_statusTimer.start();
     // The box may have changed what can be polled (settings mode, the pause, the controller).
     updatePolling();
 }
@@ -235,7 +233,7 @@ void Application::onPollTick()
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_state.settingsMode || m_state.paused)
+    if (m_boxDepth > 0 || m_state.settingsMode || m_state.paused)
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;
@@ -288,11 +286,16 @@ void Application::onControllerInput()
 
 void Application::reportNoWindowSystem()
 {
-    m_noWindowSystem = true;
     m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
         this, [this] { m_messages->warning(kNoWindowSystemText); }, Qt::QueuedConnection);
+}
+
+void Application::tellWindowingAdvice(const std::string& advice)
+{
+    QMetaObject::invokeMethod(
+        this, [this, advice] { m_messages->information(advice); }, Qt::QueuedConnection);
 }
 
 void Application::onStatusTick()
@@ -302,9 +305,7 @@ void Application::onStatusTick()
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
     m_form->statusLine()->setText(QString::fromStdString(
-        m_noWindowSystem
-            ? kNoWindowSystemText
-            : input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
+        input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();
 

@@ -7,6 +7,7 @@
 #include "input/ControllerAccess.h"
 #include "input/PollCycle.h"
 #include "platform/ActiveWindowWatch.h"
+#include "platform/Backends.h"
 #include "platform/ControllerDevice.h"
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
@@ -55,10 +56,9 @@ class TrayWindowTexts;
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
     std::unique_ptr<platform::ControllerDevice> controller;
-    std::unique_ptr<platform::KeyEmitter> keys;
-    std::unique_ptr<platform::WindowSystem> windows;
     std::unique_ptr<platform::SoundDevice> sound;
-    std::unique_ptr<platform::ActiveWindowWatch> activeWindow; // none: the option stays disabled
+    // Keys, windows and the active-window watch; the event descriptor stays with main.
+    platform::Backends windowing;
 };
 
 // Owns the platform backends, the logic objects and the main window, and connects the
@@ -125,8 +125,11 @@ public:
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
 
     // Neither a Wayland compositor nor an X display can type keys or find windows here: said
-    // once in a box, and on the status line in place of the controller status from then on.
+    // once, in a box and on the status line, until the next status tick shows the controller.
     void reportNoWindowSystem();
+    // How the user can let the desktop serve the program better (a desktop that runs but does
+    // not trust it): said once in a box.
+    void tellWindowingAdvice(const std::string& advice);
 
     // The status tick: detect the controller, show its status, end the start-up hold.
     void onStatusTick();
@@ -144,12 +147,12 @@ private:
     // stays minimised on the task bar.
     void hideToTray();
     void onMinimised();
-    // Before a modal box or the end: no tick may type or raise the target, and no key stays down.
+    // Before a modal box: no poll tick may type or raise the target, and no key stays down.
     void holdStill();
-    // After a box: the timers run again if they ran before it.
+    // After a box: polling goes on if it may.
     void resumeAfterBox();
-    // Runs the poll timer only while there is something to poll: a controller, neither settings mode nor
-    // the pause, and (where the controller wakes the program) an input held.
+    // Runs the poll timer only while there is something to poll: a controller, no box open, neither
+    // settings mode nor the pause, and (where the controller wakes the program) an input held.
     void updatePolling();
     // Watches the event device of the controller just detected; true when that changed.
     bool refreshWakeup();
@@ -198,10 +201,7 @@ private:
     PollState m_pollState = PollState::Suspended;
     bool m_usesTray = true;
     bool m_startupPending = false;
-    bool m_noWindowSystem = false;
-    int m_boxDepth = 0;
-    bool m_timer1BeforeBox = false;
-    bool m_timer2BeforeBox = false;
+    int m_boxDepth = 0; // message boxes open
 };
 
 } // namespace rukcon::app

@@ -67,9 +67,9 @@ protected:
         controller = c.get();
         activeWindow = a.get();
         parts.controller = std::move(c);
-        parts.activeWindow = std::move(a);
-        parts.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
-        parts.windows = std::move(w);
+        parts.windowing.activeWindow = std::move(a);
+        parts.windowing.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
+        parts.windowing.windows = std::move(w);
         parts.sound = std::move(s);
         app = std::make_unique<app::Application>(std::move(parts),
                                                  settings::ProgramFolders::BesideProgram(folder.path()));
@@ -531,7 +531,7 @@ TEST_F(TrayTest, autoSwitch_followsTheActiveWindowQuietly_notWhileEditing_stopsL
     EXPECT_EQ(form().profileNameBox()->text(), "絵用");
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "Paint");
     EXPECT_EQ(tray().toolTip(), "絵用");
-    EXPECT_EQ(form().statusLine()->text(), "絵用");
+    EXPECT_EQ(form().statusLine()->text(), "「絵用」に切り替えた");
     EXPECT_TRUE(sounds().empty());
     EXPECT_TRUE(app->paused());
     EXPECT_TRUE(windows->log.empty()) << "the window is active already";

@@ -162,10 +162,10 @@ protected:
         ASSERT_TRUE(emitter);
         auto counting = std::make_unique<CountingEmitter>(std::move(emitter));
         keys = counting.get();
-        parts.keys = std::move(counting);
-        parts.windows = platform::x11::createWindowSystem();
-        ASSERT_TRUE(parts.windows);
-        parts.activeWindow = platform::x11::createActiveWindowWatch();
+        parts.windowing.keys = std::move(counting);
+        parts.windowing.windows = platform::x11::createWindowSystem();
+        ASSERT_TRUE(parts.windowing.windows);
+        parts.windowing.activeWindow = platform::x11::createActiveWindowWatch();
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         pad.emplace(2, 12, 1);
@@ -269,7 +269,7 @@ TEST_F(EndToEndTest, autoSwitch_activatingEachWindowPutsItsEntryIntoForceAndType
         std::cout << "[ switched to " << name << " after "
                   << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - activated).count()
                   << " ms ]" << std::endl;
-        EXPECT_EQ(form().statusLine()->text(), name);
+        EXPECT_EQ(form().statusLine()->text(), QString("「%1」に切り替えた").arg(name));
         EXPECT_EQ(app->tray().windowTitle(), name) << "the tooltip's text";
         button(0, true);
         app->onPollTick();
