@@ -2,10 +2,10 @@
 
 #include "app/AutomaticSwitching.h"
 #include "app/DesignerHost.h"
-#include "app/FormCaptionBox.h"
-#include "app/FormDispatchView.h"
-#include "app/FormSettingsWindow.h"
+#include "app/MainWindowCaptionBox.h"
 #include "app/MainWindowCommands.h"
+#include "app/MainWindowDispatchView.h"
+#include "app/MainWindowSettingsView.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
 #include "app/ShutDown.h"
@@ -20,7 +20,7 @@
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -38,7 +38,7 @@ namespace {
 const std::string kNoWindowSystemText =
     "このデスクトップではキーを送れません(X11 か wlroots 系の Wayland が必要です)。";
 
-settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
+settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w)
 {
     return {profile, w, w, w, w, w, w};
 }
@@ -48,17 +48,18 @@ settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWi
 Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
-      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
+      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::MainWindow>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
-      m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(m_state, *m_form)),
+      m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
+      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_state, *m_form)),
       m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
-      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle),
-      m_profile(m_state, *m_form, m_timing, m_keyLists),
-      m_settingsWindow(std::make_unique<FormSettingsWindow>(m_state, *m_form, m_sound, *m_messages)),
+      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view),
+      m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_state, *m_form, m_timing, m_keyLists),
+      m_settingsWindow(std::make_unique<MainWindowSettingsView>(m_state, *m_form, m_sound, *m_messages)),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
               *m_disk)
 {
@@ -83,17 +84,17 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
     m_state.paused = m_tray->pauseItem()->isChecked();
     connect(m_tray->pauseItem(), &QAction::toggled, this, [this](bool on) { m_state.paused = on; });
-    m_shutDown = std::make_unique<ShutDown>(ShutDown::Parts{
-        m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
-        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
-    m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
+    m_shutDown = std::make_unique<ShutDown>(
+        ShutDown::Deps{m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
+                       *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
+    m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Deps{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
     if (!m_platform.windowing.activeWindow)
         m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
-    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
-        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(), m_store.autoSwitch(),
-        [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
+    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Deps{
+        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(),
+        m_store.autoSwitch(), [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
@@ -102,9 +103,9 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Parts{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
-                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
-                                  m_store.history(), [this] { ExitFromMainWindow(); }});
+        MainWindowCommands::Deps{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
+                                 m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
+                                 m_store.history(), [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);

@@ -34,7 +34,7 @@ class DiskIo;
 }
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -42,9 +42,9 @@ namespace rukcon::app {
 
 class AutomaticSwitching;
 class DesignerHost;
-class FormCaptionBox;
-class FormDispatchView;
-class FormSettingsWindow;
+class MainWindowCaptionBox;
+class MainWindowDispatchView;
+class MainWindowSettingsView;
 class MainWindowCommands;
 class QtMessagePump;
 class QtUserMessages;
@@ -74,7 +74,7 @@ public:
     // Builds the start-up state from the settings files and shows the window in settings mode.
     void start();
 
-    ui::Form1& form() { return *m_form; }
+    ui::MainWindow& form() { return *m_form; }
     input::ControllerAccess& controllerAccess() { return m_controllerAccess; }
     input::PollCycle& pollCycle() { return m_pollCycle; }
     target::TargetActivation& targetActivation() { return m_target; }
@@ -169,11 +169,11 @@ private:
     settings::SessionState m_state;
     QTimer m_pollTimer;
     QTimer m_statusTimer;
-    std::unique_ptr<ui::Form1> m_form;
+    std::unique_ptr<ui::MainWindow> m_form;
     std::unique_ptr<QtUserMessages> m_messages;
     sound::SoundService m_sound;
-    std::unique_ptr<FormDispatchView> m_view;
-    std::unique_ptr<FormCaptionBox> m_captionBox;
+    std::unique_ptr<MainWindowDispatchView> m_view;
+    std::unique_ptr<MainWindowCaptionBox> m_captionBox;
     target::TargetActivation m_target;
     std::unique_ptr<TargetActivatorAdapter> m_activator;
     std::unique_ptr<QtMessagePump> m_pump;
@@ -183,7 +183,7 @@ private:
     input::PollCycle m_pollCycle;
     TimingControls m_timing;
     ProfileBinder m_profile;
-    std::unique_ptr<FormSettingsWindow> m_settingsWindow;
+    std::unique_ptr<MainWindowSettingsView> m_settingsWindow;
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;

@@ -1,8 +1,8 @@
 #include "app/ProfileBinder.h"
 
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "app/TimingControls.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ QString fromUtf8(const std::string& text)
 
 } // namespace
 
-ProfileBinder::ProfileBinder(settings::SessionState& state, ui::Form1& form, TimingControls& timing,
+ProfileBinder::ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing,
                              KeyListModels& keyLists)
     : m_state(state), m_form(form), m_timing(timing), m_keyLists(keyLists)
 {
@@ -29,9 +29,8 @@ ProfileBinder::ProfileBinder(settings::SessionState& state, ui::Form1& form, Tim
             QComboBox* box = m_form.keyChoiceBox(slot, position);
             std::string& choice = inForce.keys[size_t(slot)][size_t(position)];
             choice = box->currentText().toStdString();
-            connect(box, &QComboBox::editTextChanged, this, [&choice](const QString& text) {
-                choice = text.toStdString();
-            });
+            connect(box, &QComboBox::editTextChanged, this,
+                    [&choice](const QString& text) { choice = text.toStdString(); });
         }
     }
     inForce.name = m_form.profileNameBox()->text().toStdString();

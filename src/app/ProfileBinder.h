@@ -6,7 +6,7 @@
 #include <QObject>
 
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
@@ -22,14 +22,14 @@ class TimingControls;
 class ProfileBinder : public QObject, public settings::ProfileControls {
     Q_OBJECT
 public:
-    ProfileBinder(settings::SessionState& state, ui::Form1& form, TimingControls& timing, KeyListModels& keyLists);
+    ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing, KeyListModels& keyLists);
 
     settings::Profile read() const override { return m_state.inForce; }
     bool apply(const settings::Profile& profile, settings::ApplyOrder order) override;
 
 private:
     settings::SessionState& m_state;
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
     TimingControls& m_timing;
     KeyListModels& m_keyLists;
 };

@@ -15,7 +15,7 @@ namespace rukcon::target {
 class TargetActivation;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -27,8 +27,8 @@ class KeyListModels;
 // the settings files, the tray, the sound, the button layout, and the status ticks.
 class StartUp {
 public:
-    struct Parts {
-        ui::Form1& form;
+    struct Deps {
+        ui::MainWindow& form;
         ui::TrayWindow& tray;
         QTimer& statusTimer;
         KeyListModels& keyLists;
@@ -42,11 +42,11 @@ public:
         std::function<void()> showMainWindow;
     };
 
-    explicit StartUp(Parts parts) : m_parts(std::move(parts)) {}
+    explicit StartUp(Deps deps) : m_deps(std::move(deps)) {}
     void run();
 
 private:
-    Parts m_parts;
+    Deps m_deps;
 };
 
 } // namespace rukcon::app

@@ -1,7 +1,7 @@
 #include "app/TimingControls.h"
 
 #include "input/PollCycle.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -9,7 +9,7 @@
 
 namespace rukcon::app {
 
-TimingControls::TimingControls(settings::Profile& inForce, ui::Form1& form, QTimer& pollTimer,
+TimingControls::TimingControls(settings::Profile& inForce, ui::MainWindow& form, QTimer& pollTimer,
                                input::PollCycle& cycle)
     : m_inForce(inForce), m_form(form), m_pollTimer(pollTimer), m_cycle(cycle)
 {

@@ -11,7 +11,7 @@ namespace rukcon::input {
 class PollCycle;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
@@ -23,7 +23,7 @@ namespace rukcon::app {
 class TimingControls : public QObject {
     Q_OBJECT
 public:
-    TimingControls(settings::Profile& inForce, ui::Form1& form, QTimer& pollTimer, input::PollCycle& cycle);
+    TimingControls(settings::Profile& inForce, ui::MainWindow& form, QTimer& pollTimer, input::PollCycle& cycle);
 
     // False, and nothing changes, for a value outside the bar's range.
     bool setReactionTime(int milliseconds);
@@ -39,7 +39,7 @@ private:
     void showOnBar(QScrollBar* bar, int value);
 
     settings::Profile& m_inForce;
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
     QTimer& m_pollTimer;
     input::PollCycle& m_cycle;
     bool m_showing = false;

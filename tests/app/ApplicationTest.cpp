@@ -8,7 +8,7 @@
 #include "input/PollCycle.h"
 #include "platform/null/NullFactory.h"
 #include "ui/Colours.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
@@ -37,8 +37,8 @@ class ApplicationTest : public test::AppFixture {};
 
 TEST_F(ApplicationTest, timers_haveTheirIntervalsAndAreNotRunningBeforeStart)
 {
-    const std::pair<QTimer*, std::pair<const char*, int>> timers[] = {
-        {&app->pollTimer(), {"Timer1", 100}}, {&app->statusTimer(), {"Timer2", 5000}}};
+    const std::pair<QTimer*, std::pair<const char*, int>> timers[] = {{&app->pollTimer(), {"Timer1", 100}},
+                                                                      {&app->statusTimer(), {"Timer2", 5000}}};
     for (const auto& [timer, expected] : timers) {
         EXPECT_EQ(timer->objectName(), expected.first);
         EXPECT_EQ(timer->interval(), expected.second);

@@ -1,11 +1,11 @@
 #include "app/ProfileBinder.h"
 #include "AppFixture.h"
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -28,7 +28,7 @@ protected:
     // Known values, then every change signal of the profile's widgets recorded.
     void startRecording()
     {
-        app::FormKeyLists lists(form(), app->keyLists());
+        app::MainWindowKeyLists lists(form(), app->keyLists());
         input::FillKeyLists(lists);
         app->setReactionTime(300);
         app->setArrowMultiplier(5);

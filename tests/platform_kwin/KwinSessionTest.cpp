@@ -15,7 +15,7 @@
 #include "fakes/VirtualPad.h"
 #include "platform/kwin/KwinFactory.h"
 #include "platform/sdl/SdlFactory.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -183,7 +183,7 @@ TEST_F(KwinSessionTest, heldInputsBringTheTargetForwardAndTypeIntoItAlone)
     ASSERT_TRUE(eventually([&] { return front() == "KDE窓B - メモ"; }))
         << "the second window is not in front: " << ::testing::PrintToString(captions());
 
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.captionFragmentBox()->setEditText("窓A");
     form.keyChoiceBox(0, 0)->setEditText("-A-");
     form.keyChoiceBox(1, 0)->setEditText("SHIFT");
@@ -207,7 +207,7 @@ TEST_F(KwinSessionTest, autoSwitch_followsTheWindowTheUserMovesTo)
     ASSERT_TRUE(eventually([&] { return listed("KDE窓C - メモ"); })) << "the window did not appear";
     LogWindow paint("KDE窓D - 絵", folder.path() / "paint.txt");
     ASSERT_TRUE(eventually([&] { return listed("KDE窓D - 絵"); }));
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.settingsModeBox()->setChecked(false);
     for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
         form.profileNameBox()->setText(name);

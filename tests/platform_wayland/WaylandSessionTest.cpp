@@ -13,7 +13,7 @@
 #include "fakes/VirtualPad.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/wayland/WaylandFactory.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -153,7 +153,7 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
     ASSERT_TRUE(other.started());
     ASSERT_TRUE(eventually([&] { return listed("WL窓B - メモ"); })) << "the caption list lacks a terminal";
 
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.captionFragmentBox()->setEditText("窓A");
     form.keyChoiceBox(0, 0)->setEditText("-A-");
     form.keyChoiceBox(1, 0)->setEditText("SHIFT");
@@ -175,7 +175,7 @@ TEST_F(WaylandSessionTest, autoSwitch_followsTheTerminalTheUserMovesTo)
     ASSERT_TRUE(eventually([&] { return listed("WL窓C - メモ"); })) << "foot did not start";
     Terminal paint("WL窓D - 絵", folder.path() / "paint.txt");
     ASSERT_TRUE(eventually([&] { return listed("WL窓D - 絵"); }));
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.settingsModeBox()->setChecked(false);
     for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
         form.profileNameBox()->setText(name);
@@ -275,8 +275,7 @@ TEST(WindowingChoiceTest, wlrootsBeforeX11_andNothingUsableWithoutEither)
 
     const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     unsetenv("DISPLAY");
-    app::Windowing none =
-        app::chooseWindowing(app::windowingTable(), {"rukcon-no-such-compositor", nullptr, "rukcon"});
+    app::Windowing none = app::chooseWindowing(app::windowingTable(), {"rukcon-no-such-compositor", nullptr, "rukcon"});
     if (!display.empty())
         setenv("DISPLAY", display.c_str(), 1);
     EXPECT_FALSE(none.usable);

@@ -17,22 +17,22 @@ namespace rukcon::sound {
 class SoundEffects;
 } // namespace rukcon::sound
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
 
 // The main window as the settings store sees it, but for the profile (ProfileBinder): the menu
 // labels, the message line, the window's place, the controller picture's buttons and the sounds.
-class FormSettingsWindow : public settings::MenuLabels,
-                           public settings::MessageLine,
-                           public settings::WindowPlacement,
-                           public settings::ButtonLayoutControls,
-                           public settings::SoundCues,
-                           public settings::TrayMenuSync {
+class MainWindowSettingsView : public settings::MenuLabels,
+                               public settings::MessageLine,
+                               public settings::WindowPlacement,
+                               public settings::ButtonLayoutControls,
+                               public settings::SoundCues,
+                               public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(const settings::SessionState& state, ui::Form1& form, sound::SoundEffects& sounds,
-                       platform::UserMessages& boxes)
+    MainWindowSettingsView(const settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
+                           platform::UserMessages& boxes)
         : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
     {
     }
@@ -66,7 +66,7 @@ public:
 
 private:
     const settings::SessionState& m_state;
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;
     std::function<void()> m_traySync;

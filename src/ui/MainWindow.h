@@ -25,7 +25,7 @@ class MultiRowTabWidget;
 // The main window: the command bar, the settings tabs SSTab1 and the button panel Frame1,
 // which share one place, and the always-on-top check box below them. A view only: it builds
 // the controls in their start-up state and hands them out through typed accessors.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -37,7 +37,7 @@ public:
 
     static constexpr const char* kTitle = "R・U・Kコン";
 
-    explicit Form1(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
     // Places the window by its outer rectangle (frame included), given in twips. Until the
     // window manager has framed the window the client area is sized for the usual frame; once

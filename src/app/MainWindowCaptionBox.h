@@ -2,16 +2,16 @@
 
 #include "settings/SessionState.h"
 #include "target/TargetActivation.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 
 namespace rukcon::app {
 
 // The caption fragment of the profile in force, and the list of running programs its box offers.
-class FormCaptionBox : public target::CaptionFragmentBox {
+class MainWindowCaptionBox : public target::CaptionFragmentBox {
 public:
-    FormCaptionBox(const settings::SessionState& state, ui::Form1& form) : m_state(state), m_form(form) {}
+    MainWindowCaptionBox(const settings::SessionState& state, ui::MainWindow& form) : m_state(state), m_form(form) {}
 
     std::string fragment() const override { return m_state.inForce.captionFragment; }
     // The box carries the text into the state as a user's edit.
@@ -27,7 +27,7 @@ public:
 
 private:
     const settings::SessionState& m_state;
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
 };
 
 } // namespace rukcon::app
