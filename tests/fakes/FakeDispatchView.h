@@ -17,7 +17,7 @@ public:
     bool panel = false;
     int focusMoves = 0;
     std::string sink = "typed";
-    std::array<input::IndicatorState, 14> indicators{};
+    std::array<input::IndicatorState, settings::kInputCount> indicators{};
     int indicatorReports = 0;
 
     std::string shownFeedback() const override { return feedbackText; }
