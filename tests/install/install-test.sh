@@ -14,6 +14,11 @@ while read -r file; do
 done <"$list"
 [ "$(find "$dest" -type f | wc -l)" -eq "$(wc -l <"$list")" ] || fail "unexpected files: $(find "$dest" -type f)"
 grep -qx 'Exec=rukcon' "$dest/usr/share/applications/rukcon.desktop" || fail "Exec does not name rukcon"
+# The Shell extension serves only the executable its folder leads to.
+extension="$dest/usr/share/gnome-shell/extensions/rukcon@example.org"
+from_folder=$(sed -n "s/^const PROGRAM_FROM_FOLDER = '\(.*\)';$/\1/p" "$extension/extension.js")
+[ "$extension/$from_folder" -ef "$dest/usr/bin/rukcon" ] || fail "the extension looks for the program at '$from_folder'"
+grep -q '"uuid": "rukcon@example.org"' "$extension/metadata.json" || fail "the extension's metadata names another uuid"
 
 # Run as a user would: no display, settings under a config home of its own.
 rukcon() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$dest/config" "$dest/usr/bin/rukcon" "$@"; }
