@@ -91,4 +91,8 @@ if [[ -z "$ready" ]]; then
 fi
 export WAYLAND_DISPLAY=rukcon-gnome
 "$RUKCON_SHELL_PREFIX/bin/rukcon" "$@"
+status=$?
+# What the extension (or the shell) said, for a failure.
+[[ $status -ne 0 ]] && grep -E "JS (ERROR|WARNING)|rukcon" "$RUKCON_SHELL_LOG" >&2
+exit $status
 ' headless-gnome "$@"

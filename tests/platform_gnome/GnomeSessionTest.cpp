@@ -140,9 +140,11 @@ TEST_F(GnomeSessionTest, heldInputsBringTheTargetForwardAndTypeIntoItAlone)
     FootTerminal target("GN窓A - メモ", folder.path() / "target.txt");
     ASSERT_TRUE(target.started()) << "foot did not start";
     ASSERT_TRUE(eventually([&] { return listed("GN窓A - メモ"); }));
+    ASSERT_TRUE(eventually([] { return focused("GN窓A - メモ"); })) << "the new terminal has no focus";
     FootTerminal other("GN窓B - メモ", folder.path() / "other.txt");
     ASSERT_TRUE(eventually([&] { return listed("GN窓B - メモ"); })) << "the caption list lacks a terminal";
-    // A window is listed before it is shown, and takes the focus when shown.
+    // A window is listed before it is shown, and takes the focus when shown: each terminal is
+    // waited for until it has the focus, so none takes it later.
     ASSERT_TRUE(eventually([] { return focused("GN窓B - メモ"); })) << "the terminal in front has no focus";
 
     ui::Form1& form = app->form();
@@ -165,8 +167,10 @@ TEST_F(GnomeSessionTest, autoSwitch_followsTheWindowTheUserMovesTo)
 {
     FootTerminal memo("GN窓C - メモ", folder.path() / "memo.txt");
     ASSERT_TRUE(eventually([&] { return listed("GN窓C - メモ"); })) << "foot did not start";
+    ASSERT_TRUE(eventually([] { return focused("GN窓C - メモ"); })) << "the new terminal has no focus";
     FootTerminal paint("GN窓D - 絵", folder.path() / "paint.txt");
     ASSERT_TRUE(eventually([&] { return listed("GN窓D - 絵"); }));
+    ASSERT_TRUE(eventually([] { return focused("GN窓D - 絵"); })) << "the new terminal has no focus";
     ui::Form1& form = app->form();
     form.settingsModeBox()->setChecked(false);
     for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
@@ -202,11 +206,13 @@ TEST(ShellActiveWindowWatchTest, reportsTheFocusedWindowAndItsTitle_nothingOnceS
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     FootTerminal first("監視A", folder.path() / "a.txt",
                        "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
+    ASSERT_TRUE(eventually([] { return focused("監視A"); })) << "the new terminal has no focus";
     FootTerminal second("監視B", folder.path() / "b.txt");
     std::optional<platform::gnome::Backends> backends = platform::gnome::createBackends();
     ASSERT_TRUE(backends);
     platform::WindowSystem& windows = *backends->windows;
     ASSERT_TRUE(eventually([&] { return windows.findByCaption("監視A") && windows.findByCaption("監視B"); }));
+    ASSERT_TRUE(eventually([] { return focused("監視B"); })) << "the new terminal has no focus";
     const platform::WindowId a = windows.findByCaption("監視A"), b = windows.findByCaption("監視B");
 
     ASSERT_TRUE(windows.activate(b, platform::ActivationWait::UntilActive));
@@ -254,12 +260,8 @@ TEST(ShellKeyEmitterTest, aKeysymTheLayoutLacksGoesAsTheKeyCode)
         GTEST_SKIP() << "needs GNOME Shell with the extension";
     test::TempFolder folder;
     FootTerminal target("鍵盤", folder.path() / "typed.txt");
+    ASSERT_TRUE(eventually([] { return focused("鍵盤"); })) << "the new terminal has no focus";
     auto extension = std::make_shared<platform::gnome::ShellExtension>(QDBusConnection::sessionBus());
-    std::optional<platform::gnome::Backends> backends = platform::gnome::createBackends();
-    ASSERT_TRUE(backends);
-    ASSERT_TRUE(eventually([&] { return backends->windows->findByCaption("鍵盤") != 0; }));
-    ASSERT_TRUE(
-        backends->windows->activate(backends->windows->findByCaption("鍵盤"), platform::ActivationWait::UntilActive));
     // As if the layout lacked 'q': sent as KEY_A (30), which a us layout types as 'a'.
     constexpr uint32_t kKeyA = 30;
     platform::gnome::ShellKeyEmitter keys(extension, [](platform::Keysym keysym) { return keysym == 'q' ? kKeyA : 0; });
