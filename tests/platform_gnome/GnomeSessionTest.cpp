@@ -272,6 +272,40 @@ TEST(ShellKeyEmitterTest, aKeysymTheLayoutLacksGoesAsTheKeyCode)
     EXPECT_TRUE(eventually([&] { return target.text() == "ab\n"; })) << "typed: " << target.text();
 }
 
+// Run by the next test in a process of its own: presses Shift and ends without releasing it.
+TEST(ShellKeyHelper, DISABLED_pressShiftAndEnd)
+{
+    platform::gnome::ShellExtension extension(QDBusConnection::sessionBus());
+    ASSERT_TRUE(extension.sendKey(platform::keysymForVirtualKey(16), 0, true));
+    std::_Exit(0);
+}
+
+// A program that ends with a key down (a crash, a kill) leaves it down nowhere: the extension
+// releases it when the program's bus connection closes.
+TEST(ShellExtensionTest, keysLeftDownByAProgramThatEndedAreReleased)
+{
+    if (!underGnomeShell())
+        GTEST_SKIP() << "needs GNOME Shell with the extension";
+    test::TempFolder folder;
+    FootTerminal target("離鍵", folder.path() / "typed.txt");
+    ASSERT_TRUE(eventually([] { return focused("離鍵"); })) << "the new terminal has no focus";
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    ASSERT_EQ(
+        std::system((self + " --gtest_also_run_disabled_tests --gtest_filter=ShellKeyHelper.* >/dev/null").c_str()), 0);
+
+    platform::gnome::ShellExtension extension(QDBusConnection::sessionBus());
+    // A Shift still down makes the line "C" and its Return no line at all.
+    EXPECT_TRUE(eventually([&] {
+        for (uint8_t key : {uint8_t('C'), uint8_t(13)}) {
+            extension.sendKey(platform::keysymForVirtualKey(key), 0, true);
+            extension.sendKey(platform::keysymForVirtualKey(key), 0, false);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return target.text().find("c\n") != std::string::npos;
+    })) << "typed: "
+        << target.text();
+}
+
 // The extension serves only the program installed beside it.
 TEST(ShellExtensionTest, aCallerThatIsNotTheProgramIsRefused)
 {
