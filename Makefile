@@ -41,7 +41,7 @@ install: build
 
 # $(BUILD_DIR)/rukcon_<version>_<arch>.deb
 package: deps-package configure
-	cmake --build $(BUILD_DIR) --target rukcon rukcon_effects rukcon_icon_png
+	cmake --build $(BUILD_DIR) --target rukcon rukcon_effects rukcon_icon_png rukcon_docs
 	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its own folder.

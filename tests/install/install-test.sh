@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the build into a temporary DESTDIR and runs the installed program's command line,
 # which needs no display: --version, --help naming the settings folder of an installed copy, an
-# unknown option, and a start without a display. Usage: install-test.sh CMAKE BUILD_DIR VERSION FILE_LIST
+# unknown option, and a start without a display. Checks the copyright file against the sources.
+# Usage: install-test.sh CMAKE BUILD_DIR VERSION FILE_LIST SOURCE_DIR
 set -eu
-cmake=$1 build=$2 version=$3 list=$4
+cmake=$1 build=$2 version=$3 list=$4 source=$5
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "install-test: $*" >&2; exit 1; }
@@ -15,10 +16,34 @@ done <"$list"
 [ "$(find "$dest" -type f | wc -l)" -eq "$(wc -l <"$list")" ] || fail "unexpected files: $(find "$dest" -type f)"
 grep -qx 'Exec=rukcon' "$dest/usr/share/applications/rukcon.desktop" || fail "Exec does not name rukcon"
 # The Shell extension serves only the executable its folder leads to.
-extension="$dest/usr/share/gnome-shell/extensions/rukcon@example.org"
+extension="$dest/usr/share/gnome-shell/extensions/rukcon@rukcon.github.io"
 from_folder=$(sed -n "s/^const PROGRAM_FROM_FOLDER = '\(.*\)';$/\1/p" "$extension/extension.js")
 [ "$extension/$from_folder" -ef "$dest/usr/bin/rukcon" ] || fail "the extension looks for the program at '$from_folder'"
-grep -q '"uuid": "rukcon@example.org"' "$extension/metadata.json" || fail "the extension's metadata names another uuid"
+grep -q '"uuid": "rukcon@rukcon.github.io"' "$extension/metadata.json" || fail "the extension's metadata names another uuid"
+
+# The copyright file in the machine-readable format: the program under the GPL, version 3 or later,
+# whose text Debian keeps, and a Files paragraph for each file of protocols/ under a licence of its
+# own; every licence it names has a paragraph with its text.
+copyright="$dest/usr/share/doc/rukcon/copyright"
+[ "$(head -n1 "$copyright")" = 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ] ||
+    fail "copyright: not in the machine-readable format"
+awk 'BEGIN { RS = "" } /(^|\n)Files: \*\n/ && /\nLicense: GPL-3\+(\n|$)/ { found = 1 } END { exit !found }' "$copyright" ||
+    fail "copyright: Files: * is not under GPL-3+"
+grep -qF '"/usr/share/common-licenses/GPL-3"' "$copyright" || fail "copyright: no pointer to the GPL text"
+for file in "$source"/protocols/*; do
+    grep -qx "Files: protocols/${file##*/}" "$copyright" || fail "copyright: no Files paragraph for protocols/${file##*/}"
+done
+unexplained=$(awk 'BEGIN { RS = ""; FS = "\n" }
+    { files = 0; name = ""; text = 0
+      for (i = 1; i <= NF; i++) {
+          if ($i ~ /^Files:/) files = 1
+          else if ($i ~ /^License:/) name = substr($i, 10)
+          else if (name != "" && $i ~ /^ / && !files) text = 1
+      }
+      if (name == "") next
+      if (files) used[name] = 1; else if (text) given[name] = 1 }
+    END { for (n in used) if (!(n in given)) print n }' "$copyright")
+[ -z "$unexplained" ] || fail "copyright: no licence text for $unexplained"
 
 # Run as a user would: no display, settings under a config home of its own.
 rukcon() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$dest/config" "$dest/usr/bin/rukcon" "$@"; }

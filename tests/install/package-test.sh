@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the Debian package from the build folder and checks what it holds and depends on.
+# Builds the Debian package from the build folder and checks what it holds and depends on, that its
+# changelog speaks of its version, and that lintian finds no error in it.
 # Usage: package-test.sh CPACK CPACK_CONFIG FILE_LIST
 set -eu
 cpack=$1 config=$2 list=$3
@@ -19,4 +20,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in 'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic' qt6-qpa-plugins libqt6widgets6 libsdl2 libxtst6; do
     echo "$depends" | grep -qF "$wanted" || fail "Depends lacks $wanted: $depends"
 done
+version=$(dpkg-deb -f "$deb" Version)
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/rukcon/changelog.gz | gzip -d >"$out/changelog"
+[ "$(dpkg-parsechangelog -l "$out/changelog" -S Version)" = "$version" ] ||
+    fail "the changelog's latest entry is not for version $version"
+# Lintian would rather not run as root (as CI does) and says so on stderr: only its findings count.
+lintian --fail-on error --tag-display-limit 0 "$deb" 2>"$out/lintian.err" || { cat "$out/lintian.err" >&2; fail "lintian found errors"; }
 echo "package-test: ok"
