@@ -136,9 +136,9 @@ struct Rig {
         app::PlatformParts parts;
         parts.controller = platform::sdl::createController(); // brings up SDL's joystick part
         parts.sound = platform::sdl::createSoundDevice(std::make_unique<app::QtDelayedCall>()); // as the program has it
-        parts.keys = platform::x11::createKeyEmitter();
-        parts.windows = platform::x11::createWindowSystem();
-        if (!parts.keys || !parts.windows) {
+        parts.windowing.keys = platform::x11::createKeyEmitter();
+        parts.windowing.windows = platform::x11::createWindowSystem();
+        if (!parts.windowing.keys || !parts.windowing.windows) {
             std::fputs("bench_app: needs an X display with XTest\n", stderr);
             return false;
         }

@@ -51,10 +51,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
       m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(*m_form)),
-      m_target(*m_platform.windows, *m_captionBox, m_sound),
+      m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
-      m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.keys, *m_pump)),
+      m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(*m_view, *m_keyEmission, *m_activator, m_sound)),
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(*m_form, m_pollCycle),
       m_profile(*m_form, m_timing, m_keyLists),
@@ -78,10 +78,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
-    if (!m_platform.activeWindow)
-        m_platform.activeWindow = platform::null::createActiveWindowWatch();
+    if (!m_platform.windowing.activeWindow)
+        m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
-        *m_tray, *m_form, *m_captionBox, *m_platform.activeWindow, m_store.menu(), m_store.autoSwitch(),
+        *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(), m_store.autoSwitch(),
         [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
@@ -114,7 +114,7 @@ void Application::setPaused(bool on)
 void Application::SetAlwaysOnTop()
 {
     // The outcome is not looked at: a window manager may refuse.
-    m_platform.windows->setKeepAbove(m_form->winId(), m_form->keepAboveBox()->isChecked());
+    m_platform.windowing.windows->setKeepAbove(m_form->winId(), m_form->keepAboveBox()->isChecked());
 }
 
 void Application::showMainWindow()
@@ -290,6 +290,12 @@ void Application::reportNoWindowSystem()
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
         this, [this] { m_messages->warning(kNoWindowSystemText); }, Qt::QueuedConnection);
+}
+
+void Application::tellWindowingAdvice(const std::string& advice)
+{
+    QMetaObject::invokeMethod(
+        this, [this, advice] { m_messages->information(advice); }, Qt::QueuedConnection);
 }
 
 void Application::onStatusTick()

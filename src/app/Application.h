@@ -7,6 +7,7 @@
 #include "input/ControllerAccess.h"
 #include "input/PollCycle.h"
 #include "platform/ActiveWindowWatch.h"
+#include "platform/Backends.h"
 #include "platform/ControllerDevice.h"
 #include "platform/KeyEmitter.h"
 #include "platform/SoundDevice.h"
@@ -53,10 +54,9 @@ class TrayWindowTexts;
 // The platform backends the program runs on; tests hand in fakes.
 struct PlatformParts {
     std::unique_ptr<platform::ControllerDevice> controller;
-    std::unique_ptr<platform::KeyEmitter> keys;
-    std::unique_ptr<platform::WindowSystem> windows;
     std::unique_ptr<platform::SoundDevice> sound;
-    std::unique_ptr<platform::ActiveWindowWatch> activeWindow; // none: the option stays disabled
+    // Keys, windows and the active-window watch; the event descriptor stays with main.
+    platform::Backends windowing;
 };
 
 // Owns the platform backends, the logic objects and the main window, and connects the
@@ -121,6 +121,9 @@ public:
     // Neither a Wayland compositor nor an X display can type keys or find windows here: said
     // once in a box, and on the status line in place of the controller status from then on.
     void reportNoWindowSystem();
+    // How the user can let the desktop serve the program better (a desktop that runs but does
+    // not trust it): said once in a box.
+    void tellWindowingAdvice(const std::string& advice);
 
     // The status tick: detect the controller, show its status, end the start-up hold.
     void onStatusTick();

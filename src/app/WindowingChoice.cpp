@@ -1,42 +1,56 @@
 #include "app/WindowingChoice.h"
 
+#include "platform/kwin/KwinFactory.h"
 #include "platform/null/NullFactory.h"
 #include "platform/wayland/WaylandFactory.h"
 #include "platform/x11/X11Factory.h"
 
 namespace rukcon::app {
 
-Windowing chooseWindowing(const char* waylandDisplay, const std::string& ownAppId)
+namespace {
+
+constexpr WindowingRow kTable[] = {
+    {"wlroots", &platform::wayland::offerBackends},
+    {"KDE Plasma", &platform::kwin::offerBackends},
+    {"X11", &platform::x11::offerBackends},
+};
+
+} // namespace
+
+std::span<const WindowingRow> windowingTable()
+{
+    return kTable;
+}
+
+Windowing chooseWindowing(std::span<const WindowingRow> table, const platform::WindowingRequest& request)
 {
     Windowing chosen;
-    if (waylandDisplay && *waylandDisplay) {
-        if (std::optional<platform::wayland::Backends> wayland =
-                platform::wayland::createBackends(waylandDisplay, ownAppId)) {
-            chosen.keys = std::move(wayland->keys);
-            chosen.windows = std::move(wayland->windows);
-            chosen.activeWindow = std::move(wayland->activeWindow);
-            chosen.events = std::make_unique<QSocketNotifier>(wayland->eventFd, QSocketNotifier::Read);
-            QSocketNotifier* notifier = chosen.events.get();
-            // A broken connection stays readable: it is watched no more.
-            QObject::connect(notifier, &QSocketNotifier::activated, notifier,
-                             [notifier, read = std::move(wayland->readEvents)] {
-                                 if (!read())
-                                     notifier->setEnabled(false);
-                             });
-            chosen.usable = true;
-            return chosen;
+    for (const WindowingRow& row : table) {
+        platform::BackendsOffer offer = row.offer(request);
+        if (!offer.advice.empty())
+            chosen.advice += (chosen.advice.empty() ? "" : "\n\n") + offer.advice;
+        if (offer.backends) {
+            chosen.backends = std::move(*offer.backends);
+            chosen.desktop = row.desktop;
+            break;
         }
     }
-    if (std::optional<platform::x11::Backends> x11 = platform::x11::createBackends()) {
-        chosen.keys = std::move(x11->keys);
-        chosen.windows = std::move(x11->windows);
-        chosen.activeWindow = std::move(x11->activeWindow);
+    // An X display without XTest lists windows but cannot type: not usable either.
+    chosen.usable = chosen.backends.keys && chosen.backends.windows;
+    if (!chosen.backends.keys)
+        chosen.backends.keys = platform::null::createKeyEmitter();
+    if (!chosen.backends.windows)
+        chosen.backends.windows = platform::null::createWindowSystem();
+    if (chosen.backends.eventFd >= 0 && chosen.backends.readEvents) {
+        chosen.events = std::make_unique<QSocketNotifier>(chosen.backends.eventFd, QSocketNotifier::Read);
+        QSocketNotifier* notifier = chosen.events.get();
+        // A broken connection stays readable: it is watched no more.
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier,
+                         [notifier, read = chosen.backends.readEvents] {
+                             if (!read())
+                                 notifier->setEnabled(false);
+                         });
     }
-    chosen.usable = chosen.keys && chosen.windows;
-    if (!chosen.keys)
-        chosen.keys = platform::null::createKeyEmitter();
-    if (!chosen.windows)
-        chosen.windows = platform::null::createWindowSystem();
     return chosen;
 }
 

@@ -1,33 +1,43 @@
 #pragma once
 
-#include "platform/ActiveWindowWatch.h"
-#include "platform/KeyEmitter.h"
-#include "platform/WindowSystem.h"
+#include "platform/Backends.h"
 
 #include <QSocketNotifier>
 
 #include <memory>
+#include <span>
 #include <string>
 
 namespace rukcon::app {
 
-// The key and window backends for the session the program runs in.
-struct Windowing {
-    std::unique_ptr<platform::KeyEmitter> keys;
-    std::unique_ptr<platform::WindowSystem> windows;
-    // Follows the active window for automatic switching.
-    std::unique_ptr<platform::ActiveWindowWatch> activeWindow;
-    // Takes in what the compositor sends as it comes, so nothing piles up (Wayland only).
-    std::unique_ptr<QSocketNotifier> events;
-    // False when neither a Wayland compositor nor an X display can do the job: the null
-    // backends stand in, and the user is to be told.
-    bool usable = false;
+// One way of reaching the desktop's windows and keys, tried in the table's order.
+struct WindowingRow {
+    const char* desktop; // as the user knows it
+    platform::BackendsOffer (*offer)(const platform::WindowingRequest&);
 };
 
-// On a Wayland session (waylandDisplay, the value of $WAYLAND_DISPLAY, set) whose compositor
-// offers virtual keyboards and the toplevel list, the Wayland backends; otherwise X11 ($DISPLAY:
-// an X session, or XWayland on other Wayland desktops); otherwise the null backends. ownAppId is
-// the app_id the compositor gives the program's own windows.
-Windowing chooseWindowing(const char* waylandDisplay, const std::string& ownAppId);
+// The program's order: wlroots protocols, KWin's, X11 (an X session, or XWayland on other
+// Wayland desktops). The null backends stand in when no row offers backends.
+std::span<const WindowingRow> windowingTable();
+
+// The key and window backends for the session the program runs in.
+struct Windowing {
+    platform::Backends backends;
+    // Takes in what the window system sends as it comes, so nothing piles up; none when the
+    // chosen backends have nothing to watch.
+    std::unique_ptr<QSocketNotifier> events;
+    // The row chosen; null when no row offered backends.
+    const char* desktop = nullptr;
+    // False when the chosen backends cannot both type and find windows, or none were offered:
+    // the null backends stand in for what is missing, and the user is to be told.
+    bool usable = false;
+    // What rows tried before the chosen one said the user can mend (one paragraph each), to be
+    // told once.
+    std::string advice;
+};
+
+// The first row of the table that offers backends for this request, with the advice of those
+// that refused before it.
+Windowing chooseWindowing(std::span<const WindowingRow> table, const platform::WindowingRequest& request);
 
 } // namespace rukcon::app

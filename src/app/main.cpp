@@ -87,11 +87,11 @@ int main(int argc, char** argv)
     rukcon::app::PlatformParts parts;
     parts.controller = sdl.createController();
     parts.sound = sdl.createSoundDevice(std::make_unique<rukcon::app::QtDelayedCall>());
-    rukcon::app::Windowing windowing =
-        rukcon::app::chooseWindowing(std::getenv("WAYLAND_DISPLAY"), QGuiApplication::desktopFileName().toStdString());
-    parts.keys = std::move(windowing.keys);
-    parts.windows = std::move(windowing.windows);
-    parts.activeWindow = std::move(windowing.activeWindow);
+    rukcon::platform::WindowingRequest request;
+    request.waylandDisplay = std::getenv("WAYLAND_DISPLAY");
+    request.ownAppId = QGuiApplication::desktopFileName().toStdString();
+    rukcon::app::Windowing windowing = rukcon::app::chooseWindowing(rukcon::app::windowingTable(), request);
+    parts.windowing = std::move(windowing.backends);
 
     rukcon::app::Application app(std::move(parts), folders);
     rukcon::app::SignalBridge signalBridge;
@@ -99,10 +99,12 @@ int main(int argc, char** argv)
                      [&app](int) { app.endWithoutSaving(); });
     // Start-up runs inside the event loop: QCoreApplication::exit does nothing before exec(), so a
     // termination signal during a start-up message box would otherwise leave the program running.
-    QTimer::singleShot(0, &app, [&app, usable = windowing.usable] {
+    QTimer::singleShot(0, &app, [&app, usable = windowing.usable, advice = windowing.advice] {
         app.start();
         if (!usable)
             app.reportNoWindowSystem();
+        if (!advice.empty())
+            app.tellWindowingAdvice(advice);
     });
     return qapp.exec();
 }

@@ -47,8 +47,8 @@ protected:
         windows = w.get();
         sound = s.get();
         parts.controller = std::move(c);
-        parts.keys = std::move(k);
-        parts.windows = std::move(w);
+        parts.windowing.keys = std::move(k);
+        parts.windowing.windows = std::move(w);
         parts.sound = std::move(s);
         app = std::make_unique<app::Application>(std::move(parts),
                                                  settings::ProgramFolders::BesideProgram(folder.path()),

@@ -156,8 +156,8 @@ TEST_F(ApplicationTest, nullBackends_heldButtonFindsNoTargetAndClaimsNoKey)
     auto c = std::make_unique<test::ScriptedController>();
     controller = c.get();
     parts.controller = std::move(c);
-    parts.keys = platform::null::createKeyEmitter();
-    parts.windows = platform::null::createWindowSystem();
+    parts.windowing.keys = platform::null::createKeyEmitter();
+    parts.windowing.windows = platform::null::createWindowSystem();
     parts.sound = std::make_unique<test::FakeSoundDevice>();
     app = std::make_unique<app::Application>(std::move(parts), settings::ProgramFolders::BesideProgram(folder.path()));
     app->start();

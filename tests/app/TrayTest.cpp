@@ -67,9 +67,9 @@ protected:
         controller = c.get();
         activeWindow = a.get();
         parts.controller = std::move(c);
-        parts.activeWindow = std::move(a);
-        parts.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
-        parts.windows = std::move(w);
+        parts.windowing.activeWindow = std::move(a);
+        parts.windowing.keys = std::make_unique<test::RecordingKeyboard>(keyLog);
+        parts.windowing.windows = std::move(w);
         parts.sound = std::move(s);
         app = std::make_unique<app::Application>(std::move(parts),
                                                  settings::ProgramFolders::BesideProgram(folder.path()));

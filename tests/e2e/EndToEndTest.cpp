@@ -162,10 +162,10 @@ protected:
         ASSERT_TRUE(emitter);
         auto counting = std::make_unique<CountingEmitter>(std::move(emitter));
         keys = counting.get();
-        parts.keys = std::move(counting);
-        parts.windows = platform::x11::createWindowSystem();
-        ASSERT_TRUE(parts.windows);
-        parts.activeWindow = platform::x11::createActiveWindowWatch();
+        parts.windowing.keys = std::move(counting);
+        parts.windowing.windows = platform::x11::createWindowSystem();
+        ASSERT_TRUE(parts.windowing.windows);
+        parts.windowing.activeWindow = platform::x11::createActiveWindowWatch();
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         pad.emplace(2, 12, 1);

@@ -28,8 +28,8 @@ std::unique_ptr<app::Application> MakeApp(const std::filesystem::path& folder, t
 {
     app::PlatformParts parts;
     parts.controller = std::make_unique<test::ScriptedController>();
-    parts.keys = std::make_unique<test::RecordingKeyboard>(keys);
-    parts.windows = std::make_unique<test::ScriptedWindows>();
+    parts.windowing.keys = std::make_unique<test::RecordingKeyboard>(keys);
+    parts.windowing.windows = std::make_unique<test::ScriptedWindows>();
     parts.sound = std::make_unique<test::FakeSoundDevice>();
     return std::make_unique<app::Application>(std::move(parts), settings::ProgramFolders::BesideProgram(folder));
 }

@@ -14,7 +14,15 @@ while read -r file; do
     [ -f "$dest/usr/$file" ] || fail "not installed: /usr/$file"
 done <"$list"
 [ "$(find "$dest" -type f | wc -l)" -eq "$(wc -l <"$list")" ] || fail "unexpected files: $(find "$dest" -type f)"
-grep -qx 'Exec=rukcon' "$dest/usr/share/applications/rukcon.desktop" || fail "Exec does not name rukcon"
+# KWin trusts the program only through a menu entry naming the installed executable by its
+# absolute path and the two interfaces it needs.
+entry="$dest/usr/share/applications/rukcon.desktop"
+grep -qx 'Exec=/usr/bin/rukcon' "$entry" || fail "Exec is not the installed executable: $(grep Exec "$entry")"
+grep -qx 'X-KDE-Wayland-Interfaces=org_kde_plasma_window_management,org_kde_kwin_fake_input' "$entry" ||
+    fail "no X-KDE-Wayland-Interfaces naming both interfaces"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" || fail "the installed menu entry is not valid"
+fi
 # The Shell extension serves only the executable its folder leads to.
 extension="$dest/usr/share/gnome-shell/extensions/rukcon@rukcon.github.io"
 from_folder=$(sed -n "s/^const PROGRAM_FROM_FOLDER = '\(.*\)';$/\1/p" "$extension/extension.js")

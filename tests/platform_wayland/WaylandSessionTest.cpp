@@ -106,13 +106,11 @@ protected:
         if (!std::getenv("WAYLAND_DISPLAY"))
             GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY (make test starts a headless sway)";
         app::QtUserMessages::setRecording(true);
-        std::optional<platform::wayland::Backends> backends = platform::wayland::createBackends();
+        std::optional<platform::Backends> backends = platform::wayland::createBackends();
         ASSERT_TRUE(backends) << "the compositor offers no virtual keyboard or toplevel list";
         app::PlatformParts parts;
         parts.controller = platform::sdl::createController();
-        parts.keys = std::move(backends->keys);
-        parts.windows = std::move(backends->windows);
-        parts.activeWindow = std::move(backends->activeWindow);
+        parts.windowing = std::move(*backends);
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         pad.emplace(2, 12, 1);
@@ -189,7 +187,7 @@ TEST_F(WaylandSessionTest, autoSwitch_followsTheTerminalTheUserMovesTo)
     ASSERT_TRUE(app->automaticSwitching().listening()) << "the item is disabled on Wayland";
 
     // The user's own hand on the compositor.
-    std::optional<platform::wayland::Backends> user = platform::wayland::createBackends();
+    std::optional<platform::Backends> user = platform::wayland::createBackends();
     ASSERT_TRUE(user);
     const auto moveTo = [&](const std::string& caption, const QString& profile) {
         ASSERT_TRUE(
@@ -218,7 +216,7 @@ TEST(WaylandActiveWindowWatchTest, reportsTheActivatedToplevelAndItsTitle_nothin
                    "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
     Terminal ours("監視B", folder.path() / "b.txt", {}, "rukcon-test");
     ASSERT_TRUE(first.started() && ours.started()) << "foot did not start";
-    std::optional<platform::wayland::Backends> backends = platform::wayland::createBackends(nullptr, "rukcon-test");
+    std::optional<platform::Backends> backends = platform::wayland::createBackends(nullptr, "rukcon-test");
     ASSERT_TRUE(backends);
     platform::WindowSystem& windows = *backends->windows;
     ASSERT_TRUE(eventually([&] { return windows.findByCaption("監視A") && windows.findByCaption("監視B"); }));
@@ -259,26 +257,31 @@ TEST(WaylandActiveWindowWatchTest, reportsTheActivatedToplevelAndItsTitle_nothin
     EXPECT_FALSE(watch.takeChange()) << "reported while stopped";
 }
 
-// The compositor offers both protocols: its backends are chosen even where X11 would do too;
-// with neither a compositor nor a display the user is to be told.
-TEST(WindowingChoiceTest, waylandBeforeX11_andNothingUsableWithoutEither)
+// The compositor offers both protocols: its row is chosen even where X11 would do too; with
+// neither a compositor nor a display the user is to be told.
+TEST(WindowingChoiceTest, wlrootsBeforeX11_andNothingUsableWithoutEither)
 {
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if (!wayland)
         GTEST_SKIP() << "needs a wlroots compositor in WAYLAND_DISPLAY";
-    app::Windowing chosen = app::chooseWindowing(wayland, "rukcon");
+    platform::WindowingRequest request{wayland, nullptr, "rukcon"};
+    app::Windowing chosen = app::chooseWindowing(app::windowingTable(), request);
     EXPECT_TRUE(chosen.usable);
+    EXPECT_STREQ(chosen.desktop, "wlroots");
+    EXPECT_EQ(chosen.advice, "") << "sway is no KWin";
     EXPECT_TRUE(chosen.events) << "the compositor's events would pile up unread";
-    EXPECT_TRUE(chosen.activeWindow && chosen.activeWindow->available()) << "automatic switching stays disabled";
+    EXPECT_TRUE(chosen.backends.activeWindow && chosen.backends.activeWindow->available())
+        << "automatic switching stays disabled";
 
     const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     unsetenv("DISPLAY");
-    app::Windowing none = app::chooseWindowing("rukcon-no-such-compositor", "rukcon");
+    app::Windowing none =
+        app::chooseWindowing(app::windowingTable(), {"rukcon-no-such-compositor", nullptr, "rukcon"});
     if (!display.empty())
         setenv("DISPLAY", display.c_str(), 1);
     EXPECT_FALSE(none.usable);
-    ASSERT_TRUE(none.keys && none.windows) << "the null backends stand in";
-    EXPECT_FALSE(none.keys->sendKey('A', true));
+    ASSERT_TRUE(none.backends.keys && none.backends.windows) << "the null backends stand in";
+    EXPECT_FALSE(none.backends.keys->sendKey('A', true));
 }
 
 } // namespace

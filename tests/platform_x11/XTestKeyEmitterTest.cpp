@@ -440,7 +440,7 @@ TEST(X11FactoryTest, createBackends_keysConnectAtTheFirstKeyAndType)
         GTEST_SKIP() << "DISPLAY is not set";
     KeyCatcher catcher(name);
     ASSERT_TRUE(catcher.ready());
-    std::optional<rukcon::platform::x11::Backends> backends = rukcon::platform::x11::createBackends(name);
+    std::optional<rukcon::platform::Backends> backends = rukcon::platform::x11::createBackends(name);
     ASSERT_TRUE(backends && backends->keys && backends->windows && backends->activeWindow);
     EXPECT_TRUE(backends->keys->sendKey(65, true));
     EXPECT_TRUE(backends->keys->sendKey(65, false));

@@ -17,6 +17,13 @@ namespace {
 // Version 3 adds only the parent event; anything the compositor offers up to it will do.
 constexpr uint32_t kToplevelManagerVersion = 3;
 
+void seatCapabilities(void* data, wl_seat*, uint32_t capabilities)
+{
+    *static_cast<uint32_t*>(data) = capabilities;
+}
+void seatName(void*, wl_seat*, const char*) {}
+constexpr wl_seat_listener kSeatListener = {seatCapabilities, seatName};
+
 } // namespace
 
 std::shared_ptr<WaylandConnection> WaylandConnection::open(const char* displayName)
@@ -28,6 +35,9 @@ std::shared_ptr<WaylandConnection> WaylandConnection::open(const char* displayNa
     static const wl_registry_listener listener = {&WaylandConnection::onGlobal, &WaylandConnection::onGlobalRemove};
     connection->m_registry = wl_display_get_registry(display);
     wl_registry_add_listener(connection->m_registry, &listener, connection.get());
+    // The globals. What the seat says of itself comes with the next trip, which the user of the
+    // seat makes once the listeners of the managers bound here are in place (what these announce
+    // before that would be lost).
     if (!connection->roundtrip())
         return nullptr;
     return connection;
@@ -51,9 +61,11 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
                                  uint32_t version)
 {
     auto* self = static_cast<WaylandConnection*>(data);
-    // The seat is needed only as an argument; no listener, so its events are dropped.
+    self->m_globals.push_back({name, interface, version});
+    // Of the seat only its capabilities are heard: whether it has a keyboard whose keymap to follow.
     if (!self->m_seat && std::strcmp(interface, wl_seat_interface.name) == 0) {
         self->m_seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+        wl_seat_add_listener(self->m_seat, &kSeatListener, &self->m_seatCapabilities);
     } else if (!self->m_keyboardManager &&
                std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
         self->m_keyboardManager = static_cast<zwp_virtual_keyboard_manager_v1*>(
@@ -66,9 +78,34 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
     }
 }
 
-void WaylandConnection::onGlobalRemove(void*, wl_registry*, uint32_t)
+void WaylandConnection::onGlobalRemove(void* data, wl_registry*, uint32_t name)
 {
     // A seat or manager going away leaves its objects inert; requests on them are ignored.
+    std::erase_if(static_cast<WaylandConnection*>(data)->m_globals, [name](const Global& g) { return g.name == name; });
+}
+
+bool WaylandConnection::seatHasKeyboard() const
+{
+    return (m_seatCapabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0;
+}
+
+bool WaylandConnection::offers(std::string_view interface) const
+{
+    return std::any_of(m_globals.begin(), m_globals.end(),
+                       [interface](const Global& g) { return g.interface == interface; });
+}
+
+void* WaylandConnection::bind(const wl_interface* interface, uint32_t maxVersion, uint32_t* version)
+{
+    for (const Global& g : m_globals) {
+        if (g.interface == interface->name) {
+            const uint32_t chosen = std::min({g.version, maxVersion, static_cast<uint32_t>(interface->version)});
+            if (version)
+                *version = chosen;
+            return wl_registry_bind(m_registry, g.name, interface, chosen);
+        }
+    }
+    return nullptr;
 }
 
 int WaylandConnection::fd() const

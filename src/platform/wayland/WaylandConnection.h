@@ -1,10 +1,15 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 struct wl_display;
+struct wl_interface;
 struct wl_registry;
 struct wl_seat;
 struct zwp_virtual_keyboard_manager_v1;
@@ -13,7 +18,8 @@ struct zwlr_foreign_toplevel_manager_v1;
 namespace rukcon::platform::wayland {
 
 // One connection to the compositor and the globals this program uses: the first seat, the
-// virtual keyboard manager and the foreign-toplevel manager (each null when not offered).
+// virtual keyboard manager and the foreign-toplevel manager (each null when not offered); other
+// globals are bound on request by the backend that uses them.
 // Events are read only when asked: the event loop watches fd() and calls readEvents(), and
 // the backends read while they wait for an outcome.
 class WaylandConnection {
@@ -30,6 +36,15 @@ public:
     zwlr_foreign_toplevel_manager_v1* toplevelManager() const { return m_toplevelManager; }
     // The version the foreign-toplevel manager was bound at.
     uint32_t toplevelVersion() const { return m_toplevelVersion; }
+    // Whether the seat has a keyboard, as the compositor last said.
+    bool seatHasKeyboard() const;
+
+    // Whether the compositor offers a global of that interface to this client.
+    bool offers(std::string_view interface) const;
+    // Binds the first global of that interface at the highest version both sides know (at most
+    // maxVersion), which goes to *version; null when it is not offered. The caller destroys the
+    // proxy before the connection goes.
+    void* bind(const wl_interface* interface, uint32_t maxVersion, uint32_t* version = nullptr);
 
     int fd() const;
     // False once the connection is broken (the compositor ended or refused a request).
@@ -56,6 +71,13 @@ private:
     zwp_virtual_keyboard_manager_v1* m_keyboardManager = nullptr;
     zwlr_foreign_toplevel_manager_v1* m_toplevelManager = nullptr;
     uint32_t m_toplevelVersion = 0;
+    uint32_t m_seatCapabilities = 0;
+    struct Global {
+        uint32_t name;
+        std::string interface;
+        uint32_t version;
+    };
+    std::vector<Global> m_globals;
 };
 
 } // namespace rukcon::platform::wayland

@@ -26,4 +26,11 @@ std::optional<Backends> createBackends(const char* displayName, const std::strin
     return backends;
 }
 
+BackendsOffer offerBackends(const WindowingRequest& request)
+{
+    if (!request.waylandDisplay || !*request.waylandDisplay)
+        return {};
+    return {createBackends(request.waylandDisplay, request.ownAppId), {}};
+}
+
 } // namespace rukcon::platform::wayland

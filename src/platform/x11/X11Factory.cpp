@@ -74,4 +74,9 @@ std::optional<Backends> createBackends(const char* displayName)
     return backends;
 }
 
+BackendsOffer offerBackends(const WindowingRequest& request)
+{
+    return {createBackends(request.x11Display), {}};
+}
+
 } // namespace rukcon::platform::x11

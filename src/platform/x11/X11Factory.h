@@ -1,8 +1,6 @@
 #pragma once
 
-#include "platform/ActiveWindowWatch.h"
-#include "platform/KeyEmitter.h"
-#include "platform/WindowSystem.h"
+#include "platform/Backends.h"
 
 #include <memory>
 #include <optional>
@@ -26,11 +24,9 @@ std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch(const char* displayNa
 // started, so the main window is not kept waiting for them. Whether keys can be sent, and
 // whether the watch is available, are asked on the shared one; keys is nullptr when they cannot
 // be sent. nullopt without a display.
-struct Backends {
-    std::unique_ptr<KeyEmitter> keys;
-    std::unique_ptr<WindowSystem> windows;
-    std::unique_ptr<ActiveWindowWatch> activeWindow;
-};
 std::optional<Backends> createBackends(const char* displayName = nullptr);
+
+// The same as a row of the program's choice of backends (the request's X display).
+BackendsOffer offerBackends(const WindowingRequest& request);
 
 } // namespace rukcon::platform::x11

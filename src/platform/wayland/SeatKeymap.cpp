@@ -1,0 +1,96 @@
+#include "platform/wayland/SeatKeymap.h"
+
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace rukcon::platform::wayland {
+
+namespace {
+
+void keymap(void* data, wl_keyboard*, uint32_t format, int32_t fd, uint32_t size)
+{
+    if (format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1)
+        static_cast<SeatKeymap*>(data)->takeKeymap(fd, size);
+    close(fd);
+}
+void enter(void*, wl_keyboard*, uint32_t, wl_surface*, wl_array*) {}
+void leave(void*, wl_keyboard*, uint32_t, wl_surface*) {}
+void key(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t) {}
+void modifiers(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
+void repeatInfo(void*, wl_keyboard*, int32_t, int32_t) {}
+constexpr wl_keyboard_listener kKeyboardListener = {keymap, enter, leave, key, modifiers, repeatInfo};
+
+} // namespace
+
+void SeatKeymap::KeymapDeleter::operator()(xkb_keymap* keymap) const
+{
+    xkb_keymap_unref(keymap);
+}
+
+void SeatKeymap::ContextDeleter::operator()(xkb_context* context) const
+{
+    xkb_context_unref(context);
+}
+
+SeatKeymap::SeatKeymap(std::shared_ptr<WaylandConnection> connection)
+    : m_connection(std::move(connection)),
+      // The keymap comes complete: no include path is searched and no environment is read.
+      m_context(xkb_context_new(
+          static_cast<xkb_context_flags>(XKB_CONTEXT_NO_DEFAULT_INCLUDES | XKB_CONTEXT_NO_ENVIRONMENT_NAMES)))
+{
+    // The seat's capabilities.
+    m_connection->roundtrip();
+    requestKeyboard();
+}
+
+SeatKeymap::~SeatKeymap()
+{
+    if (m_keyboard)
+        wl_keyboard_destroy(m_keyboard);
+}
+
+void SeatKeymap::requestKeyboard()
+{
+    // Asking a seat that never had a keyboard is a protocol error.
+    if (m_keyboard || !m_connection->seat() || !m_connection->seatHasKeyboard())
+        return;
+    m_keyboard = wl_seat_get_keyboard(m_connection->seat());
+    wl_keyboard_add_listener(m_keyboard, &kKeyboardListener, this);
+    // The keymap comes at once.
+    m_connection->roundtrip();
+}
+
+void SeatKeymap::takeKeymap(int fd, uint32_t size)
+{
+    if (!m_context || size == 0)
+        return;
+    void* text = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+    if (text == MAP_FAILED)
+        return;
+    // The size includes the closing NUL.
+    xkb_keymap* compiled = xkb_keymap_new_from_buffer(m_context.get(), static_cast<const char*>(text),
+                                                      strnlen(static_cast<const char*>(text), size),
+                                                      XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    munmap(text, size);
+    m_keymap.reset(compiled);
+    ++m_generation;
+}
+
+uint32_t SeatKeymap::keycodeTyping(Keysym keysym) const
+{
+    if (!m_keymap || keysym == kNoKeysym)
+        return 0;
+    const xkb_keycode_t last = xkb_keymap_max_keycode(m_keymap.get());
+    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(m_keymap.get()); keycode <= last; ++keycode) {
+        const xkb_keysym_t* syms = nullptr;
+        if (xkb_keymap_key_get_syms_by_level(m_keymap.get(), keycode, 0, 0, &syms) == 1 && syms[0] == keysym)
+            return keycode;
+    }
+    return 0;
+}
+
+} // namespace rukcon::platform::wayland
