@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
+#include "app/WindowingChoice.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/FootTerminal.h"
 #include "fakes/TempFolder.h"
@@ -96,13 +97,11 @@ protected:
         if (!underGnomeShell())
             GTEST_SKIP() << "needs GNOME Shell with the extension (make test runs tools/headless-gnome.sh)";
         app::QtUserMessages::setRecording(true);
-        std::optional<platform::gnome::Backends> backends = platform::gnome::createBackends();
+        std::optional<platform::Backends> backends = platform::gnome::createBackends();
         ASSERT_TRUE(backends) << "the extension does not serve this program";
         app::PlatformParts parts;
         parts.controller = platform::sdl::createController();
-        parts.keys = std::move(backends->keys);
-        parts.windows = std::move(backends->windows);
-        parts.activeWindow = std::move(backends->activeWindow);
+        parts.windowing = std::move(*backends);
         parts.sound = std::make_unique<test::FakeSoundDevice>();
 
         pad.emplace(2, 12, 1);
@@ -183,7 +182,7 @@ TEST_F(GnomeSessionTest, autoSwitch_followsTheWindowTheUserMovesTo)
     ASSERT_TRUE(app->automaticSwitching().listening()) << "the item is disabled on GNOME";
 
     // The user's own hand on the desktop.
-    std::optional<platform::gnome::Backends> user = platform::gnome::createBackends();
+    std::optional<platform::Backends> user = platform::gnome::createBackends();
     ASSERT_TRUE(user);
     const auto moveTo = [&](const std::string& caption, const QString& profile) {
         ASSERT_TRUE(
@@ -208,7 +207,7 @@ TEST(ShellActiveWindowWatchTest, reportsTheFocusedWindowAndItsTitle_nothingOnceS
                        "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
     ASSERT_TRUE(eventually([] { return focused("監視A"); })) << "the new terminal has no focus";
     FootTerminal second("監視B", folder.path() / "b.txt");
-    std::optional<platform::gnome::Backends> backends = platform::gnome::createBackends();
+    std::optional<platform::Backends> backends = platform::gnome::createBackends();
     ASSERT_TRUE(backends);
     platform::WindowSystem& windows = *backends->windows;
     ASSERT_TRUE(eventually([&] { return windows.findByCaption("監視A") && windows.findByCaption("監視B"); }));
@@ -319,22 +318,44 @@ TEST(ShellExtensionTest, aCallerThatIsNotTheProgramIsRefused)
     EXPECT_NE(run(call + ".Key 97 0 true").find("AccessDenied"), std::string::npos);
 }
 
-// With the extension off, GNOME is not offered and the advice says how to turn it on.
-TEST(GnomeFactoryTest, extensionOff_noBackendsAndTheAdviceSaysHowToTurnItOn)
+// With the extension on, GNOME's row is chosen; off, X11 serves (XWayland; here the Xvfb of make
+// test) and the program says once how to turn the extension on.
+TEST(GnomeWindowingTest, extensionOn_gnome_off_x11AndTheProgramSaysHowToTurnItOn)
 {
     if (!underGnomeShell())
         GTEST_SKIP() << "needs GNOME Shell with the extension";
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    ASSERT_TRUE(platform::gnome::offerBackends(wayland).backends);
+    const platform::WindowingRequest request{std::getenv("WAYLAND_DISPLAY"), nullptr, "rukcon"};
+    app::Windowing on = app::chooseWindowing(app::windowingTable(), request);
+    EXPECT_STREQ(on.desktop, "GNOME");
+    EXPECT_TRUE(on.usable);
+    EXPECT_EQ(on.advice, "");
+    EXPECT_TRUE(on.events) << "keymap changes would pile up unread";
 
     run("gsettings set org.gnome.shell enabled-extensions '[]'");
     ASSERT_TRUE(eventually([] { return !extensionRuns(); })) << "the extension stayed on";
-    const platform::gnome::Offer off = platform::gnome::offerBackends(wayland);
+    app::Windowing off = app::chooseWindowing(app::windowingTable(), request);
     run(std::string("gsettings set org.gnome.shell enabled-extensions \"['") + RUKCON_SHELL_EXTENSION_UUID + "']\"");
-    EXPECT_FALSE(off.backends);
+    if (std::getenv("DISPLAY")) {
+        EXPECT_STREQ(off.desktop, "X11");
+    }
     EXPECT_NE(off.advice.find(std::string("gnome-extensions enable ") + RUKCON_SHELL_EXTENSION_UUID), std::string::npos)
         << off.advice;
     EXPECT_NE(off.advice.find("ログイン"), std::string::npos) << "the new log-in after installing is not said";
+
+    app::QtUserMessages::setRecording(true);
+    app::QtUserMessages::recorded().clear();
+    test::TempFolder folder;
+    app::PlatformParts parts;
+    parts.controller = platform::sdl::createController();
+    parts.sound = std::make_unique<test::FakeSoundDevice>();
+    parts.windowing = std::move(off.backends);
+    app::Application program(std::move(parts), settings::ProgramFolders::BesideProgram(folder.path()));
+    program.start();
+    program.tellWindowingAdvice(off.advice);
+    EXPECT_TRUE(eventually([] { return !app::QtUserMessages::recorded().empty(); }));
+    EXPECT_EQ(
+        std::count(app::QtUserMessages::recorded().begin(), app::QtUserMessages::recorded().end(), "i:" + off.advice),
+        1);
     EXPECT_TRUE(eventually(extensionRuns)) << "the extension did not come back";
 }
 
