@@ -62,8 +62,10 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
             "  -V, --version  show the version and exit\n"
             "\n"
             "Desktops: any X11 window manager; wlroots-based Wayland compositors (sway, labwc, Hyprland,\n"
-            "river, Wayfire), where it types into and brings forward native Wayland programs too; GNOME\n"
-            "and KDE Plasma on Wayland through XWayland programs only, for now.\n"
+            "river, Wayfire), where it types into and brings forward native Wayland programs too; KDE\n"
+            "Plasma on Wayland, through the menu entry the package installs; GNOME on Wayland, through\n"
+            "the GNOME Shell extension the package installs (gnome-extensions enable\n"
+            RUKCON_SHELL_EXTENSION_UUID ", after a new log-in). Elsewhere XWayland programs only.\n"
             "\n"
             "Settings folder in use:\n  " +
             settingsFolder + (folders.installed ? "  (installed copy)\n" : "  (beside the program)\n");
