@@ -51,8 +51,9 @@ class RukconShell {
 
     enable() {
         // Made now: a device made at the first key loses that key.
-        this._keyboard = Clutter.get_default_backend().get_default_seat().create_virtual_device(
-            Clutter.InputDeviceType.KEYBOARD_DEVICE);
+        // Later Shells (51) dropped Clutter's default backend; the stage's context has it.
+        const backend = Clutter.get_default_backend?.() ?? global.stage.context.get_backend();
+        this._keyboard = backend.get_default_seat().create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
         this._callers = new Map(); // unique bus name -> {pid, keys (Set), watching, nameWatch}
         this._activations = new Set();
         this._focusHandler = 0;
