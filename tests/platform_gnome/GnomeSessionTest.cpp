@@ -33,8 +33,11 @@
 #include <fstream>
 #include <optional>
 #include <poll.h>
+#include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 
 using namespace rukcon;
@@ -269,6 +272,46 @@ TEST(ShellKeyEmitterTest, aKeysymTheLayoutLacksGoesAsTheKeyCode)
         ASSERT_TRUE(keys.sendKey(key, false));
     }
     EXPECT_TRUE(eventually([&] { return target.text() == "ab\n"; })) << "typed: " << target.text();
+}
+
+// F13 is not in a us layout: it goes as the key a real keyboard has for it (KEY_F13), which the
+// layout types as XF86Tools, Qt's Key_Tools. A Qt Wayland window logs the keys it gets.
+TEST(ShellKeyEmitterTest, f13TheLayoutLacks_goesAsTheKeyOfARealKeyboard)
+{
+    if (!underGnomeShell())
+        GTEST_SKIP() << "needs GNOME Shell with the extension";
+    test::TempFolder folder;
+    const std::string log = (folder.path() / "typed.txt").string();
+    std::vector<std::string> env = {"QT_QPA_PLATFORM=wayland"};
+    for (char** e = environ; *e; ++e) {
+        if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
+            env.emplace_back(*e);
+    }
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const char* argv[] = {RUKCON_TEXT_LOG_WINDOW, "鍵盤F13", log.c_str(), nullptr};
+    pid_t window = 0;
+    ASSERT_EQ(posix_spawn(&window, RUKCON_TEXT_LOG_WINDOW, nullptr, nullptr, const_cast<char**>(argv), envp.data()), 0);
+    const std::unique_ptr<pid_t, void (*)(pid_t*)> end(&window, [](pid_t* pid) {
+        kill(*pid, SIGTERM);
+        waitpid(*pid, nullptr, 0);
+    });
+    EXPECT_TRUE(eventually([] { return focused("鍵盤F13"); })) << "the window has no focus";
+    std::optional<platform::Backends> backends = platform::gnome::createBackends(std::getenv("WAYLAND_DISPLAY"));
+    ASSERT_TRUE(backends);
+    for (uint8_t key : {uint8_t(124), uint8_t('A')}) { // F13, then a
+        EXPECT_TRUE(backends->keys->sendKey(key, true));
+        EXPECT_TRUE(backends->keys->sendKey(key, false));
+    }
+    const auto keysLogged = [&] {
+        std::ifstream in(log + ".keys");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_TRUE(eventually([&] { return keysLogged().find("-41\n") != std::string::npos; })) << keysLogged();
+    EXPECT_NE(keysLogged().find("+10000f1\n"), std::string::npos)
+        << "F13 did not arrive as XF86Tools: " << keysLogged();
 }
 
 // Run by the next test in a process of its own: presses Shift and ends without releasing it.
