@@ -373,6 +373,14 @@ TEST(GnomeWindowingTest, extensionOn_gnome_off_x11AndTheProgramSaysHowToTurnItOn
     EXPECT_TRUE(on.usable);
     EXPECT_EQ(on.advice, "");
     EXPECT_TRUE(on.events) << "keymap changes would pile up unread";
+    test::TempFolder targets;
+    FootTerminal first("切替A", targets.path() / "a.txt");
+    ASSERT_TRUE(eventually([] { return focused("切替A"); })) << "the new terminal has no focus";
+    FootTerminal second("切替B", targets.path() / "b.txt");
+    ASSERT_TRUE(eventually([] { return focused("切替B"); })) << "the new terminal has no focus";
+    platform::ActiveWindowWatch& watch = *on.backends.activeWindow;
+    const int fd = watch.start();
+    ASSERT_GE(fd, 0);
 
     run("gsettings set org.gnome.shell enabled-extensions '[]'");
     ASSERT_TRUE(eventually([] { return !extensionRuns(); })) << "the extension stayed on";
@@ -399,7 +407,18 @@ TEST(GnomeWindowingTest, extensionOn_gnome_off_x11AndTheProgramSaysHowToTurnItOn
     EXPECT_EQ(
         std::count(app::QtUserMessages::recorded().begin(), app::QtUserMessages::recorded().end(), "i:" + off.advice),
         1);
-    EXPECT_TRUE(eventually(extensionRuns)) << "the extension did not come back";
+    ASSERT_TRUE(eventually(extensionRuns)) << "the extension did not come back";
+
+    // A watch started before the extension went off goes on reporting once it is back.
+    platform::WindowSystem& windows = *on.backends.windows;
+    ASSERT_TRUE(windows.activate(windows.findByCaption("切替A"), platform::ActivationWait::UntilActive));
+    std::optional<platform::ActiveWindow> change;
+    EXPECT_TRUE(eventually([&] {
+        pollfd readable{fd, POLLIN, 0};
+        if (poll(&readable, 1, 0) > 0)
+            change = watch.takeChange();
+        return change && change->caption == "切替A";
+    })) << "the watch went silent when the extension was turned off and on";
 }
 
 } // namespace

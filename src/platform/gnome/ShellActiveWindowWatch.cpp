@@ -37,6 +37,9 @@ int ShellActiveWindowWatch::start()
         stop();
         return -1;
     }
+    m_comeback =
+        std::make_unique<QDBusServiceWatcher>(kBusName, m_extension->bus(), QDBusServiceWatcher::WatchForRegistration);
+    connect(m_comeback.get(), &QDBusServiceWatcher::serviceRegistered, this, [this] { m_extension->watchFocus(true); });
     m_arrived.reset();
     m_reported.reset();
     return m_fd;
@@ -46,6 +49,7 @@ void ShellActiveWindowWatch::stop()
 {
     if (m_fd < 0)
         return;
+    m_comeback.reset();
     m_extension->watchFocus(false);
     connectSignal(false);
     close(m_fd);
