@@ -14,7 +14,6 @@
 #include "fakes/VirtualPad.h"
 #include "platform/gnome/GnomeFactory.h"
 #include "platform/gnome/ShellExtension.h"
-#include "platform/gnome/ShellKeyEmitter.h"
 #include "platform/sdl/SdlFactory.h"
 #include "ui/Form1.h"
 #include "ui/TrayWindow.h"
@@ -252,26 +251,6 @@ TEST(ShellActiveWindowWatchTest, reportsTheFocusedWindowAndItsTitle_nothingOnceS
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_FALSE(watch.takeChange()) << "reported while stopped";
-}
-
-// A keysym the layout lacks goes as the evdev code of a real keyboard's key, which types what the
-// layout gives that key.
-TEST(ShellKeyEmitterTest, aKeysymTheLayoutLacksGoesAsTheKeyCode)
-{
-    if (!underGnomeShell())
-        GTEST_SKIP() << "needs GNOME Shell with the extension";
-    test::TempFolder folder;
-    FootTerminal target("鍵盤", folder.path() / "typed.txt");
-    ASSERT_TRUE(eventually([] { return focused("鍵盤"); })) << "the new terminal has no focus";
-    auto extension = std::make_shared<platform::gnome::ShellExtension>(QDBusConnection::sessionBus());
-    // As if the layout lacked 'q': sent as KEY_A (30), which a us layout types as 'a'.
-    constexpr uint32_t kKeyA = 30;
-    platform::gnome::ShellKeyEmitter keys(extension, [](platform::Keysym keysym) { return keysym == 'q' ? kKeyA : 0; });
-    for (uint8_t key : {uint8_t('Q'), uint8_t('B'), uint8_t(13)}) {
-        ASSERT_TRUE(keys.sendKey(key, true));
-        ASSERT_TRUE(keys.sendKey(key, false));
-    }
-    EXPECT_TRUE(eventually([&] { return target.text() == "ab\n"; })) << "typed: " << target.text();
 }
 
 // F13 is not in a us layout: it goes as the key a real keyboard has for it (KEY_F13), which the
