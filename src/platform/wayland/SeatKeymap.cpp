@@ -80,19 +80,19 @@ void SeatKeymap::takeKeymap(int fd, uint32_t size)
     ++m_generation;
 }
 
-uint32_t SeatKeymap::keycodeTyping(Keysym keysym) const
+uint32_t SeatKeymap::keycodeTyping(Keysym keysym, unsigned level) const
 {
-    return wayland::keycodeTyping(m_keymap.get(), keysym);
+    return wayland::keycodeTyping(m_keymap.get(), keysym, level);
 }
 
-uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym)
+uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym, unsigned level)
 {
     if (!keymap || keysym == kNoKeysym)
         return 0;
     const xkb_keycode_t last = xkb_keymap_max_keycode(keymap);
     for (xkb_keycode_t keycode = xkb_keymap_min_keycode(keymap); keycode <= last; ++keycode) {
         const xkb_keysym_t* syms = nullptr;
-        if (xkb_keymap_key_get_syms_by_level(keymap, keycode, 0, 0, &syms) == 1 && syms[0] == keysym)
+        if (xkb_keymap_key_get_syms_by_level(keymap, keycode, 0, level, &syms) == 1 && syms[0] == keysym)
             return keycode;
     }
     return 0;

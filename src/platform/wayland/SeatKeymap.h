@@ -29,8 +29,9 @@ public:
     const std::string& text() const { return m_text; }
     // Counts the keymaps taken in, so that a user can tell that keycodes resolved earlier are stale.
     unsigned generation() const { return m_generation; }
-    // The lowest XKB keycode that types the keysym pressed alone in the first layout; 0 for none.
-    uint32_t keycodeTyping(Keysym keysym) const;
+    // The lowest XKB keycode that types the keysym pressed alone in the first layout (level 0),
+    // or with Shift (level 1); 0 for none.
+    uint32_t keycodeTyping(Keysym keysym, unsigned level = 0) const;
 
     // Asks for the keyboard if the seat has gained one since; its keymap comes at once.
     void requestKeyboard();
@@ -55,8 +56,9 @@ private:
     std::string m_text;
 };
 
-// The lowest XKB keycode that types the keysym pressed alone in the keymap's first layout; 0 for none.
-uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym);
+// The lowest XKB keycode that types the keysym at that level of the keymap's first layout (0:
+// pressed alone); 0 for none.
+uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym, unsigned level = 0);
 
 // The XKB keycode for an evdev code, and back: XKB numbers keys from 8 up.
 constexpr uint32_t kEvdevOffset = 8;
