@@ -36,7 +36,7 @@ namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
 const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません（X11、wlroots 系の Wayland か KDE Plasma が必要です）";
+    "このデスクトップではキーを送れません(X11、wlroots 系の Wayland か KDE Plasma が必要です)。";
 
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {
@@ -62,6 +62,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
               *m_disk)
 {
+    // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
+    m_form->pollTimer()->setTimerType(Qt::PreciseTimer);
     connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
     connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
     connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);
@@ -174,21 +176,17 @@ void Application::onMinimised()
 
 void Application::holdStill()
 {
-    if (m_boxDepth++ == 0) {
-        m_timer1BeforeBox = m_form->pollTimer()->isActive();
-        m_timer2BeforeBox = m_form->statusTimer()->isActive();
-    }
-    m_shutDown->stopTimersAndReleaseKeys();
+    // The status tick goes on: it may end the start-up hold and keeps the status text fresh,
+    // while updatePolling keeps the poll timer stopped until the box closes.
+    ++m_boxDepth;
+    updatePolling();
+    m_keyEmission->ReleaseAllKeys();
 }
 
 void Application::resumeAfterBox()
 {
     if (--m_boxDepth > 0)
         return;
-    if (m_timer1BeforeBox)
-        m_form->pollTimer()->start();
-    if (m_timer2BeforeBox)
-        m_form->statusTimer()->start();
     // The box may have changed what can be polled (settings mode, the pause, the controller).
     updatePolling();
 }
@@ -231,7 +229,7 @@ void Application::onPollTick()
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_form->settingsModeBox()->isChecked() || paused())
+    if (m_boxDepth > 0 || m_form->settingsModeBox()->isChecked() || paused())
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;
@@ -285,7 +283,6 @@ void Application::onControllerInput()
 
 void Application::reportNoWindowSystem()
 {
-    m_noWindowSystem = true;
     m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
@@ -305,9 +302,7 @@ void Application::onStatusTick()
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
     m_form->statusLine()->setText(QString::fromStdString(
-        m_noWindowSystem
-            ? kNoWindowSystemText
-            : input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
+        input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();
 

@@ -119,7 +119,7 @@ public:
     bool setArrowMultiplier(int times) { return m_timing.setArrowMultiplier(times); }
 
     // Neither a Wayland compositor nor an X display can type keys or find windows here: said
-    // once in a box, and on the status line in place of the controller status from then on.
+    // once, in a box and on the status line, until the next status tick shows the controller.
     void reportNoWindowSystem();
     // How the user can let the desktop serve the program better (a desktop that runs but does
     // not trust it): said once in a box.
@@ -141,12 +141,12 @@ private:
     // stays minimised on the task bar.
     void hideToTray();
     void onMinimised();
-    // Before a modal box or the end: no tick may type or raise the target, and no key stays down.
+    // Before a modal box: no poll tick may type or raise the target, and no key stays down.
     void holdStill();
-    // After a box: the timers run again if they ran before it.
+    // After a box: polling goes on if it may.
     void resumeAfterBox();
-    // Runs the poll timer only while there is something to poll: a controller, neither settings mode nor
-    // the pause, and (where the controller wakes the program) an input held.
+    // Runs the poll timer only while there is something to poll: a controller, no box open, neither
+    // settings mode nor the pause, and (where the controller wakes the program) an input held.
     void updatePolling();
     // Watches the event device of the controller just detected; true when that changed.
     bool refreshWakeup();
@@ -192,10 +192,7 @@ private:
     PollState m_pollState = PollState::Suspended;
     bool m_usesTray = true;
     bool m_startupPending = false;
-    bool m_noWindowSystem = false;
-    int m_boxDepth = 0;
-    bool m_timer1BeforeBox = false;
-    bool m_timer2BeforeBox = false;
+    int m_boxDepth = 0; // message boxes open
 };
 
 } // namespace rukcon::app

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "platform/sdl/SdlModule.h"
 #include "settings/SettingsTexts.h"
 
 #include <string_view>
@@ -90,6 +91,10 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
     text += "Sound effects: " + (folders.effects / "001.wav").string() + " (click), 002.wav (alert).\n";
     text += "A copy with a \"bgm\" folder beside its executable keeps its settings in \"設定\" beside it;\n"
             "an installed copy keeps them in $XDG_CONFIG_HOME/rukcon/設定 (~/.config/rukcon/設定).\n"
+            "A copy kept in a folder of its own is the executable, " +
+            std::string(platform::sdl::kModuleFile) + " and " + texts::kEffectsFolder +
+            "/: without\n"
+            "the module it starts with neither controller nor sound.\n"
             "One copy runs per settings folder; a second one beeps and ends.\n"
             "\n"
             "Start at login: cp /usr/share/applications/rukcon.desktop ~/.config/autostart/\n"

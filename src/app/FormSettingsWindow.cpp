@@ -43,6 +43,15 @@ void FormSettingsWindow::showMessage(const std::string& text)
         m_boxes.warning(text);
 }
 
+void FormSettingsWindow::showNotice(const std::string& text)
+{
+    m_form.nameTabMessageLine()->setText(fromUtf8(text));
+    const bool seen = m_form.isVisible() && !m_form.isMinimized() && m_form.settingsModeBox()->isChecked() &&
+                      m_form.settingsTabs()->currentIndex() == ui::kNamingTab;
+    if (!seen)
+        m_form.statusLine()->setText(fromUtf8(text));
+}
+
 settings::WindowRect FormSettingsWindow::mainWindowRect() const
 {
     // Before the window manager has framed the window, its frame is assumed to be the usual one.

@@ -46,6 +46,9 @@ public:
     // With the alert sound, where the user looks: the message line on the name tab, the status
     // line over the controller picture, else (another tab, window hidden) a message box.
     void showMessage(const std::string& text) override;
+    // On the name tab's message line, and on the status line too while that line is out of sight
+    // (the next status tick takes it back).
+    void showNotice(const std::string& text) override;
 
     settings::WindowRect mainWindowRect() const override;
     void setMainWindowRect(const settings::WindowRect& rect) override;

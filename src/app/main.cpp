@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     if (!first) {
         QApplication::beep();
-        std::fputs("RUKコン is already running.\n", stderr);
+        std::fputs("rukcon: already running (another copy uses the same settings folder)\n", stderr);
         return CommandLine::kExitCannotStart;
     }
     QApplication::setApplicationName(QStringLiteral("rukcon"));

@@ -9,7 +9,10 @@ namespace rukcon::settings {
 class MessageLine {
 public:
     virtual ~MessageLine() = default;
+    // A failure: told with the alert sound where the user will see it.
     virtual void showMessage(const std::string& text) = 0;
+    // A refusal that is no failure (the menu is full): the message line only, no sound of its own.
+    virtual void showNotice(const std::string& text) = 0;
 };
 
 } // namespace rukcon::settings

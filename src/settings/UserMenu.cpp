@@ -67,7 +67,7 @@ void UserMenu::RefreshMenuLabels()
 bool UserMenu::AddCurrentToMenu()
 {
     if (m_menuCount >= kEntryCount) {
-        m_files.messages().showMessage(texts::kMenuFullMessage);
+        m_files.messages().showNotice(texts::kMenuFullMessage);
         m_sounds.systemBeep();
         return false;
     }

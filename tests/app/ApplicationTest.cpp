@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
@@ -95,20 +96,51 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     EXPECT_TRUE(form().statusTimer()->isActive());
 }
 
-TEST_F(ApplicationTest, noWindowSystem_toldOnceInABoxAndKeptOnTheStatusLine)
+TEST_F(ApplicationTest, noWindowSystem_toldOnceThenTheStatusTickShowsTheController)
 {
     app->start();
     app::QtUserMessages::recorded().clear();
     app->reportNoWindowSystem();
+    const std::string onStatusLine = form().statusLine()->text().toStdString();
     QCoreApplication::processEvents();
-    ASSERT_EQ(app::QtUserMessages::recorded().size(), 1u);
-    const std::string text = app::QtUserMessages::recorded().front().substr(2);
-    EXPECT_NE(text.find("キーを送れません"), std::string::npos) << text;
+    ASSERT_EQ(app::QtUserMessages::recorded(), std::vector<std::string>{"w:" + onStatusLine});
+    EXPECT_NE(onStatusLine.find("キーを送れません("), std::string::npos) << onStatusLine;
+    EXPECT_TRUE(onStatusLine.ends_with(")。")) << onStatusLine;
     plugController();
     app->onStatusTick();
     app->onStatusTick();
-    EXPECT_EQ(form().statusLine()->text().toStdString(), text) << "the controller status hid it";
+    EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12")
+        << "the controller status stays hidden";
     EXPECT_EQ(app::QtUserMessages::recorded().size(), 1u);
+}
+
+// Both timers tick while a modal box is open; the poll tick types nothing then.
+TEST_F(ApplicationTest, messageBox_statusTickGoesOnAndPollingWaitsForTheBox)
+{
+    windows->add(2, "メモ帳");
+    app->start();
+    form().captionFragmentBox()->setEditText("メモ帳");
+    form().keyChoiceBox(0, 0)->setEditText("-A-");
+    plugController(0x1);
+    keyLog.clear();
+    bool boxSeen = false;
+    app::QtUserMessages::setRecording(true, [&] {
+        boxSeen = true;
+        EXPECT_TRUE(form().statusTimer()->isActive()) << "the status tick stops while a box is open";
+        app->onStatusTick(); // a tick arriving while the box is open
+        EXPECT_FALSE(app->startupPending());
+        EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
+        EXPECT_FALSE(form().pollTimer()->isActive()) << "polls while a box is open";
+    });
+    app->reportNoWindowSystem(); // any box will do
+    QCoreApplication::processEvents();
+    app::QtUserMessages::setRecording(true);
+    ASSERT_TRUE(boxSeen);
+    EXPECT_EQ(std::ranges::count_if(keyLog, [](const std::string& e) { return e.ends_with('+'); }), 0)
+        << "a key was pressed while the box was open";
+    EXPECT_TRUE(form().pollTimer()->isActive()) << "polling does not resume after the box";
+    app->onPollTick();
+    EXPECT_FALSE(keyLog.empty());
 }
 
 TEST_F(ApplicationTest, statusTick_showsStatusAndFirstTickOnlyLeavesSettingsMode)
@@ -214,6 +246,7 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
     app->setPaused(false);
     EXPECT_TRUE(pollTimer->isActive());
     EXPECT_EQ(pollTimer->interval(), app->timing().reactionTime());
+    EXPECT_EQ(pollTimer->timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
 
     controller->count = 0; // unplugged
     app->onStatusTick();
@@ -246,11 +279,19 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"})) << "the event ran no cycle";
     EXPECT_TRUE(form().pollTimer()->isActive()) << "a held input must repeat at the reaction time";
+    EXPECT_EQ(form().pollTimer()->interval(), app->timing().reactionTime());
+    EXPECT_EQ(form().pollTimer()->timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
 
     controller->ids[0].position.buttons = 0;
     app->onPollTick();
     EXPECT_FALSE(form().pollTimer()->isActive());
+
+    // The writer leaves (the device unplugged): the file is watched no more, and polled instead.
     close(writer);
+    for (int i = 0; i < 50 && app->controllerWakeup().watching(); ++i)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_FALSE(app->controllerWakeup().watching()) << "a file at its end stays watched";
+    EXPECT_TRUE(form().pollTimer()->isActive()) << "no polling after the device went";
 }
 
 TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)

@@ -1,5 +1,6 @@
 // The command line, parsed before anything needs a display.
 #include "app/CommandLine.h"
+#include "settings/ProgramFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,13 @@ TEST(CommandLine, displayAvailable_needsADisplayUnlessThePlatformNeedsNone)
         EXPECT_EQ(CommandLine::DisplayAvailable(c.display, c.wayland, c.platform), c.expected)
             << (c.display ? c.display : "-") << " " << (c.wayland ? c.wayland : "-") << " "
             << (c.platform ? c.platform : "-");
+}
+
+// A copy moved on its own without the module starts with neither controller nor sound.
+TEST(CommandLine, help_namesWhatACopyInAFolderOfItsOwnIsMadeOf)
+{
+    const std::string help = CommandLine::HelpText(rukcon::settings::ProgramFolders::BesideProgram("/opt/rukcon"));
+    EXPECT_NE(help.find("the executable, rukcon-sdl.so and bgm/"), std::string::npos) << help;
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST(SingleInstance, twoExecutablesSharingASettingsFolder_refuseEachOther_second
     ASSERT_TRUE(second->waitForFinished(20000)) << "the second copy must end by itself";
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 1);
+    EXPECT_TRUE(second->readAllStandardError().contains("rukcon: already running")) << "told in another language";
     EXPECT_EQ(snapshot(config.path()), before) << "the second copy touched a file";
     EXPECT_EQ(first->state(), QProcess::Running);
 

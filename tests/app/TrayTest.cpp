@@ -531,7 +531,7 @@ TEST_F(TrayTest, autoSwitch_followsTheActiveWindowQuietly_notWhileEditing_stopsL
     EXPECT_EQ(form().profileNameBox()->text(), "絵用");
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "Paint");
     EXPECT_EQ(tray().toolTip(), "絵用");
-    EXPECT_EQ(form().statusLine()->text(), "絵用");
+    EXPECT_EQ(form().statusLine()->text(), "「絵用」に切り替えた");
     EXPECT_TRUE(sounds().empty());
     EXPECT_TRUE(app->paused());
     EXPECT_TRUE(windows->log.empty()) << "the window is active already";

@@ -269,7 +269,7 @@ TEST_F(EndToEndTest, autoSwitch_activatingEachWindowPutsItsEntryIntoForceAndType
         std::cout << "[ switched to " << name << " after "
                   << std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - activated).count()
                   << " ms ]" << std::endl;
-        EXPECT_EQ(form().statusLine()->text(), name);
+        EXPECT_EQ(form().statusLine()->text(), QString("「%1」に切り替えた").arg(name));
         EXPECT_EQ(app->tray().windowTitle(), name) << "the tooltip's text";
         button(0, true);
         app->onPollTick();

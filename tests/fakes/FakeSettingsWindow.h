@@ -89,6 +89,7 @@ public:
     // MenuLabels, MessageLine
     void setMenuLabel(int index, const std::string& caption) override { shownMenuLabels[index] = caption; }
     void showMessage(const std::string& text) override { shownMessage = text; }
+    void showNotice(const std::string& text) override { shownNotice = text; }
 
     // WindowPlacement
     settings::WindowRect mainWindowRect() const override { return windowRect; }
@@ -128,6 +129,7 @@ public:
     std::array<std::string, 12> shownMenuLabels{};
     std::array<std::string, 12> trayCaptions{};
     std::string shownMessage;
+    std::string shownNotice;
     settings::WindowRect windowRect{};
     std::array<settings::LayoutButton, 14> buttons{};
     std::vector<std::string> log;

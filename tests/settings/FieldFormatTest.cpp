@@ -117,8 +117,27 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FieldWriter, format_quotedCrLfCodePage932)
 {
-    const Fields values{"128", "なし", "", "a,b", "ab\"cd"};
-    EXPECT_EQ(FieldWriter::Format(values), "\"128\"\r\n\"\x82\xC8\x82\xB5\"\r\n\"\"\r\n\"a,b\"\r\n=\"ab\"\"cd\"\r\n");
+    const Fields values{"128", "なし", "", "a,b"};
+    EXPECT_EQ(FieldWriter::Format(values), "\"128\"\r\n\"\x82\xC8\x82\xB5\"\r\n\"\"\r\n\"a,b\"\r\n");
+}
+
+// Other readers know only "value": it is written whenever it reads back the same, and ="…" only
+// where a quote followed by blanks and a comma would end the value early.
+TEST(FieldWriter, format_plainFormUnlessAQuoteBlanksAndCommaWouldSplit)
+{
+    const Fields plain{"ab\"cd", "\"", "\"\"", "a\" b,c", "a,\"b", "x\" ", "say \"hi\"", "=\"x\"", "\"\t"};
+    const Fields doubled{"a\",b", "a\" ,b", "a\"\t ,b", "\",", "He said \"hi\", ok", "x\"\"  ,"};
+    for (const std::string& value : plain) {
+        EXPECT_EQ(FieldWriter::Format(Fields{value}), "\"" + value + "\"\r\n") << value;
+        EXPECT_EQ(FieldReader::Parse(FieldWriter::Format(Fields{value, "next"}), 100), (Fields{value, "next"}))
+            << value;
+    }
+    for (const std::string& value : doubled) {
+        EXPECT_EQ(FieldWriter::Format(Fields{value}).substr(0, 2), "=\"") << value;
+        EXPECT_EQ(FieldReader::Parse(FieldWriter::Format(Fields{value, "next"}), 100), (Fields{value, "next"}))
+            << value;
+    }
+    EXPECT_EQ(FieldWriter::Format(Fields{"a\" ,b"}), "=\"a\"\" ,b\"\r\n");
 }
 
 TEST(FieldWriter, format_lineBreakInValue_keepsOneLinePerField)

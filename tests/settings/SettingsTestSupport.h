@@ -46,22 +46,13 @@ inline std::string Sjis(const std::string& utf8)
     return out;
 }
 
-// The file image the settings files use: each value quoted, CR LF, code page 932; a value
-// holding a quote as ="…" with its quotes doubled.
+// The file image the settings files use: each value between quotes, CR LF, code page 932. (A
+// value in which a quote is followed by blanks and a comma is written otherwise; none here is.)
 inline std::string FileImage(const std::vector<std::string>& values)
 {
     std::string out;
-    for (const std::string& v : values) {
-        const std::string bytes = Sjis(v);
-        if (bytes.find('"') == std::string::npos) {
-            out += "\"" + bytes + "\"\r\n";
-            continue;
-        }
-        out += "=\"";
-        for (char c : bytes)
-            out += c == '"' ? std::string(2, c) : std::string(1, c);
-        out += "\"\r\n";
-    }
+    for (const std::string& v : values)
+        out += "\"" + Sjis(v) + "\"\r\n";
     return out;
 }
 
