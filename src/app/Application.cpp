@@ -36,7 +36,7 @@ namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
 const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません(X11 か wlroots 系の Wayland が必要です)。";
+    "このデスクトップではキーを送れません(X11、wlroots 系の Wayland か KDE Plasma が必要です)。";
 
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
 {

@@ -81,37 +81,53 @@ std::unique_ptr<FakeInputEmitter> FakeInputEmitter::create(std::shared_ptr<wayla
 FakeInputEmitter::~FakeInputEmitter()
 {
     for (int code = 0; code < 256; ++code) {
-        if (m_pressedOn[code])
+        if (m_pressedOn[code].code)
             sendKey(static_cast<uint8_t>(code), false);
     }
     wl_proxy_destroy(reinterpret_cast<wl_proxy*>(m_input));
     m_connection->flush();
 }
 
-uint32_t FakeInputEmitter::evdevCodeFor(uint8_t virtualKey)
+FakeInputEmitter::Key FakeInputEmitter::keyFor(uint8_t virtualKey)
 {
     const Keysym keysym = keysymForVirtualKey(virtualKey);
     if (keysym == kNoKeysym)
-        return 0;
+        return {};
     // A keymap sent since the last key is taken in first.
     m_connection->readEvents();
     m_keymap.requestKeyboard();
     if (const uint32_t keycode = m_keymap.keycodeTyping(keysym))
-        return keycode - wayland::kEvdevOffset;
-    return evdevCodeOfMissing(keysym);
+        return {keycode - wayland::kEvdevOffset, false};
+    if (const uint32_t keycode = m_keymap.keycodeTyping(keysym, 1))
+        return {keycode - wayland::kEvdevOffset, true};
+    return {evdevCodeOfMissing(keysym), false};
+}
+
+void FakeInputEmitter::send(uint32_t code, bool down)
+{
+    org_kde_kwin_fake_input_keyboard_key(m_input, code,
+                                         down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
 }
 
 bool FakeInputEmitter::sendKey(uint8_t virtualKey, bool down)
 {
-    // A key goes up (or repeats) on the code it went down on, whatever changed since.
-    uint32_t code = m_pressedOn[virtualKey];
-    if (code == 0)
-        code = evdevCodeFor(virtualKey);
-    if (code == 0 || !m_connection->healthy())
+    // A key goes up (or repeats) on the key it went down on, whatever changed since.
+    Key key = m_pressedOn[virtualKey];
+    if (key.code == 0)
+        key = keyFor(virtualKey);
+    if (key.code == 0 || !m_connection->healthy())
         return false;
-    org_kde_kwin_fake_input_keyboard_key(m_input, code,
-                                         down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
-    m_pressedOn[virtualKey] = down ? code : 0;
+    constexpr uint8_t kShift = 16;
+    if (down && key.shifted && m_pressedOn[kShift].code == 0 && !m_shiftAdded[virtualKey]) {
+        send(KEY_LEFTSHIFT, true);
+        m_shiftAdded[virtualKey] = true;
+    }
+    send(key.code, down);
+    if (!down && m_shiftAdded[virtualKey]) {
+        send(KEY_LEFTSHIFT, false);
+        m_shiftAdded[virtualKey] = false;
+    }
+    m_pressedOn[virtualKey] = down ? key : Key{};
     return m_connection->flush();
 }
 

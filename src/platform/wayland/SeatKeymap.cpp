@@ -72,22 +72,27 @@ void SeatKeymap::takeKeymap(int fd, uint32_t size)
     if (text == MAP_FAILED)
         return;
     // The size includes the closing NUL.
-    xkb_keymap* compiled = xkb_keymap_new_from_buffer(m_context.get(), static_cast<const char*>(text),
-                                                      strnlen(static_cast<const char*>(text), size),
-                                                      XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    m_text.assign(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), size));
     munmap(text, size);
+    xkb_keymap* compiled = xkb_keymap_new_from_buffer(m_context.get(), m_text.data(), m_text.size(),
+                                                      XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
     m_keymap.reset(compiled);
     ++m_generation;
 }
 
-uint32_t SeatKeymap::keycodeTyping(Keysym keysym) const
+uint32_t SeatKeymap::keycodeTyping(Keysym keysym, unsigned level) const
 {
-    if (!m_keymap || keysym == kNoKeysym)
+    return wayland::keycodeTyping(m_keymap.get(), keysym, level);
+}
+
+uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym, unsigned level)
+{
+    if (!keymap || keysym == kNoKeysym)
         return 0;
-    const xkb_keycode_t last = xkb_keymap_max_keycode(m_keymap.get());
-    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(m_keymap.get()); keycode <= last; ++keycode) {
+    const xkb_keycode_t last = xkb_keymap_max_keycode(keymap);
+    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(keymap); keycode <= last; ++keycode) {
         const xkb_keysym_t* syms = nullptr;
-        if (xkb_keymap_key_get_syms_by_level(m_keymap.get(), keycode, 0, 0, &syms) == 1 && syms[0] == keysym)
+        if (xkb_keymap_key_get_syms_by_level(keymap, keycode, 0, level, &syms) == 1 && syms[0] == keysym)
             return keycode;
     }
     return 0;
