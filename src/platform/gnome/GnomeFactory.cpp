@@ -4,7 +4,6 @@
 #include "platform/gnome/ShellActiveWindowWatch.h"
 #include "platform/gnome/ShellKeyEmitter.h"
 #include "platform/gnome/ShellWindows.h"
-#include "platform/kwin/FakeInputEmitter.h"
 #include "platform/wayland/SeatKeymap.h"
 #include "platform/wayland/WaylandConnection.h"
 
@@ -28,13 +27,13 @@ std::optional<Backends> backendsFor(const std::shared_ptr<ShellExtension>& exten
     Backends backends;
     backends.windows = std::make_unique<ShellWindows>(extension);
     // The Shell types a keysym through the layout's key for it; one the layout lacks goes as the
-    // key KWin's fake input sends for it too. Without a keymap yet, everything goes by keysym.
+    // key a real keyboard has for it. Without a keymap yet, everything goes by keysym.
     backends.keys = std::make_unique<ShellKeyEmitter>(extension, [connection, keymap](Keysym keysym) -> uint32_t {
         connection->readEvents(); // a keymap sent since the last key first
         keymap->requestKeyboard();
         if (!keymap->keymap() || keymap->keycodeTyping(keysym))
             return 0;
-        return kwin::FakeInputEmitter::evdevCodeOfMissing(keysym);
+        return wayland::evdevCodeOfMissing(keysym);
     });
     backends.activeWindow = std::make_unique<ShellActiveWindowWatch>(extension);
     backends.eventFd = connection->fd();

@@ -26,9 +26,6 @@ public:
 
     bool sendKey(uint8_t virtualKey, bool down) override;
 
-    // The evdev code sent for a keysym the layout lacks; 0 when no keyboard has a key for it.
-    static uint32_t evdevCodeOfMissing(Keysym keysym);
-
 private:
     FakeInputEmitter(std::shared_ptr<wayland::WaylandConnection> connection, org_kde_kwin_fake_input* input)
         : m_connection(connection), m_input(input), m_keymap(std::move(connection))

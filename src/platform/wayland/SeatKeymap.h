@@ -60,6 +60,11 @@ private:
 // pressed alone); 0 for none.
 uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym, unsigned level = 0);
 
+// The evdev code of the key real keyboards have for a keysym a common layout may lack (F13 as
+// KEY_F13), which backends that can send only the seat's keys send for it; 0 when no keyboard
+// has a key for it.
+uint32_t evdevCodeOfMissing(Keysym keysym);
+
 // The XKB keycode for an evdev code, and back: XKB numbers keys from 8 up.
 constexpr uint32_t kEvdevOffset = 8;
 
