@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """Resident memory of programs by category, from copies of their /proc/PID/smaps, each column
-beside the first (the reference, a bare Qt window) with its difference, and below them the
-private dirty memory (heap, stacks, written data: what the program itself costs) of each.
+beside the first (the reference, a bare Qt window) with its difference.
 Usage: rss-breakdown.py NAME=SMAPS[:EXECUTABLE] … (the first is the reference)
 
 Libraries SDL pulls in are those of libSDL2's ldd closure that the reference does not map."""
@@ -13,12 +12,6 @@ import unicodedata
 
 CATEGORIES = ["heap, anonymous, stacks", "fonts", "Qt libraries and plugins", "SDL and its libraries",
               "X shared memory", "executable and module", "other libraries", "other files"]
-
-
-def private_dirty(path):
-    """Sum of Private_Dirty over all mappings of an smaps file, in kB."""
-    with open(path) as f:
-        return sum(int(line.split()[1]) for line in f if line.startswith("Private_Dirty:"))
 
 
 def mappings(path):
@@ -69,12 +62,11 @@ def right(text, width):
 
 
 def main():
-    programs, dirty = [], []
+    programs = []
     for arg in sys.argv[1:]:
         name, _, rest = arg.partition("=")
         smaps, _, executable = rest.partition(":")
         programs.append((name, mappings(smaps), {os.path.realpath(executable)} if executable else set()))
-        dirty.append(private_dirty(smaps))
     reference_libs = {os.path.realpath(n) for n, _ in programs[0][1] if n and n.startswith("/")}
     sdl = set()
     for _, maps, _ in programs:
@@ -93,8 +85,6 @@ def main():
         values = [sum(t.values()) if c == "total" else t[c] for t in totals]
         cells = "".join(f"{v:>14}" + ("" if i == 0 else f"{v - values[0]:>+9}") for i, v in enumerate(values))
         print(f"{c:<28}{cells}")
-    cells = "".join(f"{v:>14}" + ("" if i == 0 else f"{v - dirty[0]:>+9}") for i, v in enumerate(dirty))
-    print(f"{'private dirty (kB)':<28}{cells}")
 
 
 if __name__ == "__main__":

@@ -14,9 +14,10 @@ by a fragment of its window caption, to the front and types the keys assigned
 to that input. It lives in the notification area, switches between up to
 twelve named profiles from its tray menu, and shows a picture of the
 controller whose buttons light up while they are held. Its window is in
-Japanese. It works in X11 sessions and on wlroots-based Wayland compositors
-(sway, labwc, Hyprland ...); on GNOME and KDE Plasma under Wayland it reaches
-only programs that run through XWayland.")
+Japanese. It works in X11 sessions, on wlroots-based Wayland compositors
+(sway, labwc, Hyprland ...), on KDE Plasma under Wayland, and on GNOME under
+Wayland through the GNOME Shell extension it installs (log in again, then
+gnome-extensions enable rukcon@rukcon.github.io).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -26,6 +26,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A French layout: keys typed must not depend on the user's layout.
+mkdir -p "$tmp/config"
+printf '[Layout]\nLayoutList=fr\nUse=true\n' >"$tmp/config/kxkbrc"
+
 # The installed binary carries a file capability that a container may refuse to grant; a copy
 # has none and runs.
 cp "$(command -v kwin_wayland)" "$tmp/kwin_wayland"

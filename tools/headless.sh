@@ -35,6 +35,9 @@ start_xvfb main -noreset
 export DISPLAY=":$display_num"
 start_xvfb bare
 export RUKCON_BARE_DISPLAY=":$display_num"
+# A server that lists windows but takes no synthetic keys: the program must call that unusable.
+start_xvfb noxtest -extension XTEST
+export RUKCON_NO_XTEST_DISPLAY=":$display_num"
 
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 pids+=($!)

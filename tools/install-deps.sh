@@ -7,7 +7,9 @@ build_pkgs=(cmake ninja-build g++ make pkg-config qt6-base-dev libsdl2-dev libx1
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic python3)
 package_pkgs=(dpkg-dev fakeroot file)
 test_pkgs=(xvfb openbox xdotool x11-utils x11-xserver-utils x11-xkb-utils xkb-data imagemagick trayer
-           desktop-file-utils appstream lintian sway foot kwin-wayland dbus-daemon "${package_pkgs[@]}")
+           desktop-file-utils appstream lintian sway foot kwin-wayland dbus-daemon
+           gnome-shell mutter gjs libglib2.0-bin dconf-service dconf-gsettings-backend nodejs
+           "${package_pkgs[@]}")
 
 wanted=()
 for set in "$@"; do

@@ -36,7 +36,8 @@ namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
 const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません(X11 か wlroots 系の Wayland が必要です)。";
+    "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
+    "拡張機能を有効にした GNOME のどれかが必要です)。";
 
 settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w)
 {

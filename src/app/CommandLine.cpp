@@ -63,8 +63,10 @@ std::string CommandLine::HelpText(const settings::ProgramFolders& folders)
             "  -V, --version  show the version and exit\n"
             "\n"
             "Desktops: any X11 window manager; wlroots-based Wayland compositors (sway, labwc, Hyprland,\n"
-            "river, Wayfire), where it types into and brings forward native Wayland programs too; GNOME\n"
-            "and KDE Plasma on Wayland through XWayland programs only, for now.\n"
+            "river, Wayfire) and KDE Plasma 5.27+ on Wayland, where it types into and brings forward\n"
+            "native Wayland programs too (KDE Plasma: when started as installed, through its menu entry's\n"
+            "absolute Exec path); GNOME on Wayland through the GNOME Shell extension the package\n"
+            "installs (after a new log-in: gnome-extensions enable " RUKCON_SHELL_EXTENSION_UUID ").\n"
             "\n"
             "Settings folder in use:\n  " +
             settingsFolder + (folders.installed ? "  (installed copy)\n" : "  (beside the program)\n");
@@ -126,7 +128,7 @@ bool CommandLine::DisplayAvailable(const char* display, const char* waylandDispl
 const char* CommandLine::NoDisplayMessage()
 {
     return "rukcon: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); it runs in an X11 session, "
-           "on a wlroots-based Wayland compositor or under XWayland\n";
+           "on a wlroots-based Wayland compositor, on KDE Plasma or under XWayland\n";
 }
 
 } // namespace rukcon::app

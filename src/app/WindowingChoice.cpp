@@ -1,5 +1,6 @@
 #include "app/WindowingChoice.h"
 
+#include "platform/gnome/GnomeFactory.h"
 #include "platform/kwin/KwinFactory.h"
 #include "platform/null/NullFactory.h"
 #include "platform/wayland/WaylandFactory.h"
@@ -12,6 +13,7 @@ namespace {
 constexpr WindowingRow kTable[] = {
     {"wlroots", &platform::wayland::offerBackends},
     {"KDE Plasma", &platform::kwin::offerBackends},
+    {"GNOME", &platform::gnome::offerBackends},
     {"X11", &platform::x11::offerBackends},
 };
 

@@ -16,8 +16,8 @@ struct WindowingRow {
     platform::BackendsOffer (*offer)(const platform::WindowingRequest&);
 };
 
-// The program's order: wlroots protocols, KWin's, X11 (an X session, or XWayland on other
-// Wayland desktops). The null backends stand in when no row offers backends.
+// The program's order: wlroots protocols, KWin's, the program's GNOME Shell extension, X11 (an X
+// session, or XWayland on other Wayland desktops). The null backends stand in when no row offers backends.
 std::span<const WindowingRow> windowingTable();
 
 // The key and window backends for the session the program runs in.

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -85,6 +86,20 @@ TEST_F(WindowingChoiceTest, nothingUsable_nullBackendsStandIn)
     EXPECT_STREQ(listsOnly.desktop, "X");
     ASSERT_TRUE(listsOnly.backends.keys);
     EXPECT_FALSE(listsOnly.backends.keys->sendKey('A', true));
+}
+
+// The real table on an X server without XTEST (tools/headless.sh starts one): X11 lists windows
+// but takes no keys, so the choice is unusable and the user is told.
+TEST_F(WindowingChoiceTest, realTable_xServerWithoutXTest_unusable)
+{
+    request.x11Display = std::getenv("RUKCON_NO_XTEST_DISPLAY");
+    if (!request.x11Display)
+        GTEST_SKIP() << "needs RUKCON_NO_XTEST_DISPLAY, an X server without XTEST";
+    app::Windowing chosen = app::chooseWindowing(app::windowingTable(), request);
+    EXPECT_STREQ(chosen.desktop, "X11");
+    EXPECT_FALSE(chosen.usable) << "taken for a desktop that can send keys";
+    ASSERT_TRUE(chosen.backends.keys && chosen.backends.windows);
+    EXPECT_FALSE(chosen.backends.keys->sendKey('A', true));
 }
 
 // The chosen backends' descriptor is watched, and no more once the connection breaks.

@@ -23,6 +23,11 @@ grep -qx 'X-KDE-Wayland-Interfaces=org_kde_plasma_window_management,org_kde_kwin
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "the installed menu entry is not valid"
 fi
+# The Shell extension serves only the executable its folder leads to.
+extension="$dest/usr/share/gnome-shell/extensions/rukcon@rukcon.github.io"
+from_folder=$(sed -n "s/^const PROGRAM_FROM_FOLDER = '\(.*\)';$/\1/p" "$extension/extension.js")
+[ "$extension/$from_folder" -ef "$dest/usr/bin/rukcon" ] || fail "the extension looks for the program at '$from_folder'"
+grep -q '"uuid": "rukcon@rukcon.github.io"' "$extension/metadata.json" || fail "the extension's metadata names another uuid"
 
 # The copyright file in the machine-readable format: the program under the GPL, version 3 or later,
 # whose text Debian keeps, and a Files paragraph for each file of protocols/ under a licence of its

@@ -20,6 +20,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for wanted in 'fonts-ipafont-gothic | fonts-noto-cjk | fonts-vlgothic' qt6-qpa-plugins libqt6widgets6 libsdl2 libxtst6; do
     echo "$depends" | grep -qF "$wanted" || fail "Depends lacks $wanted: $depends"
 done
+# The menu entry names the executable where the package puts it (KWin trusts it only so).
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/applications/rukcon.desktop | grep -qx 'Exec=/usr/bin/rukcon' ||
+    fail "the packaged menu entry does not name /usr/bin/rukcon"
 version=$(dpkg-deb -f "$deb" Version)
 dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/rukcon/changelog.gz | gzip -d >"$out/changelog"
 [ "$(dpkg-parsechangelog -l "$out/changelog" -S Version)" = "$version" ] ||

@@ -12,9 +12,11 @@
 #include "fakes/TempFolder.h"
 #include "fakes/VirtualPad.h"
 #include "platform/sdl/SdlFactory.h"
+#include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandFactory.h"
 #include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,6 +30,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <optional>
@@ -35,9 +38,13 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
 
 extern char** environ;
 
@@ -93,6 +100,53 @@ public:
 private:
     std::filesystem::path m_file;
     pid_t m_pid = 0;
+};
+
+// The user's keyboard: a keyboard of the seat with the layout given. Once it types, the compositor
+// makes it the seat's current keyboard and tells every client its keymap.
+class UserKeyboard {
+public:
+    UserKeyboard() : m_connection(platform::wayland::WaylandConnection::open())
+    {
+        if (m_connection && m_connection->keyboardManager())
+            m_keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(m_connection->keyboardManager(),
+                                                                                 m_connection->seat());
+    }
+    ~UserKeyboard()
+    {
+        if (m_keyboard)
+            zwp_virtual_keyboard_v1_destroy(m_keyboard);
+    }
+    // Takes the layout and taps Shift with it, which types nothing.
+    bool useLayout(const char* layout)
+    {
+        if (!m_keyboard)
+            return false;
+        xkb_context* context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+        const xkb_rule_names names{"evdev", "pc105", layout, "", ""};
+        xkb_keymap* keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+        char* text = keymap ? xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1) : nullptr;
+        xkb_keymap_unref(keymap);
+        xkb_context_unref(context);
+        if (!text)
+            return false;
+        const size_t size = std::strlen(text) + 1;
+        const int fd = memfd_create("user-keymap", MFD_CLOEXEC);
+        const bool written = fd >= 0 && write(fd, text, size) == static_cast<ssize_t>(size);
+        std::free(text);
+        if (!written)
+            return false;
+        zwp_virtual_keyboard_v1_keymap(m_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, static_cast<uint32_t>(size));
+        close(fd);
+        constexpr uint32_t kLeftShift = 42;
+        zwp_virtual_keyboard_v1_key(m_keyboard, 0, kLeftShift, WL_KEYBOARD_KEY_STATE_PRESSED);
+        zwp_virtual_keyboard_v1_key(m_keyboard, 1, kLeftShift, WL_KEYBOARD_KEY_STATE_RELEASED);
+        return m_connection->roundtrip();
+    }
+
+private:
+    std::shared_ptr<platform::wayland::WaylandConnection> m_connection;
+    zwp_virtual_keyboard_v1* m_keyboard = nullptr;
 };
 
 class WaylandSessionTest : public ::testing::Test {
@@ -166,6 +220,33 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
     holdFor(2, 1); // the line goes to the file
     EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
+}
+
+// Keys follow the user's layout, as on X11: on a French keyboard the digits are on the shifted
+// level, so the digit named is a key of its own and Shift changes nothing; on a German one "2"
+// is the key pressed alone, and Shift with it gives what Shift+2 gives there. The layout is
+// followed as the user changes it.
+TEST_F(WaylandSessionTest, keysFollowTheUsersLayout_shiftWithADigitTypesWhatTheLayoutGives)
+{
+    Terminal target("WL配列 - メモ", folder.path() / "layout.txt");
+    ASSERT_TRUE(eventually([&] { return listed("WL配列 - メモ"); })) << "foot did not start";
+    ui::MainWindow& form = app->form();
+    form.captionFragmentBox()->setEditText("WL配列");
+    form.keyChoiceBox(0, 0)->setEditText("SHIFT");
+    form.keyChoiceBox(0, 1)->setEditText("-1-");
+    form.keyChoiceBox(1, 0)->setEditText("-1-");
+    form.keyChoiceBox(2, 0)->setEditText("SHIFT");
+    form.keyChoiceBox(2, 1)->setEditText("-2-");
+    form.keyChoiceBox(3, 0)->setEditText("RETURN");
+
+    UserKeyboard user;
+    ASSERT_TRUE(user.useLayout("fr"));
+    holdFor(0, 1); // SHIFT + 1 on fr: 1
+    holdFor(1, 1); // 1 alone: 1, not the & of the key
+    ASSERT_TRUE(user.useLayout("de"));
+    holdFor(2, 1); // SHIFT + 2 on de: "
+    holdFor(3, 1);
+    EXPECT_TRUE(eventually([&] { return target.text() == "11\"\n"; })) << "typed: " << target.text();
 }
 
 // With 自動切替 on, moving to a terminal puts the user-menu entry naming it into force.

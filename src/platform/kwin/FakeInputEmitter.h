@@ -13,9 +13,11 @@ namespace rukcon::platform::kwin {
 
 // Synthetic keys through KWin's fake input, which takes evdev codes and types them through the
 // seat's keymap, as a real keyboard would: each name is sent as the key that types its keysym
-// pressed alone in the user's layout (followed as it changes). KWin lets no client add keysyms,
-// so a keysym the layout lacks is sent as the key a real keyboard has for it (F13 as KEY_F13),
-// and types what the layout gives that key. Keys still down when the emitter goes are released.
+// pressed alone in the user's layout (followed as it changes). KWin lets no client add keysyms:
+// a keysym the layout has only with Shift (the digits of a French layout) is sent as that key
+// with Shift around it, unless the program holds Shift already; one the layout lacks is sent as
+// the key a real keyboard has for it (F13 as KEY_F13), and types what the layout gives that key.
+// Keys still down when the emitter goes are released.
 class FakeInputEmitter : public KeyEmitter {
 public:
     // nullptr when KWin does not offer fake input, or one too old for keys, to this program.
@@ -24,20 +26,23 @@ public:
 
     bool sendKey(uint8_t virtualKey, bool down) override;
 
-    // The evdev code sent for a keysym the layout lacks; 0 when no keyboard has a key for it.
-    static uint32_t evdevCodeOfMissing(Keysym keysym);
-
 private:
     FakeInputEmitter(std::shared_ptr<wayland::WaylandConnection> connection, org_kde_kwin_fake_input* input)
         : m_connection(connection), m_input(input), m_keymap(std::move(connection))
     {
     }
-    uint32_t evdevCodeFor(uint8_t virtualKey);
+    struct Key {
+        uint32_t code = 0;    // evdev; 0: none
+        bool shifted = false; // typed with Shift
+    };
+    Key keyFor(uint8_t virtualKey);
+    void send(uint32_t code, bool down);
 
     std::shared_ptr<wayland::WaylandConnection> m_connection;
     org_kde_kwin_fake_input* m_input;
     wayland::SeatKeymap m_keymap;
-    std::array<uint32_t, 256> m_pressedOn{}; // evdev code each virtual key is down on, 0 = up
+    std::array<Key, 256> m_pressedOn{};   // the key each virtual key is down on, code 0 = up
+    std::array<bool, 256> m_shiftAdded{}; // Shift pressed around the virtual key's key
 };
 
 } // namespace rukcon::platform::kwin

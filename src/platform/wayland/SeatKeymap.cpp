@@ -1,11 +1,13 @@
 #include "platform/wayland/SeatKeymap.h"
 
+#include <linux/input-event-codes.h>
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <utility>
 
 namespace rukcon::platform::wayland {
 
@@ -72,23 +74,70 @@ void SeatKeymap::takeKeymap(int fd, uint32_t size)
     if (text == MAP_FAILED)
         return;
     // The size includes the closing NUL.
-    xkb_keymap* compiled = xkb_keymap_new_from_buffer(m_context.get(), static_cast<const char*>(text),
-                                                      strnlen(static_cast<const char*>(text), size),
-                                                      XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    m_text.assign(static_cast<const char*>(text), strnlen(static_cast<const char*>(text), size));
     munmap(text, size);
+    xkb_keymap* compiled = xkb_keymap_new_from_buffer(m_context.get(), m_text.data(), m_text.size(),
+                                                      XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
     m_keymap.reset(compiled);
     ++m_generation;
 }
 
-uint32_t SeatKeymap::keycodeTyping(Keysym keysym) const
+uint32_t SeatKeymap::keycodeTyping(Keysym keysym, unsigned level) const
 {
-    if (!m_keymap || keysym == kNoKeysym)
+    return wayland::keycodeTyping(m_keymap.get(), keysym, level);
+}
+
+uint32_t keycodeTyping(xkb_keymap* keymap, Keysym keysym, unsigned level)
+{
+    if (!keymap || keysym == kNoKeysym)
         return 0;
-    const xkb_keycode_t last = xkb_keymap_max_keycode(m_keymap.get());
-    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(m_keymap.get()); keycode <= last; ++keycode) {
+    const xkb_keycode_t last = xkb_keymap_max_keycode(keymap);
+    for (xkb_keycode_t keycode = xkb_keymap_min_keycode(keymap); keycode <= last; ++keycode) {
         const xkb_keysym_t* syms = nullptr;
-        if (xkb_keymap_key_get_syms_by_level(m_keymap.get(), keycode, 0, 0, &syms) == 1 && syms[0] == keysym)
+        if (xkb_keymap_key_get_syms_by_level(keymap, keycode, 0, level, &syms) == 1 && syms[0] == keysym)
             return keycode;
+    }
+    return 0;
+}
+
+namespace {
+
+// Keys of real keyboards whose keysym a common layout may lack (F13 to F24 are not in a us
+// layout: its keys there give XF86Tools and the like).
+constexpr std::pair<Keysym, uint32_t> kKeysOfMissingKeysyms[] = {
+    {0xffca, KEY_F13},
+    {0xffcb, KEY_F14},
+    {0xffcc, KEY_F15},
+    {0xffcd, KEY_F16},
+    {0xffce, KEY_F17},
+    {0xffcf, KEY_F18},
+    {0xffd0, KEY_F19},
+    {0xffd1, KEY_F20},
+    {0xffd2, KEY_F21},
+    {0xffd3, KEY_F22},
+    {0xffd4, KEY_F23},
+    {0xffd5, KEY_F24},
+    {0xff2a, KEY_ZENKAKUHANKAKU},
+    {0xff23, KEY_HENKAN},
+    {0xff22, KEY_MUHENKAN},
+    {0xff27, KEY_KATAKANAHIRAGANA},
+    {0xff0b, KEY_CLEAR},
+    {0xff60, KEY_SELECT},
+    {0xff69, KEY_CANCEL},
+    {0xff6a, KEY_HELP},
+    {0xff8d, KEY_KPENTER},
+    {0xffae, KEY_KPDOT},
+    {0xff13, KEY_PAUSE},
+    {0xff61, KEY_SYSRQ},
+};
+
+} // namespace
+
+uint32_t evdevCodeOfMissing(Keysym keysym)
+{
+    for (const auto& [missing, code] : kKeysOfMissingKeysyms) {
+        if (missing == keysym)
+            return code;
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <wayland-client.h>
 
+#include <algorithm>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -44,29 +45,56 @@ uint32_t nowMilliseconds()
 
 } // namespace
 
+VirtualKeyboardEmitter::VirtualKeyboardEmitter(std::shared_ptr<WaylandConnection> connection,
+                                               zwp_virtual_keyboard_v1* keyboard, std::unique_ptr<SeatKeymap> seat)
+    : m_connection(std::move(connection)), m_keyboard(keyboard), m_seat(std::move(seat)),
+      m_seatGeneration(m_seat->generation())
+{
+}
+
 std::unique_ptr<VirtualKeyboardEmitter> VirtualKeyboardEmitter::create(std::shared_ptr<WaylandConnection> connection)
 {
     if (!connection || !connection->seat() || !connection->keyboardManager())
         return nullptr;
-    std::optional<VirtualKeymap> keymap = VirtualKeymap::build();
-    if (!keymap)
-        return nullptr;
-    const int fd = keymapFile(keymap->text());
-    if (fd < 0)
-        return nullptr;
+    auto seat = std::make_unique<SeatKeymap>(connection);
     zwp_virtual_keyboard_v1* keyboard =
         zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(connection->keyboardManager(), connection->seat());
+    std::unique_ptr<VirtualKeyboardEmitter> emitter(new VirtualKeyboardEmitter(connection, keyboard, std::move(seat)));
+    // A compositor that refuses untrusted clients says so with a protocol error.
+    if (!emitter->sendKeymap() || !connection->roundtrip())
+        return nullptr;
+    return emitter;
+}
+
+bool VirtualKeyboardEmitter::sendKeymap()
+{
+    std::optional<VirtualKeymap> keymap = VirtualKeymap::buildOn(m_seat->keymap());
+    if (!keymap)
+        keymap = VirtualKeymap::build();
+    if (!keymap)
+        return false;
+    const int fd = keymapFile(keymap->text());
+    if (fd < 0)
+        return false;
     // The request carries a duplicate of the descriptor.
-    zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+    zwp_virtual_keyboard_v1_keymap(m_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
                                    static_cast<uint32_t>(keymap->text().size() + 1));
     close(fd);
-    // A compositor that refuses untrusted clients says so with a protocol error.
-    if (!connection->roundtrip()) {
-        zwp_virtual_keyboard_v1_destroy(keyboard);
-        return nullptr;
-    }
-    return std::unique_ptr<VirtualKeyboardEmitter>(
-        new VirtualKeyboardEmitter(std::move(connection), keyboard, std::move(*keymap)));
+    m_keymap = std::move(keymap);
+    m_modifiers = 0;
+    return true;
+}
+
+void VirtualKeyboardEmitter::followSeat()
+{
+    m_connection->readEvents();
+    m_seat->requestKeyboard();
+    if (m_seat->generation() == m_seatGeneration)
+        return;
+    m_seatGeneration = m_seat->generation();
+    // Once this keyboard has typed, the compositor reports its keymap as the seat's.
+    if (m_seat->text() != m_keymap->text())
+        sendKeymap();
 }
 
 VirtualKeyboardEmitter::~VirtualKeyboardEmitter()
@@ -81,13 +109,15 @@ VirtualKeyboardEmitter::~VirtualKeyboardEmitter()
 
 bool VirtualKeyboardEmitter::sendKey(uint8_t virtualKey, bool down)
 {
-    const uint32_t keycode = m_keymap.keycodeFor(virtualKey);
+    if (down && std::find(m_down.begin(), m_down.end(), true) == m_down.end())
+        followSeat();
+    const uint32_t keycode = m_keymap->keycodeFor(virtualKey);
     if (keycode == 0 || !m_connection->healthy())
         return false;
     zwp_virtual_keyboard_v1_key(m_keyboard, nowMilliseconds(), keycode - 8,
                                 down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
     m_down[virtualKey] = down;
-    if (const uint32_t mask = m_keymap.modifierMaskFor(virtualKey)) {
+    if (const uint32_t mask = m_keymap->modifierMaskFor(virtualKey)) {
         m_modifiers = down ? (m_modifiers | mask) : (m_modifiers & ~mask);
         zwp_virtual_keyboard_v1_modifiers(m_keyboard, m_modifiers, 0, 0, 0);
     }

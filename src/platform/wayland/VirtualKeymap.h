@@ -5,16 +5,24 @@
 #include <optional>
 #include <string>
 
+struct xkb_keymap;
+
 namespace rukcon::platform::wayland {
 
-// The keymap of the program's own virtual keyboard: one keycode for each keysym of the key
-// table, so every key name types its keysym whatever layout the user's keyboards have.
-// Letters have their capital on the second level, so a held Shift gives it; every other key
-// has a single level. Shift, Control and Alt carry the real modifiers Shift, Control and Mod1.
+// The keymap of the program's own virtual keyboard. Built on the seat's keymap, it is that
+// keymap, so each key name is the user's key that types its keysym pressed alone (and a held
+// Shift gives what Shift gives there, as on X11), with a spare keycode added for each keysym the
+// layout lacks (its capital on the second level for a letter). Without a seat keymap, it is a
+// keymap of the program's own: one keycode for each keysym of the key table, letters with their
+// capitals on the second level, every other key a single level. Either way Shift, Control and
+// Alt carry the real modifiers Shift, Control and Mod1.
 class VirtualKeymap {
 public:
-    // Compiled by xkbcommon once; empty when it refuses the keymap.
+    // The program's own keymap, compiled by xkbcommon; empty when it refuses the keymap.
     static std::optional<VirtualKeymap> build();
+    // The seat's keymap with the keysyms it lacks added; empty when no spare keycode is left
+    // for them or the result does not compile.
+    static std::optional<VirtualKeymap> buildOn(xkb_keymap* seat);
 
     // The keymap as the compositor reads it (XKB text, without the closing NUL).
     const std::string& text() const { return m_text; }
