@@ -173,7 +173,7 @@ TEST(WaylandActiveWindowWatchTest, reportsTheActivatedToplevelAndItsTitle_nothin
     const std::string pipe = (folder.path() / "title").string();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     FootTerminal first("監視A", folder.path() / "a.txt",
-                   "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
+                       "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
     FootTerminal ours("監視B", folder.path() / "b.txt", {}, "rukcon-test");
     ASSERT_TRUE(first.started() && ours.started()) << "foot did not start";
     std::optional<platform::Backends> backends = platform::wayland::createBackends(nullptr, "rukcon-test");
