@@ -63,6 +63,23 @@ protected:
         pad->setButton(b, false);
         app->onPollTick(); // the release
     }
+    // Inputs 0 to 2 type "a", Shift with "C", and Return into the window whose caption holds the
+    // fragment; held as here they type kTestLine (a lower-case "a" after the capital unless a Shift
+    // stayed down).
+    static constexpr const char* kTestLine = "aaCa\n";
+    void typeTheTestLineInto(const QString& fragment)
+    {
+        ui::Form1& form = app->form();
+        form.captionFragmentBox()->setEditText(fragment);
+        form.keyChoiceBox(0, 0)->setEditText("-A-");
+        form.keyChoiceBox(1, 0)->setEditText("SHIFT");
+        form.keyChoiceBox(1, 1)->setEditText("-C-");
+        form.keyChoiceBox(2, 0)->setEditText("RETURN");
+        holdFor(0, 2); // a, a
+        holdFor(1, 1); // Shift held through the C: the capital
+        holdFor(0, 1); // a again
+        holdFor(2, 1); // the line goes to the file
+    }
     // Front to back, after the empty entry the list starts with.
     std::vector<std::string> captions() { return app->targetActivation().ListTopLevelCaptions(); }
     bool listed(const std::string& caption)

@@ -101,18 +101,8 @@ TEST_F(GnomeSessionTest, heldInputsBringTheTargetForwardAndTypeIntoItAlone)
     // waited for until it has the focus, so none takes it later.
     ASSERT_TRUE(eventually([] { return focused("GN窓B - メモ"); })) << "the terminal in front has no focus";
 
-    ui::Form1& form = app->form();
-    form.captionFragmentBox()->setEditText("窓A");
-    form.keyChoiceBox(0, 0)->setEditText("-A-");
-    form.keyChoiceBox(1, 0)->setEditText("SHIFT");
-    form.keyChoiceBox(1, 1)->setEditText("-C-");
-    form.keyChoiceBox(2, 0)->setEditText("RETURN");
-
-    holdFor(0, 2); // a, a
-    holdFor(1, 1); // Shift held through the C: the capital
-    holdFor(0, 1); // a again: lower case unless a Shift stayed down
-    holdFor(2, 1); // the line goes to the file
-    EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
+    typeTheTestLineInto("窓A");
+    EXPECT_TRUE(eventually([&] { return target.text() == kTestLine; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
 }
 
