@@ -1,13 +1,12 @@
 #pragma once
 
+#include "fakes/ChildProcess.h"
 #include "fakes/FileText.h"
 
-#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 
 extern char** environ;
 
@@ -20,7 +19,16 @@ class FootTerminal {
 public:
     FootTerminal(const std::string& title, const std::filesystem::path& file, std::string command = {},
                  const std::string& appId = "foot")
-        : m_file(file)
+        : m_file(file), m_process(spawn(title, file, std::move(command), appId))
+    {
+    }
+
+    bool started() const { return m_process.started(); }
+    std::string text() const { return fileText(m_file); }
+
+private:
+    static pid_t spawn(const std::string& title, const std::filesystem::path& file, std::string command,
+                       const std::string& appId)
     {
         if (command.empty())
             command = "cat > '" + file.string() + "'";
@@ -28,26 +36,15 @@ public:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        if (posix_spawnp(&m_pid, "foot", &actions, nullptr, const_cast<char**>(argv), environ) != 0)
-            m_pid = 0;
+        pid_t pid = 0;
+        if (posix_spawnp(&pid, "foot", &actions, nullptr, const_cast<char**>(argv), environ) != 0)
+            pid = 0;
         posix_spawn_file_actions_destroy(&actions);
+        return pid;
     }
-    ~FootTerminal()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    FootTerminal(const FootTerminal&) = delete;
-    FootTerminal& operator=(const FootTerminal&) = delete;
 
-    bool started() const { return m_pid > 0; }
-    std::string text() const { return fileText(m_file); }
-
-private:
     std::filesystem::path m_file;
-    pid_t m_pid = 0;
+    ChildProcess m_process;
 };
 
 } // namespace rukcon::test

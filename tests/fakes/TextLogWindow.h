@@ -1,15 +1,14 @@
 #pragma once
 
+#include "fakes/ChildProcess.h"
 #include "fakes/FileText.h"
 
-#include <csignal>
 #include <filesystem>
 #include <map>
 #include <spawn.h>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <sys/wait.h>
 #include <vector>
 
 extern char** environ;
@@ -22,33 +21,12 @@ namespace rukcon::test {
 // destroyed.
 class TextLogWindow {
 public:
-    TextLogWindow(const std::string& title, std::filesystem::path file) : m_file(std::move(file))
+    TextLogWindow(const std::string& title, std::filesystem::path file)
+        : m_file(std::move(file)), m_process(spawn(title, m_file))
     {
-        const std::string path = m_file.string();
-        const char* argv[] = {RUKCON_TEXT_LOG_WINDOW, title.c_str(), path.c_str(), nullptr};
-        std::vector<std::string> env = {"QT_QPA_PLATFORM=wayland"};
-        for (char** e = environ; *e; ++e) {
-            if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
-                env.emplace_back(*e);
-        }
-        std::vector<char*> envp;
-        for (std::string& e : env)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-        if (posix_spawn(&m_pid, RUKCON_TEXT_LOG_WINDOW, nullptr, nullptr, const_cast<char**>(argv), envp.data()) != 0)
-            m_pid = 0;
     }
-    ~TextLogWindow()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    TextLogWindow(const TextLogWindow&) = delete;
-    TextLogWindow& operator=(const TextLogWindow&) = delete;
 
-    bool started() const { return m_pid > 0; }
+    bool started() const { return m_process.started(); }
     std::string text() const { return fileText(m_file); }
     // The keys going down and up, a line each.
     std::string keys() const { return fileText(m_file.string() + ".keys"); }
@@ -73,8 +51,27 @@ public:
     bool receivedNothing() const { return keys().empty(); }
 
 private:
+    static pid_t spawn(const std::string& title, const std::filesystem::path& file)
+    {
+        const std::string path = file.string();
+        const char* argv[] = {RUKCON_TEXT_LOG_WINDOW, title.c_str(), path.c_str(), nullptr};
+        std::vector<std::string> env = {"QT_QPA_PLATFORM=wayland"};
+        for (char** e = environ; *e; ++e) {
+            if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
+                env.emplace_back(*e);
+        }
+        std::vector<char*> envp;
+        for (std::string& e : env)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
+        pid_t pid = 0;
+        if (posix_spawn(&pid, RUKCON_TEXT_LOG_WINDOW, nullptr, nullptr, const_cast<char**>(argv), envp.data()) != 0)
+            pid = 0;
+        return pid;
+    }
+
     std::filesystem::path m_file;
-    pid_t m_pid = 0;
+    ChildProcess m_process;
 };
 
 } // namespace rukcon::test
