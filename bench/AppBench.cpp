@@ -13,7 +13,7 @@
 #include "fakes/TempFolder.h"
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -185,7 +185,7 @@ int fullLoad(int cycles)
     Rig rig;
     if (!rig.start())
         return 1;
-    ui::Form1& form = rig.app->form();
+    ui::MainWindow& form = rig.app->form();
     form.captionFragmentBox()->setEditText(QString::fromUtf8(kTargetCaption).left(5));
     // One tap per input, a letter of its own: 30 taps per cycle.
     for (int slot = 0; slot < 14; ++slot)
@@ -200,7 +200,7 @@ int fullLoad(int cycles)
 
     // Timer1 keeps its own period; each of its cycles is timed here.
     std::vector<double> times;
-    QTimer* pollTimer = form.pollTimer();
+    QTimer* pollTimer = &rig.app->pollTimer();
     QObject::disconnect(pollTimer, &QTimer::timeout, rig.app.get(), nullptr);
     QElapsedTimer wall;
     QObject::connect(pollTimer, &QTimer::timeout, rig.app.get(), [&] {

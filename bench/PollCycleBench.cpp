@@ -42,7 +42,8 @@ struct Rig {
     input::KeyEmission emission{keys, pump};
     AlwaysFound target;
     test::CountingSound sound;
-    input::KeyDispatch dispatch{view, emission, target, sound};
+    settings::Profile profile;
+    input::KeyDispatch dispatch{profile, view, emission, target, sound};
     input::PollCycle cycle{controller, dispatch, emission, view};
 
     Rig(uint32_t x, uint32_t y, uint32_t buttons, int multiplier)
@@ -51,11 +52,11 @@ struct Rig {
         device.ids[0].position = {x, y, 0, buttons};
         controller.DetectController(input::kStatusAxisMargin);
         cycle.ArrowMultiplier = multiplier;
-        view.fragment = "target";
+        profile.captionFragment = "target";
         // Three keys per slot, a held modifier among them, as a busy profile would have.
         for (int slot = 0; slot < 14; ++slot)
-            view.setKeys(slot, "SHIFT", "-A-", "F5");
-        view.keys[14][0] = "F24";
+            profile.keys[size_t(slot)] = {"SHIFT", "-A-", "F5"};
+        profile.keys[14][0] = "F24";
     }
 };
 

@@ -2,10 +2,10 @@
 
 #include "app/AutomaticSwitching.h"
 #include "app/DesignerHost.h"
-#include "app/FormCaptionBox.h"
-#include "app/FormDispatchView.h"
-#include "app/FormSettingsWindow.h"
+#include "app/MainWindowCaptionBox.h"
 #include "app/MainWindowCommands.h"
+#include "app/MainWindowDispatchView.h"
+#include "app/MainWindowSettingsView.h"
 #include "app/QtMessagePump.h"
 #include "app/QtUserMessages.h"
 #include "app/ShutDown.h"
@@ -20,7 +20,7 @@
 #include "settings/DiskIo.h"
 #include "ui/AppIcon.h"
 #include "ui/ButtonLayoutDesigner.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -39,7 +39,7 @@ const std::string kNoWindowSystemText =
     "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
     "拡張機能を有効にした GNOME のどれかが必要です)。";
 
-settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWindow& w)
+settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w)
 {
     return {profile, w, w, w, w, w, w};
 }
@@ -49,24 +49,32 @@ settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, FormSettingsWi
 Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
-      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::Form1>()),
+      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::MainWindow>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
-      m_view(std::make_unique<FormDispatchView>(*m_form)), m_captionBox(std::make_unique<FormCaptionBox>(*m_form)),
+      m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
+      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_state, *m_form)),
       m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
-      m_dispatch(std::make_unique<input::KeyDispatch>(*m_view, *m_keyEmission, *m_activator, m_sound)),
-      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view), m_timing(*m_form, m_pollCycle),
-      m_profile(*m_form, m_timing, m_keyLists),
-      m_settingsWindow(std::make_unique<FormSettingsWindow>(*m_form, m_sound, *m_messages)),
+      m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
+      m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view),
+      m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_state, *m_form, m_timing, m_keyLists),
+      m_settingsWindow(std::make_unique<MainWindowSettingsView>(m_state, *m_form, m_sound, *m_messages)),
       m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
               *m_disk)
 {
+    m_pollTimer.setObjectName("Timer1");
+    m_pollTimer.setInterval(100);
     // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
-    m_form->pollTimer()->setTimerType(Qt::PreciseTimer);
-    connect(m_form->pollTimer(), &QTimer::timeout, this, &Application::onPollTick);
-    connect(m_form->statusTimer(), &QTimer::timeout, this, &Application::onStatusTick);
+    m_pollTimer.setTimerType(Qt::PreciseTimer);
+    m_statusTimer.setObjectName("Timer2");
+    m_statusTimer.setInterval(5000);
+    connect(&m_pollTimer, &QTimer::timeout, this, &Application::onPollTick);
+    connect(&m_statusTimer, &QTimer::timeout, this, &Application::onStatusTick);
+    // Settings mode follows its switch before any other handler of it runs.
+    m_state.settingsMode = m_form->settingsModeBox()->isChecked();
+    connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, [this](bool on) { m_state.settingsMode = on; });
     connect(&m_wakeup, &ControllerWakeup::inputArrived, this, &Application::onControllerInput);
     m_form->setWindowIcon(ui::programIcon());
     m_form->installEventFilter(this);
@@ -75,17 +83,19 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
     m_tray = std::make_unique<ui::TrayWindow>(*m_form);
-    m_shutDown = std::make_unique<ShutDown>(ShutDown::Parts{
-        *m_form->pollTimer(), *m_form->statusTimer(), *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
-        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
-    m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Parts{
+    m_state.paused = m_tray->pauseItem()->isChecked();
+    connect(m_tray->pauseItem(), &QAction::toggled, this, [this](bool on) { m_state.paused = on; });
+    m_shutDown = std::make_unique<ShutDown>(
+        ShutDown::Deps{m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
+                       *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
+    m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Deps{
         *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
     if (!m_platform.windowing.activeWindow)
         m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
-    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Parts{
-        *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(), m_store.autoSwitch(),
-        [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
+    m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Deps{
+        m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(),
+        m_store.autoSwitch(), [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
@@ -94,20 +104,15 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Parts{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
-                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
-                                  m_store.history(), [this] { ExitFromMainWindow(); }});
+        MainWindowCommands::Deps{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
+                                 m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
+                                 m_store.history(), [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
 }
 
 Application::~Application() = default;
-
-bool Application::paused() const
-{
-    return m_tray->pauseItem()->isChecked();
-}
 
 void Application::setPaused(bool on)
 {
@@ -210,7 +215,7 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    StartUp({*m_form, *m_tray, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
+    StartUp({*m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
     m_autoSwitching->start();
@@ -224,22 +229,21 @@ void Application::onPollTick()
     const bool ran = m_pollCycle.Tick(suspended, suspended);
     // Nothing held and a controller that wakes the program: the ticks rest until its next event.
     if (ran && !m_pollCycle.inputHeld() && m_wakeup.watching())
-        m_form->pollTimer()->stop();
+        m_pollTimer.stop();
 }
 
 void Application::updatePolling()
 {
     const PollState before = m_pollState;
-    if (m_boxDepth > 0 || m_form->settingsModeBox()->isChecked() || paused())
+    if (m_boxDepth > 0 || m_state.settingsMode || m_state.paused)
         m_pollState = PollState::Suspended;
     else if (m_controllerAccess.controllerId() < 0)
         m_pollState = PollState::NoController;
     else
         m_pollState = PollState::Allowed;
 
-    QTimer* pollTimer = m_form->pollTimer();
     if (m_pollState != PollState::Allowed) {
-        pollTimer->stop();
+        m_pollTimer.stop();
         // Without a controller one cycle paints the indicators in the no-controller colour, as
         // every tick would have; in settings mode or paused they keep their colours.
         if (m_pollState == PollState::NoController && before != PollState::NoController)
@@ -247,8 +251,8 @@ void Application::updatePolling()
     } else if (before != PollState::Allowed || !m_wakeup.watching()) {
         // The first tick reads the controller; where it wakes the program, that tick stops the
         // timer again unless something is held.
-        if (!pollTimer->isActive())
-            pollTimer->start();
+        if (!m_pollTimer.isActive())
+            m_pollTimer.start();
     }
 }
 
@@ -274,12 +278,12 @@ void Application::onControllerInput()
         return;
     }
     // While the ticks run they read the controller themselves, one dispatch per reaction time.
-    if (m_pollState != PollState::Allowed || m_form->pollTimer()->isActive())
+    if (m_pollState != PollState::Allowed || m_pollTimer.isActive())
         return;
     // The ticks start either way, and the first one stops them again when nothing is held: a
     // controller that sends a stream of events (a trembling stick) costs no more than polling.
-    if (m_pollCycle.Tick(m_form->settingsModeBox()->isChecked(), paused()))
-        m_form->pollTimer()->start();
+    if (m_pollCycle.Tick(m_state.settingsMode, m_state.paused))
+        m_pollTimer.start();
 }
 
 void Application::reportNoWindowSystem()

@@ -14,11 +14,13 @@
 #include "platform/WindowSystem.h"
 #include "settings/Clock.h"
 #include "settings/ProgramFolders.h"
+#include "settings/SessionState.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
 
 #include <QObject>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -32,7 +34,7 @@ class DiskIo;
 }
 namespace rukcon::ui {
 class ButtonLayoutDesigner;
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -40,9 +42,9 @@ namespace rukcon::app {
 
 class AutomaticSwitching;
 class DesignerHost;
-class FormCaptionBox;
-class FormDispatchView;
-class FormSettingsWindow;
+class MainWindowCaptionBox;
+class MainWindowDispatchView;
+class MainWindowSettingsView;
 class MainWindowCommands;
 class QtMessagePump;
 class QtUserMessages;
@@ -72,7 +74,7 @@ public:
     // Builds the start-up state from the settings files and shows the window in settings mode.
     void start();
 
-    ui::Form1& form() { return *m_form; }
+    ui::MainWindow& form() { return *m_form; }
     input::ControllerAccess& controllerAccess() { return m_controllerAccess; }
     input::PollCycle& pollCycle() { return m_pollCycle; }
     target::TargetActivation& targetActivation() { return m_target; }
@@ -81,6 +83,10 @@ public:
     TimingControls& timing() { return m_timing; }
     KeyListModels& keyLists() { return m_keyLists; }
     ProfileBinder& profile() { return m_profile; }
+    settings::SessionState& state() { return m_state; }
+    // Timer1 polls the controller (interval = reaction time); Timer2 is the status tick.
+    QTimer& pollTimer() { return m_pollTimer; }
+    QTimer& statusTimer() { return m_statusTimer; }
     bool startupPending() const { return m_startupPending; }
 
     ui::TrayWindow& tray() { return *m_tray; }
@@ -89,8 +95,8 @@ public:
     ui::ButtonLayoutDesigner& designer() { return *m_designer; }
     MainWindowCommands& commands() { return *m_commands; }
 
-    // The pause: the check mark of the tray item "一時停止". No polling while it is set.
-    bool paused() const;
+    // The pause, shown as the check mark of the tray item "一時停止". No polling while it is set.
+    bool paused() const { return m_state.paused; }
     void setPaused(bool on);
 
     // Whether the main window hides into the tray. Without a notification area it stays on the
@@ -160,11 +166,14 @@ private:
     // The adapters and logic only the wiring reaches are held by pointer, so this header stays small.
     std::unique_ptr<settings::DiskIo> m_disk;
     KeyListModels m_keyLists; // outlives the boxes of the window that show its models
-    std::unique_ptr<ui::Form1> m_form;
+    settings::SessionState m_state;
+    QTimer m_pollTimer;
+    QTimer m_statusTimer;
+    std::unique_ptr<ui::MainWindow> m_form;
     std::unique_ptr<QtUserMessages> m_messages;
     sound::SoundService m_sound;
-    std::unique_ptr<FormDispatchView> m_view;
-    std::unique_ptr<FormCaptionBox> m_captionBox;
+    std::unique_ptr<MainWindowDispatchView> m_view;
+    std::unique_ptr<MainWindowCaptionBox> m_captionBox;
     target::TargetActivation m_target;
     std::unique_ptr<TargetActivatorAdapter> m_activator;
     std::unique_ptr<QtMessagePump> m_pump;
@@ -174,7 +183,7 @@ private:
     input::PollCycle m_pollCycle;
     TimingControls m_timing;
     ProfileBinder m_profile;
-    std::unique_ptr<FormSettingsWindow> m_settingsWindow;
+    std::unique_ptr<MainWindowSettingsView> m_settingsWindow;
     settings::SettingsStore m_store;
     std::unique_ptr<DesignerHost> m_designerHost;
     std::unique_ptr<ui::ButtonLayoutDesigner> m_designer;

@@ -5,7 +5,7 @@
 #include "settings/UserMenu.h"
 #include "target/AutomaticSwitch.h"
 #include "target/TargetActivation.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -16,45 +16,45 @@
 
 namespace rukcon::app {
 
-AutomaticSwitching::AutomaticSwitching(Parts parts) : m_parts(std::move(parts))
+AutomaticSwitching::AutomaticSwitching(Deps deps) : m_deps(std::move(deps))
 {
-    connect(m_parts.tray.autoSwitchItem(), &QAction::triggered, this, &AutomaticSwitching::onItemTriggered);
+    connect(m_deps.tray.autoSwitchItem(), &QAction::triggered, this, &AutomaticSwitching::onItemTriggered);
     // A window manager may start or end after this program; asked again whenever the menu opens.
-    connect(m_parts.tray.menu(), &QMenu::aboutToShow, this, &AutomaticSwitching::update);
+    connect(m_deps.tray.menu(), &QMenu::aboutToShow, this, &AutomaticSwitching::update);
 }
 
 AutomaticSwitching::~AutomaticSwitching()
 {
     if (listening())
-        m_parts.watch.stop();
+        m_deps.watch.stop();
 }
 
 void AutomaticSwitching::start()
 {
-    m_parts.tray.autoSwitchItem()->setChecked(m_parts.file.Load());
+    m_deps.tray.autoSwitchItem()->setChecked(m_deps.file.Load());
     update();
 }
 
 void AutomaticSwitching::retryWhileWaiting()
 {
-    if (m_parts.tray.autoSwitchItem()->isChecked() && !listening())
+    if (m_deps.tray.autoSwitchItem()->isChecked() && !listening())
         update();
 }
 
 void AutomaticSwitching::onItemTriggered(bool on)
 {
     // A failed save tells the user; the option still holds for this run.
-    m_parts.file.Save(on);
+    m_deps.file.Save(on);
     update();
 }
 
 void AutomaticSwitching::update()
 {
-    QAction* item = m_parts.tray.autoSwitchItem();
-    item->setEnabled(m_parts.watch.available());
+    QAction* item = m_deps.tray.autoSwitchItem();
+    item->setEnabled(m_deps.watch.available());
     const bool wanted = item->isChecked() && item->isEnabled();
     if (wanted && !m_notifier) {
-        const int fd = m_parts.watch.start();
+        const int fd = m_deps.watch.start();
         if (fd < 0)
             return;
         m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
@@ -64,7 +64,7 @@ void AutomaticSwitching::update()
         m_notifier->setEnabled(false);
         m_notifier->deleteLater();
         m_notifier = nullptr;
-        m_parts.watch.stop();
+        m_deps.watch.stop();
     } else if (m_notifier) {
         // Asking may have read the window system's connection, taking in a change that its
         // descriptor then no longer shows.
@@ -74,14 +74,14 @@ void AutomaticSwitching::update()
 
 void AutomaticSwitching::onReadable()
 {
-    if (const std::optional<platform::ActiveWindow> change = m_parts.watch.takeChange())
+    if (const std::optional<platform::ActiveWindow> change = m_deps.watch.takeChange())
         onActiveWindow(*change);
 }
 
 void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
 {
-    ui::Form1& form = m_parts.form;
-    const settings::UserMenu& menu = m_parts.menu;
+    ui::MainWindow& form = m_deps.form;
+    const settings::UserMenu& menu = m_deps.menu;
     std::vector<target::ProfileTarget> entries;
     for (int i = 0; i < menu.menuCount(); ++i)
         entries.push_back({menu.entryName(i), menu.entryFragment(i)});
@@ -89,12 +89,12 @@ void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
     // tells, its word holds: a Wayland toplevel's id is no X id, and Qt's Wayland windows all
     // have the same winId, which a toplevel's id may equal.
     const bool own = window.own ? *window.own : window.id != 0 && QWidget::find(static_cast<WId>(window.id)) != nullptr;
-    const std::optional<size_t> chosen = target::ChooseMenuEntry(
-        {window.caption, own}, form.settingsModeBox()->isChecked(), entries, m_parts.fragment.fragment());
+    const std::optional<size_t> chosen =
+        target::ChooseMenuEntry({window.caption, own}, m_deps.state.settingsMode, entries, m_deps.fragment.fragment());
     if (!chosen)
         return;
     const int index = static_cast<int>(*chosen);
-    if (m_parts.applyEntryQuietly(index))
+    if (m_deps.applyEntryQuietly(index))
         form.statusLine()->setText(
             QStringLiteral("「%1」に切り替えた").arg(QString::fromStdString(menu.entryName(index))));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SessionState.h"
+
 #include <QObject>
 
 #include <functional>
@@ -18,7 +20,7 @@ namespace rukcon::target {
 class CaptionFragmentBox;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -30,9 +32,10 @@ namespace rukcon::app {
 class AutomaticSwitching : public QObject {
     Q_OBJECT
 public:
-    struct Parts {
+    struct Deps {
+        const settings::SessionState& state; // settings mode
         ui::TrayWindow& tray;
-        ui::Form1& form; // settings mode and the status line
+        ui::MainWindow& form; // the status line
         target::CaptionFragmentBox& fragment;
         platform::ActiveWindowWatch& watch;
         settings::UserMenu& menu;
@@ -41,7 +44,7 @@ public:
         std::function<bool(int)> applyEntryQuietly;
     };
 
-    explicit AutomaticSwitching(Parts parts);
+    explicit AutomaticSwitching(Deps deps);
     ~AutomaticSwitching() override;
 
     // Takes the state kept in the settings folder; called once the user menu is loaded.
@@ -62,7 +65,7 @@ private:
     void update();
     void onReadable();
 
-    Parts m_parts;
+    Deps m_deps;
     QSocketNotifier* m_notifier = nullptr;
 };
 

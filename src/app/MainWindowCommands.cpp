@@ -1,6 +1,6 @@
 #include "app/MainWindowCommands.h"
 
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "app/ProfileBinder.h"
 #include "settings/LastExitFile.h"
 #include "settings/Profile.h"
@@ -12,8 +12,8 @@
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
 #include "ui/Colours.h"
-#include "ui/Form1.h"
 #include "ui/HistoryFolderWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
@@ -30,9 +30,9 @@
 
 namespace rukcon::app {
 
-MainWindowCommands::MainWindowCommands(Parts parts) : m_parts(std::move(parts)), m_drops(m_parts.history, m_parts.sound)
+MainWindowCommands::MainWindowCommands(Deps deps) : m_deps(std::move(deps)), m_drops(m_deps.history, m_deps.sound)
 {
-    ui::Form1& form = m_parts.form;
+    ui::MainWindow& form = m_deps.form;
 
     // toggled fires only on a change, so setting the mode it is already in runs nothing.
     connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::onSettingsModeChanged);
@@ -74,9 +74,9 @@ MainWindowCommands::~MainWindowCommands()
 
 void MainWindowCommands::onSettingsModeChanged(bool on)
 {
-    ui::Form1& form = m_parts.form;
+    ui::MainWindow& form = m_deps.form;
     if (on) {
-        m_parts.target.RefreshCaptionList();
+        m_deps.target.RefreshCaptionList();
         form.settingsTabs()->show();
         form.buttonPanel()->hide();
         return;
@@ -88,32 +88,32 @@ void MainWindowCommands::onSettingsModeChanged(bool on)
 
 void MainWindowCommands::onFirstKeyChosen(int /*slot*/)
 {
-    m_parts.form.settingsModeBox()->setChecked(true);
+    m_deps.form.settingsModeBox()->setChecked(true);
 }
 
 void MainWindowCommands::onProfileNameChanged(const QString& text)
 {
-    m_parts.trayTexts.setTrayCaption(text);
-    m_parts.trayTexts.setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
+    m_deps.trayTexts.setTrayCaption(text);
+    m_deps.trayTexts.setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
     for (int i = 0; i < ui::kNameLabelCount; ++i)
-        m_parts.form.nameLabel(i)->setText(text);
+        m_deps.form.nameLabel(i)->setText(text);
 }
 
 bool MainWindowCommands::addToMenu()
 {
-    m_parts.sound.playClick();
-    return m_parts.menu.AddCurrentToMenu();
+    m_deps.sound.playClick();
+    return m_deps.menu.AddCurrentToMenu();
 }
 
 void MainWindowCommands::enterSettingsTab(int tab)
 {
-    m_parts.form.settingsModeBox()->setChecked(true);
-    m_parts.form.settingsTabs()->setCurrentIndex(tab);
+    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.form.settingsTabs()->setCurrentIndex(tab);
 }
 
 void MainWindowCommands::fillKeyLists()
 {
-    FormKeyLists lists(m_parts.form, m_parts.keyLists);
+    MainWindowKeyLists lists(m_deps.form, m_deps.keyLists);
     input::FillKeyLists(lists);
 }
 
@@ -124,30 +124,30 @@ void MainWindowCommands::onSaveFromNameTab()
 
 void MainWindowCommands::onExit()
 {
-    m_parts.exitProgram();
+    m_deps.exitProgram();
 }
 
 void MainWindowCommands::onSaveUserDefault()
 {
-    m_parts.sound.playClick();
-    m_parts.userDefault.SaveUserDefault();
+    m_deps.sound.playClick();
+    m_deps.userDefault.SaveUserDefault();
 }
 
 void MainWindowCommands::onApplyUserDefault()
 {
-    m_parts.sound.playClick();
-    m_parts.userDefault.ApplyUserDefault();
+    m_deps.sound.playClick();
+    m_deps.userDefault.ApplyUserDefault();
 }
 
 void MainWindowCommands::onOpenMenuTab()
 {
-    m_parts.sound.playClick();
+    m_deps.sound.playClick();
     enterSettingsTab(ui::kMenuTab);
 }
 
 void MainWindowCommands::onSaveWindowPlace()
 {
-    settings::WindowGeometryFile& geometry = m_parts.geometry;
+    settings::WindowGeometryFile& geometry = m_deps.geometry;
     // A folder window the user has closed is gone; the remembered place then stays as it was.
     if (const ui::HistoryFolderWindow* window = m_folderWindow.data(); window && window->isVisible())
         geometry.setFolderWindow({window->y(), window->x(), window->height(), window->width()});
@@ -156,8 +156,8 @@ void MainWindowCommands::onSaveWindowPlace()
 
 void MainWindowCommands::onApplyLastExit()
 {
-    m_parts.sound.playClick();
-    m_parts.lastExit.LoadLastExit();
+    m_deps.sound.playClick();
+    m_deps.lastExit.LoadLastExit();
 }
 
 void MainWindowCommands::onSaveToMenu()
@@ -168,12 +168,12 @@ void MainWindowCommands::onSaveToMenu()
 
 void MainWindowCommands::onOpenHistoryFolder()
 {
-    const settings::SettingsFolder& folder = m_parts.folder;
+    const settings::SettingsFolder& folder = m_deps.folder;
     folder.EnsureHistoryFolder();
     auto* window = new ui::HistoryFolderWindow(QFile::decodeName(folder.historyFolder().c_str()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Placed before it is shown, so it does not appear elsewhere first.
-    const settings::WindowRect& place = m_parts.geometry.folderWindow();
+    const settings::WindowRect& place = m_deps.geometry.folderWindow();
     window->move(place.left, place.top);
     window->resize(place.width, place.height);
     window->show();
@@ -191,51 +191,51 @@ void MainWindowCommands::onReloadLists()
 
 void MainWindowCommands::onOpenOtherTab()
 {
-    m_parts.sound.playClick();
+    m_deps.sound.playClick();
     enterSettingsTab(ui::kOtherTab);
 }
 
 void MainWindowCommands::onNewSettings()
 {
-    ui::Form1& form = m_parts.form;
+    ui::MainWindow& form = m_deps.form;
     form.settingsModeBox()->setChecked(true);
-    m_parts.sound.playClick();
+    m_deps.sound.playClick();
     form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
-    m_parts.profile.apply(settings::NewSettingsProfile(),
-                          {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
+    m_deps.profile.apply(settings::NewSettingsProfile(),
+                         {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
     // The caption list keeps the fragment just set; the key lists, just emptied, are filled again.
-    m_parts.target.RefreshCaptionList();
+    m_deps.target.RefreshCaptionList();
     fillKeyLists();
 }
 
 void MainWindowCommands::onOperationCheck()
 {
-    m_parts.sound.playClick();
-    m_parts.form.settingsModeBox()->setChecked(false);
+    m_deps.sound.playClick();
+    m_deps.form.settingsModeBox()->setChecked(false);
 }
 
 void MainWindowCommands::onMenuLabelPressed(int index, Qt::MouseButton button)
 {
-    QLabel* label = m_parts.form.menuLabel(index);
+    QLabel* label = m_deps.form.menuLabel(index);
     ui::setWidgetColours(label, ui::kWhite, kMenuLabelPressedBgr);
-    settings::UserMenu& menu = m_parts.menu;
+    settings::UserMenu& menu = m_deps.menu;
     menu.setSelectedMenuEntry(index);
     if (button == Qt::RightButton) {
         // Every used entry can go, also one saved without a name, whose label is empty.
         if (index >= menu.menuCount())
             return;
-        m_parts.sound.playAlert();
+        m_deps.sound.playAlert();
         // Archives the entry first, then saves, reloads and shows the menu, tray included.
         menu.DeleteMenuEntry();
     } else if (!label->text().isEmpty()) {
-        m_parts.sound.playClick();
+        m_deps.sound.playClick();
         menu.ApplyMenuEntry();
     }
 }
 
 void MainWindowCommands::onMenuLabelReleased(int index)
 {
-    ui::setWidgetColours(m_parts.form.menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
+    ui::setWidgetColours(m_deps.form.menuLabel(index), ui::kWhite, ui::kWorkspaceGrey);
 }
 
 bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
@@ -244,7 +244,7 @@ bool MainWindowCommands::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return false;
     for (int i = 0; i < ui::kMenuEntryCount; ++i) {
-        if (watched != m_parts.form.menuLabel(i))
+        if (watched != m_deps.form.menuLabel(i))
             continue;
         if (event->type() == QEvent::MouseButtonPress)
             onMenuLabelPressed(i, static_cast<QMouseEvent*>(event)->button());

@@ -27,7 +27,7 @@ namespace rukcon::target {
 class TargetActivation;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
@@ -48,8 +48,8 @@ public:
     static constexpr const char* kActivateItemSuffix = "をアクティブにする。";
 
     // What the window's controls reach; the end of the program stays with the application.
-    struct Parts {
-        ui::Form1& form;
+    struct Deps {
+        ui::MainWindow& form;
         KeyListModels& keyLists;
         ProfileBinder& profile;
         sound::SoundService& sound;
@@ -64,7 +64,7 @@ public:
         std::function<void()> exitProgram; // "終了": saves the last-exit state and ends
     };
 
-    explicit MainWindowCommands(Parts parts);
+    explicit MainWindowCommands(Deps deps);
     ~MainWindowCommands() override;
 
     // The settings-mode box changed: settings mode shows the tabs and refreshes the list of running programs,
@@ -108,7 +108,7 @@ private:
     void enterSettingsTab(int tab);
     void fillKeyLists();
 
-    Parts m_parts;
+    Deps m_deps;
     ProfileFileDrop m_drops;
     QPointer<ui::HistoryFolderWindow> m_folderWindow;
     std::vector<QPointer<ui::HistoryFolderWindow>> m_openedFolderWindows;

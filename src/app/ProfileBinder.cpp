@@ -1,8 +1,8 @@
 #include "app/ProfileBinder.h"
 
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "app/TimingControls.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,23 +18,34 @@ QString fromUtf8(const std::string& text)
 
 } // namespace
 
-settings::Profile ProfileBinder::read() const
+ProfileBinder::ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing,
+                             KeyListModels& keyLists)
+    : m_state(state), m_form(form), m_timing(timing), m_keyLists(keyLists)
 {
-    settings::Profile profile;
-    for (int slot = 0; slot < settings::kSlotCount; ++slot)
-        for (int position = 0; position < settings::kKeyPositions; ++position)
-            profile.keys[size_t(slot)][size_t(position)] =
-                m_form.keyChoiceBox(slot, position)->currentText().toStdString();
-    profile.reactionTime = m_timing.reactionTime();
-    profile.arrowMultiplier = m_timing.arrowMultiplier();
-    profile.name = m_form.profileNameBox()->text().toStdString();
-    profile.captionFragment = m_form.captionFragmentBox()->currentText().toStdString();
-    return profile;
+    settings::Profile& inForce = m_state.inForce;
+    // The state starts as the window is built; from then on each edit is carried over as it happens.
+    for (int slot = 0; slot < settings::kSlotCount; ++slot) {
+        for (int position = 0; position < settings::kKeyPositions; ++position) {
+            QComboBox* box = m_form.keyChoiceBox(slot, position);
+            std::string& choice = inForce.keys[size_t(slot)][size_t(position)];
+            choice = box->currentText().toStdString();
+            connect(box, &QComboBox::editTextChanged, this,
+                    [&choice](const QString& text) { choice = text.toStdString(); });
+        }
+    }
+    inForce.name = m_form.profileNameBox()->text().toStdString();
+    connect(m_form.profileNameBox(), &QLineEdit::textChanged, this,
+            [&inForce](const QString& text) { inForce.name = text.toStdString(); });
+    inForce.captionFragment = m_form.captionFragmentBox()->currentText().toStdString();
+    connect(m_form.captionFragmentBox(), &QComboBox::editTextChanged, this,
+            [&inForce](const QString& text) { inForce.captionFragment = text.toStdString(); });
 }
 
 bool ProfileBinder::apply(const settings::Profile& profile, settings::ApplyOrder order)
 {
+    settings::Profile& inForce = m_state.inForce;
     bool accepted = true;
+    inForce.keys = profile.keys;
     if (order.origin == settings::ProfileOrigin::BuiltIn) {
         resetKeyChoices(m_form, m_keyLists, profile.keys);
         accepted &= m_timing.setReactionTime(profile.reactionTime);
@@ -47,14 +58,20 @@ bool ProfileBinder::apply(const settings::Profile& profile, settings::ApplyOrder
         accepted &= m_timing.setArrowMultiplier(profile.arrowMultiplier);
         accepted &= m_timing.setReactionTime(profile.reactionTime);
     }
-    QLineEdit* name = m_form.profileNameBox();
-    QComboBox* caption = m_form.captionFragmentBox();
+    const auto putName = [&] {
+        inForce.name = profile.name;
+        m_form.profileNameBox()->setText(fromUtf8(profile.name));
+    };
+    const auto putCaption = [&] {
+        inForce.captionFragment = profile.captionFragment;
+        m_form.captionFragmentBox()->setEditText(fromUtf8(profile.captionFragment));
+    };
     if (order.names == settings::NameOrder::NameFirst) {
-        name->setText(fromUtf8(profile.name));
-        caption->setEditText(fromUtf8(profile.captionFragment));
+        putName();
+        putCaption();
     } else {
-        caption->setEditText(fromUtf8(profile.captionFragment));
-        name->setText(fromUtf8(profile.name));
+        putCaption();
+        putName();
     }
     return accepted;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "settings/ProfileControls.h"
+#include "settings/SessionState.h"
+
+#include <QObject>
 
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
@@ -11,21 +14,22 @@ namespace rukcon::app {
 class KeyListModels;
 class TimingControls;
 
-// The one place where a whole profile meets the widgets that show it: the 45 key boxes, the two
-// scroll bars (through TimingControls, whose handlers follow every setting), the name box and
-// the caption fragment box. Nothing is kept here: read() asks the widgets each time.
-class ProfileBinder : public settings::ProfileControls {
+// Binds the profile in force (the session state) and the widgets that show it, both ways: a
+// user's edit of a key box, the name box or the caption fragment box goes into the state at
+// once; a profile put into force goes into the state and then to the widgets, in the order its
+// source asks for, so every change handler runs as a user's change would run it. The numbers go
+// through TimingControls, whose steps (label, timer interval, multiplier) follow every setting.
+class ProfileBinder : public QObject, public settings::ProfileControls {
+    Q_OBJECT
 public:
-    ProfileBinder(ui::Form1& form, TimingControls& timing, KeyListModels& keyLists)
-        : m_form(form), m_timing(timing), m_keyLists(keyLists)
-    {
-    }
+    ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing, KeyListModels& keyLists);
 
-    settings::Profile read() const override;
+    settings::Profile read() const override { return m_state.inForce; }
     bool apply(const settings::Profile& profile, settings::ApplyOrder order) override;
 
 private:
-    ui::Form1& m_form;
+    settings::SessionState& m_state;
+    ui::MainWindow& m_form;
     TimingControls& m_timing;
     KeyListModels& m_keyLists;
 };

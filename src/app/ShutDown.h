@@ -24,27 +24,27 @@ class TrayWindow;
 
 namespace rukcon::app {
 
-class FormSettingsWindow;
+class MainWindowSettingsView;
 
 // The end of the program, on every path. Each one first stops both timers and releases every key
 // the program pressed, so nothing is typed or polled any more and no key is left down.
 class ShutDown {
 public:
-    struct Parts {
+    struct Deps {
         QTimer& pollTimer;
         QTimer& statusTimer;
         input::KeyEmission& keys;
         sound::SoundService& sound;
         settings::LastExitFile& lastExit;
         const settings::SettingsFolder& folder; // named in the message when the last exit cannot be saved
-        FormSettingsWindow& settingsWindow;     // its messages wait while the last exit is saved
+        MainWindowSettingsView& settingsWindow; // its messages wait while the last exit is saved
         platform::UserMessages& boxes;
         ui::TrayWindow& tray;
         QWidget& mainWindow;
         std::function<void(int)> exit; // how the process ends
     };
 
-    explicit ShutDown(Parts parts) : m_parts(std::move(parts)) {}
+    explicit ShutDown(Deps deps) : m_deps(std::move(deps)) {}
 
     // Also before a modal box: no tick may type or raise the target while it is open.
     void stopTimersAndReleaseKeys();
@@ -58,7 +58,7 @@ public:
 private:
     void saveLastExitOrTell();
 
-    Parts m_parts;
+    Deps m_deps;
 };
 
 } // namespace rukcon::app

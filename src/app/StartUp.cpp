@@ -1,12 +1,12 @@
 #include "app/StartUp.h"
 
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
 #include "settings/Profile.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/TrayWindow.h"
 
@@ -22,45 +22,45 @@ void StartUp::run()
 {
     // The window is built in settings mode already, so the switch would not run: the list of
     // running programs is read here instead.
-    m_parts.form.settingsModeBox()->setChecked(true);
-    m_parts.target.RefreshCaptionList();
-    m_parts.setPaused(true); // nothing is polled while start-up runs
-    m_parts.form.setWindowTitle(QStringLiteral("R・U・Kコン"));
-    resetKeyChoices(m_parts.form, m_parts.keyLists, settings::StickArrowKeys());
-    FormKeyLists lists(m_parts.form, m_parts.keyLists);
+    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.target.RefreshCaptionList();
+    m_deps.setPaused(true); // nothing is polled while start-up runs
+    m_deps.form.setWindowTitle(QString::fromUtf8(ui::MainWindow::kTitle));
+    resetKeyChoices(m_deps.form, m_deps.keyLists, settings::StickArrowKeys());
+    MainWindowKeyLists lists(m_deps.form, m_deps.keyLists);
     input::FillKeyLists(lists);
 
-    m_parts.store.geometry().LoadWindowGeometry();
-    m_parts.store.userDefault().LoadUserDefault();
-    m_parts.store.lastExit().LoadLastExit();
-    m_parts.store.menu().LoadUserMenu();
-    m_parts.store.menu().RefreshMenuLabels();
+    m_deps.store.geometry().LoadWindowGeometry();
+    m_deps.store.userDefault().LoadUserDefault();
+    m_deps.store.lastExit().LoadLastExit();
+    m_deps.store.menu().LoadUserMenu();
+    m_deps.store.menu().RefreshMenuLabels();
 
-    m_parts.form.hide();
-    m_parts.target.ActivateTarget();
-    m_parts.tray.setWindowTitle(m_parts.form.profileNameBox()->text());
-    if (m_parts.usesTray)
-        m_parts.tray.ShowIcon();
-    m_parts.setPaused(false);
-    m_parts.tray.setWindowTitle(m_parts.form.profileNameBox()->text());
-    m_parts.form.settingsTabs()->setCurrentIndex(0);
-    m_parts.form.keyChoiceBox(settings::kActivationSlot, 1)->hide();
-    m_parts.form.keyChoiceBox(settings::kActivationSlot, 2)->hide();
-    m_parts.sound.InitSound(m_parts.effects);
-    m_parts.sound.playClick();
+    m_deps.form.hide();
+    m_deps.target.ActivateTarget();
+    m_deps.tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    if (m_deps.usesTray)
+        m_deps.tray.ShowIcon();
+    m_deps.setPaused(false);
+    m_deps.tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    m_deps.form.settingsTabs()->setCurrentIndex(0);
+    m_deps.form.keyChoiceBox(settings::kActivationSlot, 1)->hide();
+    m_deps.form.keyChoiceBox(settings::kActivationSlot, 2)->hide();
+    m_deps.sound.InitSound(m_deps.effects);
+    m_deps.sound.playClick();
 
     // From here on a failing step is skipped and start-up goes on.
-    m_parts.store.folder().EnsureHistoryFolder();
-    m_parts.tray.SyncTrayUserMenu();
-    m_parts.store.layout().LoadButtonLayout();
-    m_parts.form.hideButtonBox()->hide();
-    m_parts.form.restoreLayoutButton()->hide();
-    m_parts.form.confirmLayoutButton()->hide();
-    m_parts.form.settingsModeBox()->hide();
+    m_deps.store.folder().EnsureHistoryFolder();
+    m_deps.tray.SyncTrayUserMenu();
+    m_deps.store.layout().LoadButtonLayout();
+    m_deps.form.hideButtonBox()->hide();
+    m_deps.form.restoreLayoutButton()->hide();
+    m_deps.form.confirmLayoutButton()->hide();
+    m_deps.form.settingsModeBox()->hide();
 
-    m_parts.updatePolling(); // settings mode holds it until the first status tick
-    m_parts.form.statusTimer()->start();
-    m_parts.showMainWindow();
+    m_deps.updatePolling(); // settings mode holds it until the first status tick
+    m_deps.statusTimer.start();
+    m_deps.showMainWindow();
 }
 
 } // namespace rukcon::app

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 
+class QTimer;
+
 namespace rukcon::settings {
 class SettingsStore;
 }
@@ -13,7 +15,7 @@ namespace rukcon::target {
 class TargetActivation;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -25,9 +27,10 @@ class KeyListModels;
 // the settings files, the tray, the sound, the button layout, and the status ticks.
 class StartUp {
 public:
-    struct Parts {
-        ui::Form1& form;
+    struct Deps {
+        ui::MainWindow& form;
         ui::TrayWindow& tray;
+        QTimer& statusTimer;
         KeyListModels& keyLists;
         sound::SoundService& sound;
         target::TargetActivation& target;
@@ -39,11 +42,11 @@ public:
         std::function<void()> showMainWindow;
     };
 
-    explicit StartUp(Parts parts) : m_parts(std::move(parts)) {}
+    explicit StartUp(Deps deps) : m_deps(std::move(deps)) {}
     void run();
 
 private:
-    Parts m_parts;
+    Deps m_deps;
 };
 
 } // namespace rukcon::app

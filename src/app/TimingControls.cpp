@@ -1,7 +1,7 @@
 #include "app/TimingControls.h"
 
 #include "input/PollCycle.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -9,56 +9,58 @@
 
 namespace rukcon::app {
 
-namespace {
-
-// Sets a bar and makes sure its handler runs once, also when the value is unchanged.
-template <typename Handler> bool setBarValue(QScrollBar* bar, int value, Handler handler)
+TimingControls::TimingControls(settings::Profile& inForce, ui::MainWindow& form, QTimer& pollTimer,
+                               input::PollCycle& cycle)
+    : m_inForce(inForce), m_form(form), m_pollTimer(pollTimer), m_cycle(cycle)
 {
-    if (value < bar->minimum() || value > bar->maximum())
-        return false;
-    if (bar->value() == value)
-        handler(value);
-    else
-        bar->setValue(value); // valueChanged runs the handler
-    return true;
-}
-
-} // namespace
-
-TimingControls::TimingControls(ui::Form1& form, input::PollCycle& cycle) : m_form(form), m_cycle(cycle)
-{
-    connect(m_form.reactionTimeBar(), &QScrollBar::valueChanged, this, &TimingControls::onReactionTime);
-    connect(m_form.multiplierBar(), &QScrollBar::valueChanged, this, &TimingControls::onArrowMultiplier);
+    // The numbers start as the bars are built, and the poll timer's interval as Timer1's.
+    m_inForce.reactionTime = m_form.reactionTimeBar()->value();
+    m_inForce.arrowMultiplier = m_form.multiplierBar()->value();
+    connect(m_form.reactionTimeBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_showing)
+            onReactionTime(value);
+    });
+    connect(m_form.multiplierBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_showing)
+            onArrowMultiplier(value);
+    });
 }
 
 bool TimingControls::setReactionTime(int milliseconds)
 {
-    return setBarValue(m_form.reactionTimeBar(), milliseconds, [this](int v) { onReactionTime(v); });
+    if (milliseconds < settings::kReactionTimeMin || milliseconds > settings::kReactionTimeMax)
+        return false;
+    onReactionTime(milliseconds);
+    showOnBar(m_form.reactionTimeBar(), milliseconds);
+    return true;
 }
 
 bool TimingControls::setArrowMultiplier(int times)
 {
-    return setBarValue(m_form.multiplierBar(), times, [this](int v) { onArrowMultiplier(v); });
+    if (times < settings::kArrowMultiplierMin || times > settings::kArrowMultiplierMax)
+        return false;
+    onArrowMultiplier(times);
+    showOnBar(m_form.multiplierBar(), times);
+    return true;
 }
 
-int TimingControls::reactionTime() const
+void TimingControls::showOnBar(QScrollBar* bar, int value)
 {
-    return m_form.reactionTimeBar()->value();
-}
-
-int TimingControls::arrowMultiplier() const
-{
-    return m_form.multiplierBar()->value();
+    m_showing = true;
+    bar->setValue(value);
+    m_showing = false;
 }
 
 void TimingControls::onReactionTime(int value)
 {
+    m_inForce.reactionTime = value;
     m_form.reactionTimeValue()->setText(QString::number(value));
-    m_form.pollTimer()->setInterval(value);
+    m_pollTimer.setInterval(value);
 }
 
 void TimingControls::onArrowMultiplier(int value)
 {
+    m_inForce.arrowMultiplier = value;
     m_form.multiplierValue()->setText(QString::number(value));
     m_cycle.ArrowMultiplier = value;
 }

@@ -1,37 +1,48 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <QObject>
+
+class QScrollBar;
+class QTimer;
 
 namespace rukcon::input {
 class PollCycle;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
 
-// The two scroll bars of the timing tab. Their handlers run on every setting of the value, also
-// an unchanged one: the value label and the poll timer's interval (reaction time) or the poll
-// cycle's multiplier always agree with the bar.
+// The reaction time and the arrow multiplier of the profile in force, and the two scroll bars
+// that show them. Every setting runs the same steps, also for an unchanged value: the number
+// goes into the state, its label, and the poll timer's interval (reaction time) or the poll
+// cycle's multiplier. Moving a bar is such a setting.
 class TimingControls : public QObject {
     Q_OBJECT
 public:
-    TimingControls(ui::Form1& form, input::PollCycle& cycle);
+    TimingControls(settings::Profile& inForce, ui::MainWindow& form, QTimer& pollTimer, input::PollCycle& cycle);
 
     // False, and nothing changes, for a value outside the bar's range.
     bool setReactionTime(int milliseconds);
     bool setArrowMultiplier(int times);
 
-    int reactionTime() const;
-    int arrowMultiplier() const;
+    int reactionTime() const { return m_inForce.reactionTime; }
+    int arrowMultiplier() const { return m_inForce.arrowMultiplier; }
 
 private:
     void onReactionTime(int value);
     void onArrowMultiplier(int value);
+    // Moves a bar to a value already in force, without running its steps a second time.
+    void showOnBar(QScrollBar* bar, int value);
 
-    ui::Form1& m_form;
+    settings::Profile& m_inForce;
+    ui::MainWindow& m_form;
+    QTimer& m_pollTimer;
     input::PollCycle& m_cycle;
+    bool m_showing = false;
 };
 
 } // namespace rukcon::app

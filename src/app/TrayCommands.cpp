@@ -7,7 +7,7 @@
 #include "settings/UserMenu.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/SettingsPages.h"
 #include "ui/TrayWindow.h"
@@ -20,9 +20,9 @@
 
 namespace rukcon::app {
 
-TrayCommands::TrayCommands(Parts parts) : m_parts(std::move(parts))
+TrayCommands::TrayCommands(Deps deps) : m_deps(std::move(deps))
 {
-    ui::TrayWindow& tray = m_parts.tray;
+    ui::TrayWindow& tray = m_deps.tray;
     connect(tray.operationCheckItem(), &QAction::triggered, this, &TrayCommands::onOpenOperationCheck);
     connect(tray.pauseItem(), &QAction::triggered, this, &TrayCommands::onTogglePause);
     connect(tray.activateItem(), &QAction::triggered, this, &TrayCommands::onActivateTarget);
@@ -32,18 +32,18 @@ TrayCommands::TrayCommands(Parts parts) : m_parts(std::move(parts))
     connect(tray.lastExitItem(), &QAction::triggered, this, &TrayCommands::onRestoreLastExit);
     connect(tray.userDefaultItem(), &QAction::triggered, this, &TrayCommands::onApplyUserDefault);
     connect(tray.initialStateItem(), &QAction::triggered, this, &TrayCommands::onRestoreInitialState);
-    connect(tray.exitItem(), &QAction::triggered, this, [this] { m_parts.exitProgram(); });
+    connect(tray.exitItem(), &QAction::triggered, this, [this] { m_deps.exitProgram(); });
 }
 
 void TrayCommands::onOpenOperationCheck()
 {
-    ui::Form1& form = m_parts.form;
-    m_parts.sound.playClick();
+    ui::MainWindow& form = m_deps.form;
+    m_deps.sound.playClick();
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     form.showSettingsArea(false);
-    m_parts.setPaused(false);
-    m_parts.tray.RemoveIcon();
-    m_parts.showMainWindow();
+    m_deps.setPaused(false);
+    m_deps.tray.RemoveIcon();
+    m_deps.showMainWindow();
     form.settingsModeBox()->setChecked(false);
     form.keepAboveBox()->setChecked(false);
 }
@@ -51,48 +51,48 @@ void TrayCommands::onOpenOperationCheck()
 void TrayCommands::onTogglePause()
 {
     // The item's own check mark has already flipped when this runs; the sound follows the new state.
-    QAction* teisi = m_parts.tray.pauseItem();
+    QAction* teisi = m_deps.tray.pauseItem();
     if (teisi->isChecked())
-        m_parts.sound.playAlert();
+        m_deps.sound.playAlert();
     else
-        m_parts.sound.playClick();
+        m_deps.sound.playClick();
 }
 
 void TrayCommands::onActivateTarget()
 {
-    m_parts.sound.playClick();
-    m_parts.target.ActivateTarget();
+    m_deps.sound.playClick();
+    m_deps.target.ActivateTarget();
 }
 
 void TrayCommands::onOpenUserMenu()
 {
-    ui::Form1& form = m_parts.form;
-    m_parts.sound.playClick();
+    ui::MainWindow& form = m_deps.form;
+    m_deps.sound.playClick();
     form.settingsModeBox()->setChecked(true);
     form.settingsTabs()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
-    m_parts.setPaused(false);
-    m_parts.tray.RemoveIcon();
-    m_parts.showMainWindow();
+    m_deps.setPaused(false);
+    m_deps.tray.RemoveIcon();
+    m_deps.showMainWindow();
     form.keepAboveBox()->setChecked(false);
 }
 
 void TrayCommands::onUserMenuItem(int k)
 {
-    m_parts.setPaused(false);
-    m_parts.sound.playClick();
+    m_deps.setPaused(false);
+    m_deps.sound.playClick();
     applyUserMenuEntry(k);
     RefreshTrayIcon();
 }
 
 bool TrayCommands::applyUserMenuEntry(int k)
 {
-    m_parts.menu.setSelectedMenuEntry(k - 1);
-    if (!m_parts.menu.ApplyMenuEntry())
+    m_deps.menu.setSelectedMenuEntry(k - 1);
+    if (!m_deps.menu.ApplyMenuEntry())
         return false;
     // The icon is away while the main window is shown; it takes the new name when it returns.
-    ui::TrayWindow& tray = m_parts.tray;
-    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
+    ui::TrayWindow& tray = m_deps.tray;
+    tray.setWindowTitle(m_deps.form.profileNameBox()->text());
     if (tray.iconPresent())
         tray.ChangeToolTip(tray.windowTitle());
     return true;
@@ -100,39 +100,39 @@ bool TrayCommands::applyUserMenuEntry(int k)
 
 void TrayCommands::onRestoreLastExit()
 {
-    m_parts.sound.playClick();
-    m_parts.lastExit.LoadLastExit();
-    m_parts.target.ActivateTarget();
+    m_deps.sound.playClick();
+    m_deps.lastExit.LoadLastExit();
+    m_deps.target.ActivateTarget();
 }
 
 void TrayCommands::onApplyUserDefault()
 {
-    m_parts.sound.playClick();
-    m_parts.userDefault.ApplyUserDefault();
+    m_deps.sound.playClick();
+    m_deps.userDefault.ApplyUserDefault();
     showProfileNameInTray();
-    m_parts.target.ActivateTarget();
+    m_deps.target.ActivateTarget();
     RefreshTrayIcon();
 }
 
 void TrayCommands::onRestoreInitialState()
 {
-    m_parts.sound.playClick();
-    m_parts.profile.apply(settings::TrayInitialProfile(),
-                          {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
+    m_deps.sound.playClick();
+    m_deps.profile.apply(settings::TrayInitialProfile(),
+                         {settings::ProfileOrigin::BuiltIn, settings::NameOrder::CaptionFirst});
     RefreshTrayIcon();
 }
 
 void TrayCommands::RefreshTrayIcon()
 {
     showProfileNameInTray();
-    m_parts.target.ActivateTarget();
+    m_deps.target.ActivateTarget();
 }
 
 void TrayCommands::showProfileNameInTray()
 {
-    ui::TrayWindow& tray = m_parts.tray;
+    ui::TrayWindow& tray = m_deps.tray;
     tray.RemoveIcon();
-    tray.setWindowTitle(m_parts.form.profileNameBox()->text());
+    tray.setWindowTitle(m_deps.form.profileNameBox()->text());
     tray.ShowIcon();
 }
 

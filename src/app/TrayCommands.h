@@ -16,7 +16,7 @@ namespace rukcon::target {
 class TargetActivation;
 }
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 class TrayWindow;
 } // namespace rukcon::ui
 
@@ -30,9 +30,9 @@ class TrayCommands : public QObject {
 public:
     // What the tray's items reach. The pause, showing the main window and the end stay with the
     // application, which hands them in as steps.
-    struct Parts {
+    struct Deps {
         ui::TrayWindow& tray;
-        ui::Form1& form; // the window, its settings mode and the profile's boxes
+        ui::MainWindow& form; // the window, its settings mode and the profile's boxes
         ProfileBinder& profile;
         sound::SoundService& sound;
         target::TargetActivation& target;
@@ -44,7 +44,7 @@ public:
         std::function<void()> exitProgram;
     };
 
-    explicit TrayCommands(Parts parts);
+    explicit TrayCommands(Deps deps);
 
     void onOpenOperationCheck();  // "動作チェック": the main window in operation mode
     void onTogglePause();         // "一時停止": toggles the pause
@@ -67,7 +67,7 @@ public:
 private:
     void showProfileNameInTray();
 
-    Parts m_parts;
+    Deps m_deps;
 };
 
 } // namespace rukcon::app

@@ -8,16 +8,11 @@ namespace rukcon::input {
 // What one indicator of the controller picture tells.
 enum class IndicatorState { Idle, Held, NoController };
 
-// What the dispatch and the poll cycle read and write in the main window. Every text is read
-// afresh at each call, because the user may edit the boxes while keys are being sent.
+// What the dispatch and the poll cycle show in the main window. The key choices and the caption
+// fragment are not here: they are the profile in force, read from the session state.
 class DispatchView {
 public:
     virtual ~DispatchView() = default;
-
-    // Key choice of a slot: position 0, 1, 2 = first, second, third key box.
-    virtual std::string keyChoice(int slot, int position) const = 0;
-    // The caption fragment that identifies the target program.
-    virtual std::string captionFragment() const = 0;
 
     // The feedback line ("F1キーを押した", or the controller status between keys). The dispatch
     // writes it once per input; it reads what the line shows only when no key step set a caption.

@@ -39,14 +39,14 @@ void KeyDispatch::showCaption()
 void KeyDispatch::DispatchFirstKey()
 {
     m_caption.reset();
-    const std::string first = m_view.keyChoice(CurrentSlot, 0);
+    const std::string first = keyChoice(CurrentSlot, 0);
     // An input whose first key is the activation key only brings the target to the front.
-    if (CurrentSlot != kActivationSlot && first == m_view.keyChoice(kActivationSlot, 0)) {
+    if (CurrentSlot != kActivationSlot && first == keyChoice(kActivationSlot, 0)) {
         m_caption = std::string();
         m_target.ActivateTarget();
         return;
     }
-    if (m_view.captionFragment().empty()) {
+    if (m_profile.captionFragment.empty()) {
         m_sounds.playAlert();
         return;
     }
@@ -55,7 +55,7 @@ void KeyDispatch::DispatchFirstKey()
         m_sounds.playAlert();
         return;
     }
-    const std::string text = m_view.keyChoice(CurrentSlot, 0);
+    const std::string text = keyChoice(CurrentSlot, 0);
     if (text.empty() || text == settings::kNoKey)
         m_caption = std::string();
     else
@@ -65,19 +65,19 @@ void KeyDispatch::DispatchFirstKey()
 
 void KeyDispatch::DispatchSecondKey()
 {
-    if (!m_target.TargetFound() || m_view.captionFragment().empty())
+    if (!m_target.TargetFound() || m_profile.captionFragment.empty())
         return;
-    emitNamedKey(m_view.keyChoice(CurrentSlot, 1));
+    emitNamedKey(keyChoice(CurrentSlot, 1));
     focusStep();
 }
 
 void KeyDispatch::DispatchThirdKey()
 {
-    if (!m_target.TargetFound() || m_view.captionFragment().empty()) {
+    if (!m_target.TargetFound() || m_profile.captionFragment.empty()) {
         showCaption();
         return;
     }
-    emitNamedKey(m_view.keyChoice(CurrentSlot, 2));
+    emitNamedKey(keyChoice(CurrentSlot, 2));
     // When no step named a key (and the first was neither "なし" nor empty), the line keeps what
     // it showed and gains the suffix once more: the one case that needs the shown text.
     if (!m_caption) {

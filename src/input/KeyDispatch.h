@@ -14,11 +14,13 @@ namespace rukcon::input {
 using settings::kActivationSlot;
 
 // Turns one active input slot into keys: the three key positions of CurrentSlot, in order.
-// The first step brings the target to the front; the other two rely on what it found.
+// The first step brings the target to the front; the other two rely on what it found. Each step
+// reads the profile in force afresh, so an edit made while keys are being sent counts at the next key.
 class KeyDispatch {
 public:
-    KeyDispatch(DispatchView& view, KeyEmission& keys, TargetActivator& target, sound::SoundEffects& sounds)
-        : m_view(view), m_keys(keys), m_target(target), m_sounds(sounds)
+    KeyDispatch(const settings::Profile& inForce, DispatchView& view, KeyEmission& keys, TargetActivator& target,
+                sound::SoundEffects& sounds)
+        : m_profile(inForce), m_view(view), m_keys(keys), m_target(target), m_sounds(sounds)
     {
     }
 
@@ -36,7 +38,12 @@ private:
     void focusStep();
     // Writes the caption the steps settled on, once; nothing when no step set one.
     void showCaption();
+    const std::string& keyChoice(int slot, int position) const
+    {
+        return m_profile.keys[size_t(slot)][size_t(position)];
+    }
 
+    const settings::Profile& m_profile;
     DispatchView& m_view;
     KeyEmission& m_keys;
     TargetActivator& m_target;

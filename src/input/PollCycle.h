@@ -9,7 +9,7 @@
 
 namespace rukcon::input {
 
-inline constexpr int kIndicatorCount = 14;
+inline constexpr int kIndicatorCount = settings::kInputCount;
 
 // One reading of the controller per tick: every held input is dispatched to its slot (stick
 // directions ArrowMultiplier times), the modifiers are released after each input, and the

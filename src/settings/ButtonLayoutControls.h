@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/Profile.h"
 #include "settings/WindowPlacement.h"
 
 namespace rukcon::settings {
@@ -15,7 +16,7 @@ struct LayoutButton {
 // The fourteen buttons of the controller picture: 0 ↑, 1 →, 2 ↓, 3 ←, 4 … 13 buttons 1 … 10.
 class ButtonLayoutControls {
 public:
-    static constexpr int kButtonCount = 14;
+    static constexpr int kButtonCount = kInputCount;
 
     virtual ~ButtonLayoutControls() = default;
     virtual LayoutButton layoutButton(int index) const = 0;

@@ -12,6 +12,11 @@ inline constexpr int kSlotCount = 15;
 inline constexpr int kActivationSlot = 14;
 inline constexpr int kKeyPositions = 3; // position 0 is Combo1, 1 is Combo3, 2 is Combo4
 inline constexpr int kFirstStickSlot = 10;
+// The fourteen inputs (slots 0 … 13), each with its indicator button in the controller picture.
+inline constexpr int kInputCount = kActivationSlot;
+
+// How many profiles the user menu holds: the labels of the menu tab and the tray entries M1 … M12.
+inline constexpr int kMenuEntryCount = 12;
 
 // The key name that sends nothing; an empty key box means the same.
 inline constexpr const char* kNoKey = "なし";

@@ -3,6 +3,7 @@
 #include "settings/FieldReader.h"
 #include "settings/MenuLabels.h"
 #include "settings/ProfileControls.h"
+#include "settings/ProfileRecord.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsHistory.h"
 #include "settings/SoundCues.h"
@@ -18,9 +19,9 @@ namespace rukcon::settings {
 // run; the file is rewritten and read back after every change.
 class UserMenu {
 public:
-    static constexpr int kEntryCount = 12;
+    static constexpr int kEntryCount = kMenuEntryCount;
     static constexpr int kBufferCount = 13; // the thirteenth only catches surplus fields of a file
-    static constexpr size_t kEntryFields = 50;
+    static constexpr size_t kEntryFields = 1 + kProfileFieldCount; // the marker, then the record
     static constexpr size_t kFileFields = kEntryCount * kEntryFields;
     static constexpr size_t kReadLimit = kBufferCount * kEntryFields;
 

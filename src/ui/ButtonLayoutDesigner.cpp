@@ -1,8 +1,8 @@
 #include "ui/ButtonLayoutDesigner.h"
 
 #include "ui/Colours.h"
-#include "ui/Form1.h"
 #include "ui/LayoutDesignerHost.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
@@ -40,7 +40,7 @@ QPoint pixelsToTwips(const QPointF& pixels)
 
 } // namespace
 
-ButtonLayoutDesigner::ButtonLayoutDesigner(Form1& form, LayoutDesignerHost& host, QObject* parent)
+ButtonLayoutDesigner::ButtonLayoutDesigner(MainWindow& form, LayoutDesignerHost& host, QObject* parent)
     : QObject(parent), m_form(form), m_host(host)
 {
     for (int i = 0; i < kLayoutButtonCount; ++i) {

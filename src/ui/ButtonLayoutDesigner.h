@@ -15,7 +15,7 @@ class QMouseEvent;
 
 namespace rukcon::ui {
 
-class Form1;
+class MainWindow;
 class LayoutDesignerHost;
 
 // Lets the user rearrange the controller picture on Frame1, and turns a click on one of its
@@ -59,7 +59,7 @@ public:
     }};
 
     // Connects the edit, restore and confirm buttons and the layout buttons of the form.
-    ButtonLayoutDesigner(Form1& form, LayoutDesignerHost& host, QObject* parent = nullptr);
+    ButtonLayoutDesigner(MainWindow& form, LayoutDesignerHost& host, QObject* parent = nullptr);
 
     bool LayoutEditing() const { return m_layoutEditing; }
     int DraggedButton() const { return m_draggedButton; }
@@ -95,7 +95,7 @@ private:
     void setButtonTwips(int index, const QRect& twips);
     QRect buttonTwips(int index) const;
 
-    Form1& m_form;
+    MainWindow& m_form;
     LayoutDesignerHost& m_host;
     QFrame* m_outline = nullptr;
     QFrame* m_line1 = nullptr;

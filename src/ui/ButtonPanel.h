@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -16,7 +18,7 @@ class QWidget;
 namespace rukcon::ui {
 
 // Command11: the controller picture's buttons, stick directions first, then buttons 1 to 10.
-inline constexpr int kLayoutButtonCount = 14;
+inline constexpr int kLayoutButtonCount = settings::kInputCount;
 inline constexpr int kLayoutButtonSize = 375; // twips, square
 inline constexpr uint32_t kLayoutButtonDesignBgr = 0x000080;
 // Where the panel goes, in twips, when it replaces the settings tabs.

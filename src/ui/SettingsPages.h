@@ -18,7 +18,7 @@ class MultiRowTabWidget;
 using settings::kActivationSlot;
 using settings::kSlotCount;
 inline constexpr int kNameLabelCount = 19; // Label16: one per page that shows the name, one on the panel
-inline constexpr int kMenuEntryCount = 12;
+using settings::kMenuEntryCount;
 
 // Tabs of SSTab1: one per slot 0 to 13 first, then these.
 enum SettingsTab {

@@ -2,7 +2,7 @@
 
 #include "settings/TextCodec.h"
 #include "ui/AppIcon.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,7 +22,7 @@ bool isLeadByte(unsigned char c)
 
 } // namespace
 
-TrayWindow::TrayWindow(Form1& form) : m_form(form)
+TrayWindow::TrayWindow(MainWindow& form) : m_form(form)
 {
     setObjectName(QStringLiteral("Porm1"));
     setWindowTitle(QStringLiteral("Form1"));

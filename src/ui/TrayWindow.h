@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Profile.h"
+
 #include <QWidget>
 
 #include <array>
@@ -11,18 +13,18 @@ class QSystemTrayIcon;
 
 namespace rukcon::ui {
 
-class Form1;
+class MainWindow;
 
 // The hidden window Porm1 that owns the tray icon and the tray menu mn1. Its caption is the
 // profile name, which the icon shows as its tooltip.
 class TrayWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMenuEntries = 12;
+    static constexpr int kMenuEntries = settings::kMenuEntryCount;
     // The tip field holds 64 bytes of code page 932, its closing NUL included.
     static constexpr size_t kTipBytes = 64;
 
-    explicit TrayWindow(Form1& form);
+    explicit TrayWindow(MainWindow& form);
     ~TrayWindow() override;
 
     // Adds the icon with the caption as tooltip. Adding while the icon is there changes
@@ -74,7 +76,7 @@ protected:
 private:
     QAction* addItem(const char* name, const QString& caption);
 
-    Form1& m_form;
+    MainWindow& m_form;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     bool m_iconPresent = false;

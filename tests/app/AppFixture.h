@@ -7,7 +7,7 @@
 #include "fakes/ScriptedController.h"
 #include "fakes/ScriptedWindows.h"
 #include "fakes/TempFolder.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -50,12 +50,11 @@ protected:
         parts.windowing.keys = std::move(k);
         parts.windowing.windows = std::move(w);
         parts.sound = std::move(s);
-        app = std::make_unique<app::Application>(std::move(parts),
-                                                 settings::ProgramFolders::BesideProgram(folder.path()),
-                                                 std::move(clock));
+        app = std::make_unique<app::Application>(
+            std::move(parts), settings::ProgramFolders::BesideProgram(folder.path()), std::move(clock));
     }
 
-    ui::Form1& form() { return app->form(); }
+    ui::MainWindow& form() { return app->form(); }
 
     void plugController(uint32_t buttons = 0)
     {

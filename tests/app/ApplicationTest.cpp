@@ -8,7 +8,7 @@
 #include "input/PollCycle.h"
 #include "platform/null/NullFactory.h"
 #include "ui/Colours.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
@@ -35,6 +35,18 @@ namespace {
 
 class ApplicationTest : public test::AppFixture {};
 
+TEST_F(ApplicationTest, timers_haveTheirIntervalsAndAreNotRunningBeforeStart)
+{
+    const std::pair<QTimer*, std::pair<const char*, int>> timers[] = {{&app->pollTimer(), {"Timer1", 100}},
+                                                                      {&app->statusTimer(), {"Timer2", 5000}}};
+    for (const auto& [timer, expected] : timers) {
+        EXPECT_EQ(timer->objectName(), expected.first);
+        EXPECT_EQ(timer->interval(), expected.second);
+        EXPECT_FALSE(timer->isActive());
+        EXPECT_FALSE(timer->isSingleShot());
+    }
+}
+
 TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
 {
     app->start();
@@ -59,12 +71,12 @@ TEST_F(ApplicationTest, firstStart_settingsModeTabZeroBuiltInDefaultsEmptyLists)
     EXPECT_EQ(form().keyChoiceBox(14, 0)->currentText(), "F24");
     EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "なし");
     EXPECT_EQ(form().reactionTimeBar()->value(), 128);
-    EXPECT_EQ(form().pollTimer()->interval(), 128);
+    EXPECT_EQ(app->pollTimer().interval(), 128);
     EXPECT_EQ(form().multiplierValue()->text(), "1");
     EXPECT_EQ(form().profileNameBox()->text(), "");
     EXPECT_TRUE(form().keyChoiceBox(14, 1)->isHidden());
-    EXPECT_FALSE(form().pollTimer()->isActive()) << "nothing to poll in settings mode";
-    EXPECT_TRUE(form().statusTimer()->isActive());
+    EXPECT_FALSE(app->pollTimer().isActive()) << "nothing to poll in settings mode";
+    EXPECT_TRUE(app->statusTimer().isActive());
     EXPECT_EQ(form().windowTitle(), "R・U・Kコン");
     ASSERT_FALSE(sound->calls.empty());
     EXPECT_EQ(sound->calls.front(), "init");
@@ -84,7 +96,7 @@ TEST_F(ApplicationTest, restart_restoresLastExitWithFilledLists)
     EXPECT_EQ(form().keyChoiceBox(0, 0)->currentText(), "-Q-");
     EXPECT_EQ(form().profileNameBox()->text(), "ゲーム");
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "メモ帳");
-    EXPECT_EQ(form().pollTimer()->interval(), 300);
+    EXPECT_EQ(app->pollTimer().interval(), 300);
     EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 106);
 }
 
@@ -93,7 +105,7 @@ TEST_F(ApplicationTest, start_noAudioDevice_oneMessageAndStartGoesOn)
     sound->initResult = false;
     app->start();
     EXPECT_EQ(app::QtUserMessages::recorded(), (std::vector<std::string>{"i:DirectSoundは使えません。"}));
-    EXPECT_TRUE(form().statusTimer()->isActive());
+    EXPECT_TRUE(app->statusTimer().isActive());
 }
 
 TEST_F(ApplicationTest, noWindowSystem_toldOnceThenTheStatusTickShowsTheController)
@@ -126,11 +138,11 @@ TEST_F(ApplicationTest, messageBox_statusTickGoesOnAndPollingWaitsForTheBox)
     bool boxSeen = false;
     app::QtUserMessages::setRecording(true, [&] {
         boxSeen = true;
-        EXPECT_TRUE(form().statusTimer()->isActive()) << "the status tick stops while a box is open";
+        EXPECT_TRUE(app->statusTimer().isActive()) << "the status tick stops while a box is open";
         app->onStatusTick(); // a tick arriving while the box is open
         EXPECT_FALSE(app->startupPending());
         EXPECT_EQ(form().statusLine()->text(), "コントローラ ID : 1　ボタン数 : 12");
-        EXPECT_FALSE(form().pollTimer()->isActive()) << "polls while a box is open";
+        EXPECT_FALSE(app->pollTimer().isActive()) << "polls while a box is open";
     });
     app->reportNoWindowSystem(); // any box will do
     QCoreApplication::processEvents();
@@ -138,7 +150,7 @@ TEST_F(ApplicationTest, messageBox_statusTickGoesOnAndPollingWaitsForTheBox)
     ASSERT_TRUE(boxSeen);
     EXPECT_EQ(std::ranges::count_if(keyLog, [](const std::string& e) { return e.ends_with('+'); }), 0)
         << "a key was pressed while the box was open";
-    EXPECT_TRUE(form().pollTimer()->isActive()) << "polling does not resume after the box";
+    EXPECT_TRUE(app->pollTimer().isActive()) << "polling does not resume after the box";
     app->onPollTick();
     EXPECT_FALSE(keyLog.empty());
 }
@@ -227,7 +239,7 @@ TEST_F(ApplicationTest, pollTimer_runsOnlyWithAControllerOutsideSettingsModeAndP
 {
     app->start();
     app->onStatusTick(); // no controller; settings mode ends
-    QTimer* pollTimer = form().pollTimer();
+    QTimer* pollTimer = &app->pollTimer();
     EXPECT_FALSE(pollTimer->isActive()) << "polls with no controller";
     EXPECT_EQ(ui::buttonColour(form().layoutButton(0)), ui::kNoControllerIndicatorColour);
 
@@ -268,7 +280,7 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
     app->onStatusTick();
     ASSERT_TRUE(app->controllerWakeup().watching());
     app->onPollTick(); // the first tick reads the controller: nothing held
-    EXPECT_FALSE(form().pollTimer()->isActive()) << "polls while nothing is held";
+    EXPECT_FALSE(app->pollTimer().isActive()) << "polls while nothing is held";
 
     keyLog.clear();
     controller->ids[0].position.buttons = 0x1;
@@ -278,27 +290,27 @@ TEST_F(ApplicationTest, controllerEvent_runsACycleAtOnceAndTheTicksRestWhileNoth
     for (int i = 0; i < 50 && keyLog.empty(); ++i)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_EQ(keyLog, (test::EventLog{"65+", "65-", "16-", "17-", "18-"})) << "the event ran no cycle";
-    EXPECT_TRUE(form().pollTimer()->isActive()) << "a held input must repeat at the reaction time";
-    EXPECT_EQ(form().pollTimer()->interval(), app->timing().reactionTime());
-    EXPECT_EQ(form().pollTimer()->timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
+    EXPECT_TRUE(app->pollTimer().isActive()) << "a held input must repeat at the reaction time";
+    EXPECT_EQ(app->pollTimer().interval(), app->timing().reactionTime());
+    EXPECT_EQ(app->pollTimer().timerType(), Qt::PreciseTimer) << "a coarse timer strays 5 % from the reaction time";
 
     controller->ids[0].position.buttons = 0;
     app->onPollTick();
-    EXPECT_FALSE(form().pollTimer()->isActive());
+    EXPECT_FALSE(app->pollTimer().isActive());
 
     // The writer leaves (the device unplugged): the file is watched no more, and polled instead.
     close(writer);
     for (int i = 0; i < 50 && app->controllerWakeup().watching(); ++i)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_FALSE(app->controllerWakeup().watching()) << "a file at its end stays watched";
-    EXPECT_TRUE(form().pollTimer()->isActive()) << "no polling after the device went";
+    EXPECT_TRUE(app->pollTimer().isActive()) << "no polling after the device went";
 }
 
 TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
 {
     app->start();
     ASSERT_TRUE(app->setReactionTime(1000));
-    EXPECT_EQ(form().pollTimer()->interval(), 1000);
+    EXPECT_EQ(app->pollTimer().interval(), 1000);
     EXPECT_EQ(form().reactionTimeValue()->text(), "1000");
 
     form().reactionTimeValue()->setText("stale");
@@ -308,7 +320,7 @@ TEST_F(ApplicationTest, scrollBars_handlerRunsOnEqualValueAndRefusesOutOfRange)
     EXPECT_FALSE(app->setReactionTime(2000));
     EXPECT_FALSE(app->setReactionTime(49));
     EXPECT_EQ(form().reactionTimeBar()->value(), 1000);
-    EXPECT_EQ(form().pollTimer()->interval(), 1000);
+    EXPECT_EQ(app->pollTimer().interval(), 1000);
 
     ASSERT_TRUE(app->setArrowMultiplier(10));
     EXPECT_EQ(form().multiplierValue()->text(), "10");
@@ -359,7 +371,7 @@ TEST_P(ExitPathTest, endDuringATap_noKeyDownAtTheBoxOrTheEnd)
         std::string state = moment;
         for (const auto& [code, n] : down)
             state += n > 0 ? " " + code : "";
-        if (form().pollTimer()->isActive() || form().statusTimer()->isActive())
+        if (app->pollTimer().isActive() || app->statusTimer().isActive())
             state += " timer";
         downAt.push_back(state);
     };

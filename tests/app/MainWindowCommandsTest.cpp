@@ -173,7 +173,7 @@ TEST_F(MainWindowCommandsTest, newSettings_everySlotResetListsRefilledNamingTab)
             EXPECT_EQ(box->count(), 106) << box->objectName().toStdString();
     }
     EXPECT_EQ(form().reactionTimeBar()->value(), 128);
-    EXPECT_EQ(form().pollTimer()->interval(), 128);
+    EXPECT_EQ(app->pollTimer().interval(), 128);
     EXPECT_EQ(form().multiplierBar()->value(), 1);
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 1);
     EXPECT_EQ(form().captionFragmentBox()->currentText(), "");
@@ -183,7 +183,7 @@ TEST_F(MainWindowCommandsTest, newSettings_everySlotResetListsRefilledNamingTab)
     EXPECT_EQ(sounds(), std::vector<std::string>{"click"});
 }
 
-using FormButton = QPushButton* (ui::Form1::*)() const;
+using FormButton = QPushButton* (ui::MainWindow::*)() const;
 
 struct SaveCase {
     FormButton button;
@@ -221,12 +221,14 @@ TEST_P(SaveButtonTest, addsWhenThereIsRoomAndOnlyTheBarButtonShowsTheMenu)
         EXPECT_EQ(form().menuLabel(0)->text(), "新しい");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, SaveButtonTest,
-    ::testing::Values(SaveCase{&ui::Form1::saveToMenuButton, false, true, ui::kMenuTab, 1, ""},
-                      SaveCase{&ui::Form1::saveToMenuButton, true, false, 3, 12, "メニューがいっぱいになってます。"},
-                      SaveCase{&ui::Form1::nameTabSaveButton, false, false, 3, 1, ""},
-                      SaveCase{&ui::Form1::nameTabSaveButton, true, false, 3, 12, "メニューがいっぱいになってます。"}));
+INSTANTIATE_TEST_SUITE_P(Commands, SaveButtonTest,
+                         ::testing::Values(SaveCase{&ui::MainWindow::saveToMenuButton, false, true, ui::kMenuTab, 1,
+                                                    ""},
+                                           SaveCase{&ui::MainWindow::saveToMenuButton, true, false, 3, 12,
+                                                    "メニューがいっぱいになってます。"},
+                                           SaveCase{&ui::MainWindow::nameTabSaveButton, false, false, 3, 1, ""},
+                                           SaveCase{&ui::MainWindow::nameTabSaveButton, true, false, 3, 12,
+                                                    "メニューがいっぱいになってます。"}));
 
 struct MessagePlace {
     const char* name;
@@ -303,9 +305,9 @@ TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
         bool settingsAfter;
         int tabAfter;
     };
-    const Case cases[] = {{&ui::Form1::menuTabButton, "menu", false, true, ui::kMenuTab},
-                          {&ui::Form1::otherTabButton, "other", false, true, ui::kOtherTab},
-                          {&ui::Form1::operationCheckButton, "operation check", true, false, 3}};
+    const Case cases[] = {{&ui::MainWindow::menuTabButton, "menu", false, true, ui::kMenuTab},
+                          {&ui::MainWindow::otherTabButton, "other", false, true, ui::kOtherTab},
+                          {&ui::MainWindow::operationCheckButton, "operation check", true, false, 3}};
     startApp();
     for (const Case& c : cases) {
         form().settingsTabs()->setCurrentIndex(3);

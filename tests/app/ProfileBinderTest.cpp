@@ -1,9 +1,11 @@
 #include "app/ProfileBinder.h"
 #include "AppFixture.h"
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -26,7 +28,7 @@ protected:
     // Known values, then every change signal of the profile's widgets recorded.
     void startRecording()
     {
-        app::FormKeyLists lists(form(), app->keyLists());
+        app::MainWindowKeyLists lists(form(), app->keyLists());
         input::FillKeyLists(lists);
         app->setReactionTime(300);
         app->setArrowMultiplier(5);
@@ -61,7 +63,7 @@ TEST_P(ProfileBinderTest, apply_handlersInOrder_readGivesItBack)
     EXPECT_TRUE(app->profile().apply(sample(), GetParam().order));
     EXPECT_EQ(handlers, GetParam().handlers);
     EXPECT_EQ(app->profile().read(), sample());
-    EXPECT_EQ(form().pollTimer()->interval(), 200);
+    EXPECT_EQ(app->pollTimer().interval(), 200);
     EXPECT_EQ(app->pollCycle().ArrowMultiplier, 3);
     for (int s = 0; s < settings::kSlotCount; ++s)
         for (int k = 0; k < settings::kKeyPositions; ++k)
@@ -86,9 +88,33 @@ TEST_F(ProfileBinderTest, apply_refusedReactionTime_falseBarKeptRestApplied)
     profile.reactionTime = 0;
     EXPECT_FALSE(app->profile().apply(profile, {ProfileOrigin::Record, NameOrder::NameFirst}));
     EXPECT_EQ(form().reactionTimeBar()->value(), 300);
-    EXPECT_EQ(form().pollTimer()->interval(), 300);
+    EXPECT_EQ(app->pollTimer().interval(), 300);
     EXPECT_EQ(handlers, (std::vector<std::string>{"multiplier", "name", "caption"}));
     EXPECT_EQ(app->profile().read().name, "名前");
+}
+
+// What a user does in the window is in force at once, with no step that reads the widgets back.
+TEST_F(ProfileBinderTest, usersEdits_goIntoTheStateAtOnce)
+{
+    form().keyChoiceBox(3, 1)->lineEdit()->setText("-Q-"); // typed
+    form().profileNameBox()->setText("手入力");
+    form().captionFragmentBox()->lineEdit()->setText("窓の名");
+    form().reactionTimeBar()->setValue(420); // dragged
+    form().multiplierBar()->setValue(7);
+    const settings::Profile& inForce = app->state().inForce;
+    EXPECT_EQ(inForce.keys[3][1], "-Q-");
+    EXPECT_EQ(inForce.name, "手入力");
+    EXPECT_EQ(inForce.captionFragment, "窓の名");
+    EXPECT_EQ(inForce.reactionTime, 420);
+    EXPECT_EQ(app->pollTimer().interval(), 420);
+    EXPECT_EQ(form().reactionTimeValue()->text(), "420");
+    EXPECT_EQ(inForce.arrowMultiplier, 7);
+    EXPECT_EQ(app->pollCycle().ArrowMultiplier, 7);
+
+    form().settingsModeBox()->setChecked(false);
+    EXPECT_FALSE(app->state().settingsMode);
+    app->setPaused(true);
+    EXPECT_TRUE(app->state().paused);
 }
 
 } // namespace

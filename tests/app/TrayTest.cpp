@@ -9,7 +9,7 @@
 #include "fakes/ScriptedWindows.h"
 #include "fakes/TempFolder.h"
 #include "settings/TextCodec.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/TrayWindow.h"
 
@@ -77,7 +77,7 @@ protected:
         app->setExitFunction([this](int code) { exits.push_back(code); });
     }
 
-    ui::Form1& form() { return app->form(); }
+    ui::MainWindow& form() { return app->form(); }
     ui::TrayWindow& tray() { return app->tray(); }
 
     // The sounds played since the last call: "click", "alert".

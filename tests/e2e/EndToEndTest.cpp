@@ -13,7 +13,7 @@
 #include "platform/sdl/SdlFactory.h"
 #include "platform/x11/X11Factory.h"
 #include "settings/UserMenu.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <QAction>
@@ -184,7 +184,7 @@ protected:
     }
 
     void button(int b, bool down) { pad->setButton(b, down); }
-    ui::Form1& form() { return app->form(); }
+    ui::MainWindow& form() { return app->form(); }
 };
 
 TEST_F(EndToEndTest, heldInputsTypeIntoTheTargetWindow)

@@ -9,7 +9,7 @@
 #include "fakes/TempFolder.h"
 #include "settings/FieldReader.h"
 #include "settings/FieldWriter.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

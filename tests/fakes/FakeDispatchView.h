@@ -8,33 +8,18 @@
 
 namespace rukcon::test {
 
-// The window as the dispatch and the poll cycle see it: 45 key boxes, the fragment, the
-// feedback line, the sink box and 14 indicators that count the reports they get.
+// The window as the dispatch and the poll cycle see it: the feedback line, the sink box and
+// 14 indicators that count the reports they get.
 class FakeDispatchView : public input::DispatchView {
 public:
-    settings::KeyChoices keys; // [slot][position]
-    std::string fragment;
     std::string feedbackText;
     int feedbackWrites = 0;
     bool panel = false;
     int focusMoves = 0;
     std::string sink = "typed";
-    std::array<input::IndicatorState, 14> indicators{};
+    std::array<input::IndicatorState, settings::kInputCount> indicators{};
     int indicatorReports = 0;
 
-    FakeDispatchView()
-    {
-        for (auto& slot : keys)
-            slot.fill(settings::kNoKey);
-    }
-
-    void setKeys(int slot, std::string first, std::string second, std::string third)
-    {
-        keys.at(slot) = {std::move(first), std::move(second), std::move(third)};
-    }
-
-    std::string keyChoice(int slot, int position) const override { return keys.at(slot).at(position); }
-    std::string captionFragment() const override { return fragment; }
     std::string shownFeedback() const override { return feedbackText; }
     void setFeedback(const std::string& text) override
     {

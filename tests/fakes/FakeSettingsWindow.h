@@ -131,7 +131,7 @@ public:
     std::string shownMessage;
     std::string shownNotice;
     settings::WindowRect windowRect{};
-    std::array<settings::LayoutButton, 14> buttons{};
+    std::array<settings::LayoutButton, settings::kInputCount> buttons{};
     std::vector<std::string> log;
 };
 

@@ -6,7 +6,7 @@
 #include "fakes/TempFolder.h"
 #include "fakes/VirtualPad.h"
 #include "platform/sdl/SdlFactory.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/TrayWindow.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +69,7 @@ protected:
     static constexpr const char* kTestLine = "aaCa\n";
     void typeTheTestLineInto(const QString& fragment)
     {
-        ui::Form1& form = app->form();
+        ui::MainWindow& form = app->form();
         form.captionFragmentBox()->setEditText(fragment);
         form.keyChoiceBox(0, 0)->setEditText("-A-");
         form.keyChoiceBox(1, 0)->setEditText("SHIFT");
@@ -92,7 +92,7 @@ protected:
     // the settings named "今の" in force.
     void turnOnAutoSwitchWith(const std::vector<std::pair<QString, QString>>& entries)
     {
-        ui::Form1& form = app->form();
+        ui::MainWindow& form = app->form();
         form.settingsModeBox()->setChecked(false);
         for (const auto& [name, fragment] : entries) {
             form.profileNameBox()->setText(name);
@@ -108,7 +108,7 @@ protected:
     {
         ASSERT_TRUE(
             user.windows->activate(user.windows->findByCaption(caption), platform::ActivationWait::UntilActive));
-        ui::Form1& form = app->form();
+        ui::MainWindow& form = app->form();
         EXPECT_TRUE(eventually([&] { return form.profileNameBox()->text() == profile; },
                                [] { QCoreApplication::processEvents(); }))
             << "in force: " << form.profileNameBox()->text().toStdString();

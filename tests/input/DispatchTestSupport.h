@@ -47,15 +47,26 @@ private:
 // Everything one dispatch needs, wired to fakes that share one event log.
 struct DispatchRig {
     EventLog log;
+    settings::Profile profile; // the profile in force, as the session state holds it
     FakeDispatchView view;
     RecordingKeyboard keyboard{log};
     RecordingPump pump{log};
     input::KeyEmission keys{keyboard, pump};
     LoggingActivator target{log};
     LoggingSound sound{log};
-    input::KeyDispatch dispatch{view, keys, target, sound};
+    input::KeyDispatch dispatch{profile, view, keys, target, sound};
 
-    DispatchRig() { view.fragment = "メモ帳"; }
+    DispatchRig()
+    {
+        for (auto& slot : profile.keys)
+            slot.fill(settings::kNoKey);
+        profile.captionFragment = "メモ帳";
+    }
+
+    void setKeys(int slot, std::string first, std::string second, std::string third)
+    {
+        profile.keys.at(slot) = {std::move(first), std::move(second), std::move(third)};
+    }
 
     void dispatchSlot(int16_t slot)
     {

@@ -30,7 +30,7 @@ TEST_P(DispatchCaptionTest, keysAndCaption)
     const CaptionCase& c = GetParam();
     DispatchRig rig;
     rig.view.feedbackText = "コントローラ ID : 1　ボタン数 : 12";
-    rig.view.setKeys(0, c.first, c.second, c.third);
+    rig.setKeys(0, c.first, c.second, c.third);
     rig.dispatchSlot(0);
     EventLog expected{"activate"};
     expected.insert(expected.end(), c.events.begin(), c.events.end());
@@ -54,7 +54,7 @@ TEST(KeyDispatch, unknownFirstKey_keepsCaptionAndAppendsSuffixAgainEachPoll)
 {
     DispatchRig rig;
     rig.view.feedbackText = "前";
-    rig.view.setKeys(3, "typo", "なし", "なし");
+    rig.setKeys(3, "typo", "なし", "なし");
     rig.dispatchSlot(3);
     rig.dispatchSlot(3);
     EXPECT_EQ(rig.view.feedbackText, "前を押したを押した");
@@ -64,7 +64,7 @@ TEST(KeyDispatch, unknownFirstKey_keepsCaptionAndAppendsSuffixAgainEachPoll)
 TEST(KeyDispatch, threeNamedKeys_lineWrittenOnceWithTheLastCaption)
 {
     DispatchRig rig;
-    rig.view.setKeys(0, "-A-", "-B-", "-C-");
+    rig.setKeys(0, "-A-", "-B-", "-C-");
     rig.dispatchSlot(0);
     EXPECT_EQ(rig.view.feedbackText, "Cキーを押した");
     EXPECT_EQ(rig.view.feedbackWrites, 1);
@@ -73,8 +73,8 @@ TEST(KeyDispatch, threeNamedKeys_lineWrittenOnceWithTheLastCaption)
 TEST(KeyDispatch, activationKey_activatesWithoutEmittingFirstKeyButSecondStillRuns)
 {
     DispatchRig rig;
-    rig.view.keys[14][0] = "F24";
-    rig.view.setKeys(6, "F24", "-A-", "なし");
+    rig.profile.keys[14][0] = "F24";
+    rig.setKeys(6, "F24", "-A-", "なし");
     rig.view.feedbackText = "old";
     rig.dispatchSlot(6);
     EXPECT_EQ(rig.events(), withReleases({"activate", "65+", "65-"}));
@@ -85,8 +85,8 @@ TEST(KeyDispatch, activationKey_targetMissing_noAlertFromDispatchAndNothingEmitt
 {
     DispatchRig rig;
     rig.target.windowRunning = false;
-    rig.view.keys[14][0] = "F24";
-    rig.view.setKeys(6, "F24", "-A-", "-B-");
+    rig.profile.keys[14][0] = "F24";
+    rig.setKeys(6, "F24", "-A-", "-B-");
     rig.dispatchSlot(6);
     EXPECT_EQ(rig.events(), withReleases({"activate"}));
     EXPECT_EQ(rig.view.feedbackText, "");
@@ -95,7 +95,7 @@ TEST(KeyDispatch, activationKey_targetMissing_noAlertFromDispatchAndNothingEmitt
 TEST(KeyDispatch, activationKeyNone_everyInputWithNoFirstKeyOnlyActivates)
 {
     DispatchRig rig; // slot 14 and slot 2 both hold "なし"
-    rig.view.setKeys(2, "なし", "なし", "-C-");
+    rig.setKeys(2, "なし", "なし", "-C-");
     rig.dispatchSlot(2);
     EXPECT_EQ(rig.events(), withReleases({"activate", "67+", "67-"}));
 }
@@ -103,9 +103,9 @@ TEST(KeyDispatch, activationKeyNone_everyInputWithNoFirstKeyOnlyActivates)
 TEST(KeyDispatch, activationKeyEmptyBoth_slotCountsAsActivationKey)
 {
     DispatchRig rig;
-    rig.view.keys[14][0] = "";
-    rig.view.setKeys(1, "", "なし", "なし");
-    rig.view.fragment.clear();
+    rig.profile.keys[14][0] = "";
+    rig.setKeys(1, "", "なし", "なし");
+    rig.profile.captionFragment.clear();
     rig.dispatchSlot(1);
     EXPECT_EQ(rig.events(), withReleases({"activate"})) << "no alert even without a fragment";
 }
@@ -113,9 +113,9 @@ TEST(KeyDispatch, activationKeyEmptyBoth_slotCountsAsActivationKey)
 TEST(KeyDispatch, emptyFragment_alertEveryDispatchNothingEmittedCaptionKept)
 {
     DispatchRig rig;
-    rig.view.fragment.clear();
+    rig.profile.captionFragment.clear();
     rig.view.feedbackText = "status";
-    rig.view.setKeys(0, "-A-", "-B-", "-C-");
+    rig.setKeys(0, "-A-", "-B-", "-C-");
     rig.dispatchSlot(0);
     rig.dispatchSlot(0);
     EXPECT_EQ(rig.events(), (EventLog{"alert", "16-", "17-", "18-", "alert", "16-", "17-", "18-"}));
@@ -126,7 +126,7 @@ TEST(KeyDispatch, targetNotRunning_alertAfterActivationAndNoKeys)
 {
     DispatchRig rig;
     rig.target.windowRunning = false;
-    rig.view.setKeys(0, "-A-", "-B-", "-C-");
+    rig.setKeys(0, "-A-", "-B-", "-C-");
     rig.dispatchSlot(0);
     EXPECT_EQ(rig.events(), withReleases({"activate", "alert"}));
 }
@@ -134,7 +134,7 @@ TEST(KeyDispatch, targetNotRunning_alertAfterActivationAndNoKeys)
 TEST(KeyDispatch, focusMovesToSinkOnlyWhilePanelShown)
 {
     DispatchRig rig;
-    rig.view.setKeys(0, "-A-", "なし", "なし");
+    rig.setKeys(0, "-A-", "なし", "なし");
     rig.dispatchSlot(0);
     EXPECT_EQ(rig.view.focusMoves, 0);
     rig.view.panel = true;
@@ -142,13 +142,13 @@ TEST(KeyDispatch, focusMovesToSinkOnlyWhilePanelShown)
     EXPECT_EQ(rig.view.focusMoves, 3);
 }
 
-TEST(KeyDispatch, keyChoicesReadAfreshAtEveryCall)
+TEST(KeyDispatch, anEditWhileKeysAreSent_countsAtTheNextKey)
 {
     DispatchRig rig;
-    rig.view.setKeys(0, "-A-", "-B-", "なし");
+    rig.setKeys(0, "-A-", "-B-", "なし");
     rig.dispatch.CurrentSlot = 0;
     rig.dispatch.DispatchFirstKey();
-    rig.view.keys[0][1] = "-Z-"; // edited between the two steps
+    rig.profile.keys[0][1] = "-Z-"; // edited between the two steps
     rig.dispatch.DispatchSecondKey();
     EXPECT_EQ(rig.events(), (EventLog{"activate", "65+", "65-", "90+", "90-"}));
 }

@@ -1,4 +1,6 @@
 #include "input/KeyTable.h"
+#include "settings/Profile.h"
+#include "settings/SettingsTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +124,26 @@ TEST(KeyTable, lookup_codeAndCaptionPerName)
     }
     for (const KeyEntry& e : KeyListEntries())
         EXPECT_NE(e.name, "DELETE") << "DELETE is never offered in a list";
+}
+
+} // namespace
+
+namespace {
+
+// Every key name the program itself puts into a profile (the built-in profiles, the key texts a
+// file falls back to) is one the dispatch can send, or "なし": a misspelt one would send nothing.
+TEST(KeyTable, everyBuiltInKeyName_isInTheTable)
+{
+    using namespace rukcon::settings;
+    std::set<std::string> names{texts::kKeyLeft, texts::kKeyRight, texts::kKeyUp, texts::kKeyDown, texts::kKeyF24};
+    for (const Profile* profile : {&LastExitFallbackProfile(), &NewSettingsProfile(), &TrayInitialProfile()})
+        for (const auto& slot : profile->keys)
+            names.insert(slot.begin(), slot.end());
+    for (const auto& slot : StickArrowKeys())
+        names.insert(slot.begin(), slot.end());
+    ASSERT_GT(names.size(), 5u);
+    for (const std::string& name : names)
+        EXPECT_TRUE(name == kNoKey || FindKey(name) != nullptr) << name;
 }
 
 } // namespace

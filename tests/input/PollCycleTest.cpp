@@ -27,12 +27,12 @@ protected:
         // Each slot types its own number key so the log shows which slot ran: slot n -> '0'+n … ,
         // the stick slots 10 … 13 type A, B, C, D.
         for (int slot = 0; slot < 10; ++slot)
-            rig.view.setKeys(slot, "-" + std::to_string(slot) + "-", "なし", "なし");
-        rig.view.setKeys(10, "-A-", "なし", "なし");
-        rig.view.setKeys(11, "-B-", "なし", "なし");
-        rig.view.setKeys(12, "-C-", "なし", "なし");
-        rig.view.setKeys(13, "-D-", "なし", "なし");
-        rig.view.keys[14][0] = "F24";
+            rig.setKeys(slot, "-" + std::to_string(slot) + "-", "なし", "なし");
+        rig.setKeys(10, "-A-", "なし", "なし");
+        rig.setKeys(11, "-B-", "なし", "なし");
+        rig.setKeys(12, "-C-", "なし", "なし");
+        rig.setKeys(13, "-D-", "なし", "なし");
+        rig.profile.keys[14][0] = "F24";
     }
 
     void hold(uint32_t x, uint32_t y, uint32_t buttons) { device.ids[0].position = {x, y, 0, buttons}; }
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PollCycleTest, everyInputEndsWithModifierRelease)
 {
-    rig.view.setKeys(0, "SHIFT", "-A-", "なし");
+    rig.setKeys(0, "SHIFT", "-A-", "なし");
     hold(32767, 32767, 0b11);
     cycle.Tick(false, false);
     EXPECT_EQ(rig.events(), (EventLog{"activate", "16+", "65+", "65-", "16-", "17-", "18-", "activate", "49+", "49-",
@@ -182,7 +182,7 @@ TEST_F(PollCycleTest, tickDuringCycle_skippedSoCyclesNeverNest)
 {
     ReentrantPump pump;
     KeyEmission keys{rig.keyboard, pump};
-    KeyDispatch dispatch{rig.view, keys, rig.target, rig.sound};
+    KeyDispatch dispatch{rig.profile, rig.view, keys, rig.target, rig.sound};
     PollCycle reentrant{controller, dispatch, keys, rig.view};
     reentrant.ArrowMultiplier = 1;
     pump.cycle = &reentrant;

@@ -60,7 +60,7 @@ TEST_F(KwinSessionTest, heldInputsBringTheTargetForwardAndTypeIntoItAlone)
     ASSERT_TRUE(eventually([&] { return front() == "KDE窓B - メモ"; }))
         << "the second window is not in front: " << ::testing::PrintToString(captions());
 
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.captionFragmentBox()->setEditText("窓A");
     form.keyChoiceBox(0, 0)->setEditText("-A-");
     form.keyChoiceBox(1, 0)->setEditText("SHIFT");

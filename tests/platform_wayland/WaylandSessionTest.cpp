@@ -116,7 +116,7 @@ TEST_F(WaylandSessionTest, keysFollowTheUsersLayout_shiftWithADigitTypesWhatTheL
 {
     FootTerminal target("WL配列 - メモ", folder.path() / "layout.txt");
     ASSERT_TRUE(eventually([&] { return listed("WL配列 - メモ"); })) << "foot did not start";
-    ui::Form1& form = app->form();
+    ui::MainWindow& form = app->form();
     form.captionFragmentBox()->setEditText("WL配列");
     form.keyChoiceBox(0, 0)->setEditText("SHIFT");
     form.keyChoiceBox(0, 1)->setEditText("-1-");

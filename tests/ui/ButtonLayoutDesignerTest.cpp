@@ -1,8 +1,8 @@
 #include "ui/ButtonLayoutDesigner.h"
 #include "ui/ButtonPanel.h"
 #include "ui/Colours.h"
-#include "ui/Form1.h"
 #include "ui/LayoutDesignerHost.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
@@ -20,8 +20,8 @@
 #include <vector>
 
 using rukcon::ui::ButtonLayoutDesigner;
-using rukcon::ui::Form1;
 using rukcon::ui::layoutButtonTwips;
+using rukcon::ui::MainWindow;
 
 namespace {
 
@@ -31,7 +31,7 @@ constexpr QSize kSquare{375, 375};
 // Records what the designer asks of the program, in order, with the layout as it was saved.
 class RecordingHost : public rukcon::ui::LayoutDesignerHost {
 public:
-    explicit RecordingHost(Form1& form) : m_form(form) {}
+    explicit RecordingHost(MainWindow& form) : m_form(form) {}
     void playClick() override { calls.push_back("click"); }
     void saveLayout() override
     {
@@ -46,12 +46,12 @@ public:
     std::vector<QRect> saved;
 
 private:
-    Form1& m_form;
+    MainWindow& m_form;
 };
 
 class ButtonLayoutDesignerTest : public ::testing::Test {
 protected:
-    Form1 form;
+    MainWindow form;
     RecordingHost host{form};
     ButtonLayoutDesigner designer{form, host};
     QFrame* panel = form.buttonPanel();
@@ -59,7 +59,7 @@ protected:
     void SetUp() override
     {
         // As the application wires it: Check1 switches between the tabs and the panel.
-        QObject::connect(form.settingsModeBox(), &QCheckBox::toggled, &form, &Form1::showSettingsArea);
+        QObject::connect(form.settingsModeBox(), &QCheckBox::toggled, &form, &MainWindow::showSettingsArea);
         form.show();
         form.settingsModeBox()->setChecked(false);
     }

@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/SettingsPages.h"
 
@@ -7,13 +7,13 @@
 
 #include <gtest/gtest.h>
 
-using rukcon::ui::Form1;
+using rukcon::ui::MainWindow;
 
 namespace {
 
 class HelpPageTest : public ::testing::Test {
 protected:
-    Form1 form;
+    MainWindow form;
     rukcon::ui::MultiRowTabWidget* tabs = form.settingsTabs();
     QTextBrowser* help = nullptr;
 

@@ -4,7 +4,7 @@
 #include "settings/Profile.h"
 
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
@@ -12,17 +12,17 @@ namespace rukcon::app {
 class KeyListModels;
 
 // The key-choice drop-down lists of the window, for the key table to fill.
-class FormKeyLists : public input::KeyChoiceLists {
+class MainWindowKeyLists : public input::KeyChoiceLists {
 public:
-    FormKeyLists(ui::Form1& form, KeyListModels& models) : m_form(form), m_models(models) {}
+    MainWindowKeyLists(ui::MainWindow& form, KeyListModels& models) : m_form(form), m_models(models) {}
     void appendKeyList(int slot, int position) override;
 
 private:
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
     KeyListModels& m_models;
 };
 
 // Every key box's list emptied and its text set from keys.
-void resetKeyChoices(ui::Form1& form, KeyListModels& models, const settings::KeyChoices& keys);
+void resetKeyChoices(ui::MainWindow& form, KeyListModels& models, const settings::KeyChoices& keys);
 
 } // namespace rukcon::app

@@ -1,7 +1,7 @@
-#include "app/FormKeyLists.h"
+#include "app/MainWindowKeyLists.h"
 
 #include "app/KeyListModels.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 
@@ -9,12 +9,12 @@
 
 namespace rukcon::app {
 
-void FormKeyLists::appendKeyList(int slot, int position)
+void MainWindowKeyLists::appendKeyList(int slot, int position)
 {
     m_models.append(m_form.keyChoiceBox(slot, position));
 }
 
-void resetKeyChoices(ui::Form1& form, KeyListModels& models, const settings::KeyChoices& keys)
+void resetKeyChoices(ui::MainWindow& form, KeyListModels& models, const settings::KeyChoices& keys)
 {
     for (int slot = 0; slot < settings::kSlotCount; ++slot) {
         const std::array<QComboBox*, settings::kKeyPositions> boxes{

@@ -1,9 +1,9 @@
-#include "app/FormSettingsWindow.h"
+#include "app/MainWindowSettingsView.h"
 
 #include "platform/UserMessages.h"
 #include "sound/SoundEffects.h"
 #include "ui/ButtonPanel.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 #include "ui/Twips.h"
 
@@ -23,18 +23,18 @@ QString fromUtf8(const std::string& text)
 
 } // namespace
 
-void FormSettingsWindow::setMenuLabel(int index, const std::string& caption)
+void MainWindowSettingsView::setMenuLabel(int index, const std::string& caption)
 {
     m_form.menuLabel(index)->setText(fromUtf8(caption));
 }
 
-void FormSettingsWindow::showMessage(const std::string& text)
+void MainWindowSettingsView::showMessage(const std::string& text)
 {
     if (m_ending)
         return;
     m_sounds.playAlert();
     const bool seen = m_form.isVisible() && !m_form.isMinimized();
-    const bool settingsMode = m_form.settingsModeBox()->isChecked();
+    const bool settingsMode = m_state.settingsMode;
     if (seen && settingsMode && m_form.settingsTabs()->currentIndex() == ui::kNamingTab)
         m_form.nameTabMessageLine()->setText(fromUtf8(text));
     else if (seen && !settingsMode)
@@ -43,7 +43,7 @@ void FormSettingsWindow::showMessage(const std::string& text)
         m_boxes.warning(text);
 }
 
-void FormSettingsWindow::showNotice(const std::string& text)
+void MainWindowSettingsView::showNotice(const std::string& text)
 {
     m_form.nameTabMessageLine()->setText(fromUtf8(text));
     const bool seen = m_form.isVisible() && !m_form.isMinimized() && m_form.settingsModeBox()->isChecked() &&
@@ -52,7 +52,7 @@ void FormSettingsWindow::showNotice(const std::string& text)
         m_form.statusLine()->setText(fromUtf8(text));
 }
 
-settings::WindowRect FormSettingsWindow::mainWindowRect() const
+settings::WindowRect MainWindowSettingsView::mainWindowRect() const
 {
     // Before the window manager has framed the window, its frame is assumed to be the usual one.
     QRect outer = m_form.frameGeometry();
@@ -63,7 +63,7 @@ settings::WindowRect FormSettingsWindow::mainWindowRect() const
     return {ui::toTwips(outer.y()), ui::toTwips(outer.x()), ui::toTwips(outer.height()), ui::toTwips(outer.width())};
 }
 
-void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
+void MainWindowSettingsView::setMainWindowRect(const settings::WindowRect& rect)
 {
     m_placedTop = rect.top;
     m_placedLeft = rect.left;
@@ -71,7 +71,7 @@ void FormSettingsWindow::setMainWindowRect(const settings::WindowRect& rect)
     m_form.setFrameGeometryTwips(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
-settings::LayoutButton FormSettingsWindow::layoutButton(int index) const
+settings::LayoutButton MainWindowSettingsView::layoutButton(int index) const
 {
     // The panel keeps each button's exact twips; whole pixels alone would round 1319 to 1320.
     const QPushButton* b = m_form.layoutButton(index);
@@ -79,29 +79,29 @@ settings::LayoutButton FormSettingsWindow::layoutButton(int index) const
     return {{t.y(), t.x(), t.height(), t.width()}, !b->isHidden()};
 }
 
-void FormSettingsWindow::setLayoutButton(int index, const settings::LayoutButton& button)
+void MainWindowSettingsView::setLayoutButton(int index, const settings::LayoutButton& button)
 {
     QPushButton* b = m_form.layoutButton(index);
     ui::setLayoutButtonTwips(b, QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
     b->setVisible(button.visible);
 }
 
-void FormSettingsWindow::playClickSound()
+void MainWindowSettingsView::playClickSound()
 {
     m_sounds.playClick();
 }
 
-void FormSettingsWindow::playAlertSound()
+void MainWindowSettingsView::playAlertSound()
 {
     m_sounds.playAlert();
 }
 
-void FormSettingsWindow::systemBeep()
+void MainWindowSettingsView::systemBeep()
 {
     QApplication::beep();
 }
 
-void FormSettingsWindow::SyncTrayUserMenu()
+void MainWindowSettingsView::SyncTrayUserMenu()
 {
     if (m_traySync)
         m_traySync();

@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QApplication>
@@ -11,14 +11,14 @@
 
 #include <gtest/gtest.h>
 
-using rukcon::ui::Form1;
+using rukcon::ui::MainWindow;
 using rukcon::ui::MultiRowTabWidget;
 
 namespace {
 
-class Form1TabsTest : public ::testing::Test {
+class MainWindowTabsTest : public ::testing::Test {
 protected:
-    Form1 form;
+    MainWindow form;
     MultiRowTabWidget* tabs = form.settingsTabs();
     std::vector<int> changes;
 
@@ -42,7 +42,7 @@ protected:
     }
 };
 
-TEST_F(Form1TabsTest, captions_twentyInOrderInFourRowsOfFive)
+TEST_F(MainWindowTabsTest, captions_twentyInOrderInFourRowsOfFive)
 {
     const QStringList expected{"第01ボタン",     "第02ボタン", "第03ボタン", "第04ボタン", "第05ボタン",
                                "第06ボタン",     "第07ボタン", "第08ボタン", "第09ボタン", "第10ボタン",
@@ -68,7 +68,7 @@ TEST_F(Form1TabsTest, captions_twentyInOrderInFourRowsOfFive)
     EXPECT_EQ(tabs->page(20), nullptr);
 }
 
-TEST_F(Form1TabsTest, setCurrentIndex_showsOnlyThatPage_signalsOnlyChanges)
+TEST_F(MainWindowTabsTest, setCurrentIndex_showsOnlyThatPage_signalsOnlyChanges)
 {
     expectOnlyPageShown(0);
     for (int index : {16, 16, 0, 19, -1, 20, 5}) {
@@ -83,7 +83,7 @@ TEST_F(Form1TabsTest, setCurrentIndex_showsOnlyThatPage_signalsOnlyChanges)
     }
 }
 
-TEST_F(Form1TabsTest, clickOnEachTab_selectsIt)
+TEST_F(MainWindowTabsTest, clickOnEachTab_selectsIt)
 {
     // Reverse order so that every click changes the tab.
     for (int i = tabs->count() - 1; i >= 0; --i) {
@@ -99,7 +99,7 @@ TEST_F(Form1TabsTest, clickOnEachTab_selectsIt)
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
-TEST_F(Form1TabsTest, ctrlTabFromAControlOnThePage_stepsThroughTabs)
+TEST_F(MainWindowTabsTest, ctrlTabFromAControlOnThePage_stepsThroughTabs)
 {
     sendKey(form.keyChoiceBox(0, 0)->lineEdit(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 1);
@@ -116,7 +116,7 @@ TEST_F(Form1TabsTest, ctrlTabFromAControlOnThePage_stepsThroughTabs)
     EXPECT_EQ(tabs->currentIndex(), 0);
 }
 
-TEST_F(Form1TabsTest, slotPages_holdTheirSlotsControls)
+TEST_F(MainWindowTabsTest, slotPages_holdTheirSlotsControls)
 {
     // Slot 14's page is the アクティブ設定 tab; every other slot has the tab of its number.
     for (int slot = 0; slot < 15; ++slot) {
@@ -129,7 +129,7 @@ TEST_F(Form1TabsTest, slotPages_holdTheirSlotsControls)
     }
 }
 
-TEST_F(Form1TabsTest, typingIntoAKeyList_neverAddsAnEntry)
+TEST_F(MainWindowTabsTest, typingIntoAKeyList_neverAddsAnEntry)
 {
     QComboBox* combo = form.keyChoiceBox(3, 0);
     tabs->setCurrentIndex(3);
@@ -140,7 +140,7 @@ TEST_F(Form1TabsTest, typingIntoAKeyList_neverAddsAnEntry)
 }
 
 // Nothing completes on its own: the box holds exactly what was typed, whatever the list offers.
-TEST_F(Form1TabsTest, typingIntoAnEditableList_keepsExactlyWhatWasTyped)
+TEST_F(MainWindowTabsTest, typingIntoAnEditableList_keepsExactlyWhatWasTyped)
 {
     struct Case {
         QComboBox* combo;

@@ -1,5 +1,5 @@
 #include "UiTestSupport.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@
 #include <vector>
 
 using rukcon::test::pixels;
-using rukcon::ui::Form1;
+using rukcon::ui::MainWindow;
 
 namespace {
 
@@ -136,21 +135,21 @@ void expectFace(const QFont& font, Face face)
     EXPECT_TRUE(rukcon::test::isJapaneseGothic(font)) << font.toString().toStdString();
 }
 
-class Form1LayoutTest : public ::testing::Test {
+class MainWindowLayoutTest : public ::testing::Test {
 protected:
-    Form1 form;
+    MainWindow form;
 
     QWidget* container(int id) const
     {
         if (id == kWindow)
-            return const_cast<Form1*>(&form);
+            return const_cast<MainWindow*>(&form);
         if (id == kPanel)
             return form.buttonPanel();
         return form.settingsTabs()->page(id);
     }
 };
 
-TEST_F(Form1LayoutTest, everyControl_hasItsKindTextPlaceContainerFaceAndStartState)
+TEST_F(MainWindowLayoutTest, everyControl_hasItsKindTextPlaceContainerFaceAndStartState)
 {
     const std::vector<ControlRow> table = controlTable();
     for (const ControlRow& row : table) {
@@ -184,7 +183,7 @@ TEST_F(Form1LayoutTest, everyControl_hasItsKindTextPlaceContainerFaceAndStartSta
     }
 }
 
-TEST_F(Form1LayoutTest, startState_settingsModeOnTabZeroPanelHidden)
+TEST_F(MainWindowLayoutTest, startState_settingsModeOnTabZeroPanelHidden)
 {
     EXPECT_EQ(form.objectName(), "Form1");
     EXPECT_EQ(form.windowTitle(), "R・U・Kコン");
@@ -197,7 +196,7 @@ TEST_F(Form1LayoutTest, startState_settingsModeOnTabZeroPanelHidden)
     EXPECT_TRUE(rukcon::test::isJapaneseGothic(form.font()));
 }
 
-TEST_F(Form1LayoutTest, scrollBars_rangesValuesAndSteps)
+TEST_F(MainWindowLayoutTest, scrollBars_rangesValuesAndSteps)
 {
     struct Bar {
         QScrollBar* bar;
@@ -214,7 +213,7 @@ TEST_F(Form1LayoutTest, scrollBars_rangesValuesAndSteps)
     }
 }
 
-TEST_F(Form1LayoutTest, accessors_returnTheNamedControls)
+TEST_F(MainWindowLayoutTest, accessors_returnTheNamedControls)
 {
     for (int i = 0; i < 15; ++i) {
         EXPECT_EQ(form.keyChoiceBox(i, 0), form.findChild<QWidget*>(QString("Combo1_%1").arg(i)));
@@ -251,26 +250,12 @@ TEST_F(Form1LayoutTest, accessors_returnTheNamedControls)
         {form.reactionTimeValue(), "Label5"}, {form.statusLine(), "Label6"},
         {form.multiplierValue(), "Label8"},   {form.nameTabMessageLine(), "Label14"},
         {form.buttonPanel(), "Frame1"},       {form.settingsTabs(), "SSTab1"},
-        {form.pollTimer(), "Timer1"},         {form.statusTimer(), "Timer2"},
     };
     for (const auto& [object, name] : singles)
         EXPECT_EQ(object, form.findChild<QObject*>(name)) << name;
 }
 
-TEST_F(Form1LayoutTest, timers_haveTheirIntervalsAndAreNotRunning)
-{
-    const std::pair<const char*, int> timers[] = {{"Timer1", 100}, {"Timer2", 5000}};
-    for (const auto& [name, interval] : timers) {
-        auto* timer = form.findChild<QTimer*>(name);
-        ASSERT_NE(timer, nullptr) << name;
-        EXPECT_EQ(timer->parent(), &form);
-        EXPECT_EQ(timer->interval(), interval);
-        EXPECT_FALSE(timer->isActive());
-        EXPECT_FALSE(timer->isSingleShot());
-    }
-}
-
-TEST_F(Form1LayoutTest, showSettingsArea_swapsTabsAndPanel_panelMovesToItsPlace)
+TEST_F(MainWindowLayoutTest, showSettingsArea_swapsTabsAndPanel_panelMovesToItsPlace)
 {
     form.show();
     form.showSettingsArea(false);
@@ -285,7 +270,7 @@ TEST_F(Form1LayoutTest, showSettingsArea_swapsTabsAndPanel_panelMovesToItsPlace)
     EXPECT_EQ(form.settingsTabs()->geometry(), pixels(120, 480, 7095, 3735));
 }
 
-TEST_F(Form1LayoutTest, resizingTheWindow_movesAndScalesNothing)
+TEST_F(MainWindowLayoutTest, resizingTheWindow_movesAndScalesNothing)
 {
     form.show();
     std::map<QWidget*, QRect> before;
@@ -298,7 +283,7 @@ TEST_F(Form1LayoutTest, resizingTheWindow_movesAndScalesNothing)
     }
 }
 
-TEST_F(Form1LayoutTest, nothingIsClipped)
+TEST_F(MainWindowLayoutTest, nothingIsClipped)
 {
     auto* tabs = form.settingsTabs();
     // Pages cover the whole tab control; their controls must sit inside its page frame.

@@ -3,6 +3,7 @@
 #include "settings/ButtonLayoutControls.h"
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
+#include "settings/SessionState.h"
 #include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
@@ -16,22 +17,23 @@ namespace rukcon::sound {
 class SoundEffects;
 } // namespace rukcon::sound
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
 
 // The main window as the settings store sees it, but for the profile (ProfileBinder): the menu
 // labels, the message line, the window's place, the controller picture's buttons and the sounds.
-class FormSettingsWindow : public settings::MenuLabels,
-                           public settings::MessageLine,
-                           public settings::WindowPlacement,
-                           public settings::ButtonLayoutControls,
-                           public settings::SoundCues,
-                           public settings::TrayMenuSync {
+class MainWindowSettingsView : public settings::MenuLabels,
+                               public settings::MessageLine,
+                               public settings::WindowPlacement,
+                               public settings::ButtonLayoutControls,
+                               public settings::SoundCues,
+                               public settings::TrayMenuSync {
 public:
-    FormSettingsWindow(ui::Form1& form, sound::SoundEffects& sounds, platform::UserMessages& boxes)
-        : m_form(form), m_sounds(sounds), m_boxes(boxes)
+    MainWindowSettingsView(const settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
+                           platform::UserMessages& boxes)
+        : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
     {
     }
 
@@ -63,7 +65,8 @@ public:
     void SyncTrayUserMenu() override;
 
 private:
-    ui::Form1& m_form;
+    const settings::SessionState& m_state;
+    ui::MainWindow& m_form;
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;
     std::function<void()> m_traySync;

@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QTimer;
 
 namespace rukcon::ui {
 
@@ -26,7 +25,7 @@ class MultiRowTabWidget;
 // The main window: the command bar, the settings tabs SSTab1 and the button panel Frame1,
 // which share one place, and the always-on-top check box below them. A view only: it builds
 // the controls in their start-up state and hands them out through typed accessors.
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -36,7 +35,9 @@ public:
     // window manager has not framed the window yet (and for good without a window manager).
     static constexpr QSize kFrameAllowance{8, 30};
 
-    explicit Form1(QWidget* parent = nullptr);
+    static constexpr const char* kTitle = "R・U・Kコン";
+
+    explicit MainWindow(QWidget* parent = nullptr);
 
     // Places the window by its outer rectangle (frame included), given in twips. Until the
     // window manager has framed the window the client area is sized for the usual frame; once
@@ -99,8 +100,6 @@ public:
     QLabel* nameTabMessageLine() const { return m_naming.label14; }
     QFrame* buttonPanel() const { return m_panel.frame1; }
     MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
-    QTimer* pollTimer() const { return m_timer1; }
-    QTimer* statusTimer() const { return m_timer2; }
 
 protected:
     bool event(QEvent* event) override;
@@ -123,8 +122,6 @@ private:
     MultiRowTabWidget* m_ssTab1 = nullptr;
     QCheckBox* m_check1 = nullptr;
     QCheckBox* m_check2 = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
     // The look each indicator was last given: nothing until then (they start in the designed colour).
     std::array<std::optional<IndicatorLook>, kLayoutButtonCount> m_indicatorLooks{};
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known

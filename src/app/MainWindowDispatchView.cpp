@@ -1,9 +1,8 @@
-#include "app/FormDispatchView.h"
+#include "app/MainWindowDispatchView.h"
 
 #include "ui/Colours.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,44 +10,34 @@
 
 namespace rukcon::app {
 
-std::string FormDispatchView::keyChoice(int slot, int position) const
-{
-    return m_form.keyChoiceBox(slot, position)->currentText().toStdString();
-}
-
-std::string FormDispatchView::captionFragment() const
-{
-    return m_form.captionFragmentBox()->currentText().toStdString();
-}
-
-std::string FormDispatchView::shownFeedback() const
+std::string MainWindowDispatchView::shownFeedback() const
 {
     return m_form.statusLine()->text().toStdString();
 }
 
-void FormDispatchView::setFeedback(const std::string& text)
+void MainWindowDispatchView::setFeedback(const std::string& text)
 {
     m_form.statusLine()->setText(QString::fromStdString(text));
 }
 
-bool FormDispatchView::panelShown() const
+bool MainWindowDispatchView::panelShown() const
 {
     return m_form.isVisible() && m_form.buttonPanel()->isVisible();
 }
 
-void FormDispatchView::focusSink()
+void MainWindowDispatchView::focusSink()
 {
     m_form.keySink()->setFocus(Qt::OtherFocusReason);
 }
 
-void FormDispatchView::clearSink()
+void MainWindowDispatchView::clearSink()
 {
     // Every cycle ends here: an empty box is left alone, which keeps an idle cycle cheap.
     if (!m_form.keySink()->text().isEmpty())
         m_form.keySink()->setText(QString());
 }
 
-void FormDispatchView::showIndicator(int index, input::IndicatorState state)
+void MainWindowDispatchView::showIndicator(int index, input::IndicatorState state)
 {
     switch (state) {
     case input::IndicatorState::Idle:

@@ -3,18 +3,16 @@
 #include "input/DispatchView.h"
 
 namespace rukcon::ui {
-class Form1;
+class MainWindow;
 }
 
 namespace rukcon::app {
 
 // The dispatch's and the poll cycle's view of the main window's controls.
-class FormDispatchView : public input::DispatchView {
+class MainWindowDispatchView : public input::DispatchView {
 public:
-    explicit FormDispatchView(ui::Form1& form) : m_form(form) {}
+    explicit MainWindowDispatchView(ui::MainWindow& form) : m_form(form) {}
 
-    std::string keyChoice(int slot, int position) const override;
-    std::string captionFragment() const override;
     std::string shownFeedback() const override;
     void setFeedback(const std::string& text) override;
     bool panelShown() const override;
@@ -23,7 +21,7 @@ public:
     void showIndicator(int index, input::IndicatorState state) override;
 
 private:
-    ui::Form1& m_form;
+    ui::MainWindow& m_form;
 };
 
 } // namespace rukcon::app

@@ -2,7 +2,7 @@
 #include "settings/SettingsTexts.h"
 #include "ui/Colours.h"
 #include "ui/FitLabel.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 
 #include <set>
 
-using rukcon::ui::Form1;
+using rukcon::ui::MainWindow;
 
 namespace {
 
@@ -45,13 +45,13 @@ std::set<QRgb> coloursIn(const QImage& image, const QRect& area)
     return colours;
 }
 
-class Form1LookTest : public ::testing::Test {
+class MainWindowLookTest : public ::testing::Test {
 protected:
-    Form1 form;
+    MainWindow form;
     void SetUp() override { form.show(); }
 };
 
-TEST_F(Form1LookTest, designedColours_showOnScreen)
+TEST_F(MainWindowLookTest, designedColours_showOnScreen)
 {
     struct Expected {
         QWidget* widget;
@@ -76,7 +76,7 @@ TEST_F(Form1LookTest, designedColours_showOnScreen)
         EXPECT_GT(shareOf(e.widget, e.colour), 0.4) << e.widget->objectName().toStdString();
 }
 
-TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
+TEST_F(MainWindowLookTest, setButtonColour_isBgr_showsAndReadsBack)
 {
     struct Case {
         uint32_t bgr;
@@ -105,7 +105,7 @@ TEST_F(Form1LookTest, setButtonColour_isBgr_showsAndReadsBack)
 
 // Every poll cycle reports all fourteen indicators: one already showing its look is not repainted,
 // so an idle controller costs no painting.
-TEST_F(Form1LookTest, showIndicator_paintsOnlyAChangedLook)
+TEST_F(MainWindowLookTest, showIndicator_paintsOnlyAChangedLook)
 {
     using rukcon::ui::IndicatorLook;
     QPushButton* button = form.layoutButton(2);
@@ -118,7 +118,7 @@ TEST_F(Form1LookTest, showIndicator_paintsOnlyAChangedLook)
     EXPECT_EQ(rukcon::ui::buttonColour(button), rukcon::ui::kNoControllerIndicatorColour);
 }
 
-TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
+TEST_F(MainWindowLookTest, menuEntries_whiteTextOnGrey)
 {
     form.settingsTabs()->setCurrentIndex(17);
     const QImage image = shot(form.menuLabel(4));
@@ -129,7 +129,7 @@ TEST_F(Form1LookTest, menuEntries_whiteTextOnGrey)
         EXPECT_GE(qGray(c), 0xAB - 1) << "darker than the face: " << std::hex << c;
 }
 
-TEST_F(Form1LookTest, keySink_neverShowsItsText)
+TEST_F(MainWindowLookTest, keySink_neverShowsItsText)
 {
     QLineEdit* keySink = form.keySink();
     ASSERT_FALSE(keySink->text().isEmpty());
@@ -139,7 +139,7 @@ TEST_F(Form1LookTest, keySink_neverShowsItsText)
     EXPECT_EQ(coloursIn(image, image.rect().adjusted(3, 3, -4, -4)).size(), 1u);
 }
 
-TEST_F(Form1LookTest, captions_fitTheirControls)
+TEST_F(MainWindowLookTest, captions_fitTheirControls)
 {
     // Labels keep to one line; buttons may wrap onto as many lines as their height holds.
     for (QWidget* widget : form.findChildren<QWidget*>()) {
@@ -159,7 +159,7 @@ TEST_F(Form1LookTest, captions_fitTheirControls)
     }
 }
 
-TEST_F(Form1LookTest, nameTabMessageLine_everyMessageShrinksToFitTheLine)
+TEST_F(MainWindowLookTest, nameTabMessageLine_everyMessageShrinksToFitTheLine)
 {
     auto* line = qobject_cast<rukcon::ui::FitLabel*>(form.nameTabMessageLine());
     ASSERT_NE(line, nullptr);
@@ -171,7 +171,7 @@ TEST_F(Form1LookTest, nameTabMessageLine_everyMessageShrinksToFitTheLine)
     }
 }
 
-TEST_F(Form1LookTest, wrappedCaption_showsBothLinesInsideTheButton)
+TEST_F(MainWindowLookTest, wrappedCaption_showsBothLinesInsideTheButton)
 {
     // The widest caption of the window: its two halves must both be drawn, inside the button.
     QPushButton* button = form.editLayoutButton();

@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include "ui/Colours.h"
 #include "ui/ControlFactory.h"
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
 namespace rukcon::ui {
 
@@ -28,10 +27,10 @@ template <typename T, size_t N> T at(const std::array<T, N>& items, int index)
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("R・U・Kコン"));
+    setWindowTitle(QString::fromUtf8(kTitle));
     setFont(gothicFont(kDefaultPointSize));
 
     buildCommandBar();
@@ -50,21 +49,13 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     registerCommand(12, m_panel.command12);
     registerCommand(13, m_panel.command13);
 
-    // Created stopped: the application starts them once everything is loaded.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName("Timer1");
-    m_timer1->setInterval(100);
-    m_timer2 = new QTimer(this);
-    m_timer2->setObjectName("Timer2");
-    m_timer2->setInterval(5000);
-
     for (QLabel* label : findChildren<QLabel*>())
         condenseToFit(label);
 
     setFrameGeometryTwips(kDefaultFrameGeometry);
 }
 
-void Form1::buildCommandBar()
+void MainWindow::buildCommandBar()
 {
     struct BarButton {
         int number;
@@ -87,7 +78,7 @@ void Form1::buildCommandBar()
     m_commands[8]->setToolTip(QStringLiteral("メニューに追加"));
 }
 
-void Form1::buildSettingsTabs()
+void MainWindow::buildSettingsTabs()
 {
     m_ssTab1 = new MultiRowTabWidget(5, this);
     m_ssTab1->setObjectName("SSTab1");
@@ -132,12 +123,12 @@ void Form1::buildSettingsTabs()
     m_ssTab1->setCurrentIndex(0);
 }
 
-void Form1::registerCommand(int number, QPushButton* button)
+void MainWindow::registerCommand(int number, QPushButton* button)
 {
     m_commands[size_t(number)] = button;
 }
 
-void Form1::setFrameGeometryTwips(const QRect& twipsGeometry)
+void MainWindow::setFrameGeometryTwips(const QRect& twipsGeometry)
 {
     const QRect outer = twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(), twipsGeometry.height());
     if (frameGeometry().size() == size())
@@ -148,13 +139,13 @@ void Form1::setFrameGeometryTwips(const QRect& twipsGeometry)
     move(outer.topLeft()); // move() places the frame, not the client area
 }
 
-QSize Form1::frameExtra() const
+QSize MainWindow::frameExtra() const
 {
     const QSize extra = frameGeometry().size() - size();
     return extra == QSize(0, 0) ? kFrameAllowance : extra;
 }
 
-bool Form1::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
     // The window manager frames the window after it is shown; its first move or resize
@@ -170,7 +161,7 @@ bool Form1::event(QEvent* event)
     return result;
 }
 
-void Form1::showSettingsArea(bool settings)
+void MainWindow::showSettingsArea(bool settings)
 {
     if (settings) {
         m_ssTab1->show();
@@ -182,7 +173,7 @@ void Form1::showSettingsArea(bool settings)
     m_ssTab1->hide();
 }
 
-QComboBox* Form1::keyChoiceBox(int slot, int position) const
+QComboBox* MainWindow::keyChoiceBox(int slot, int position) const
 {
     if (slot < 0 || slot >= kSlotCount)
         return nullptr;
@@ -190,22 +181,22 @@ QComboBox* Form1::keyChoiceBox(int slot, int position) const
     return position == 0 ? controls.combo1 : position == 1 ? controls.combo3 : controls.combo4;
 }
 
-QLabel* Form1::nameLabel(int index) const
+QLabel* MainWindow::nameLabel(int index) const
 {
     return at(m_label16, index);
 }
 
-QLabel* Form1::menuLabel(int index) const
+QLabel* MainWindow::menuLabel(int index) const
 {
     return at(m_menu.label12, index);
 }
 
-QPushButton* Form1::layoutButton(int index) const
+QPushButton* MainWindow::layoutButton(int index) const
 {
     return at(m_panel.command11, index);
 }
 
-void Form1::showIndicator(int index, IndicatorLook look)
+void MainWindow::showIndicator(int index, IndicatorLook look)
 {
     std::optional<IndicatorLook>& shown = m_indicatorLooks.at(size_t(index));
     if (shown == look)
