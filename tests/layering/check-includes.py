@@ -17,7 +17,11 @@ import sys
 LOGIC = ("input", "target", "settings", "sound")
 BACKENDS = ("x11", "wayland", "sdl", "kwin", "gnome", "null")
 # Headers of one backend another backend may include.
-SHARED_BACKEND_HEADERS = {"platform/wayland/WaylandConnection.h", "platform/wayland/SeatKeymap.h"}
+SHARED_BACKEND_HEADERS = {
+    "platform/wayland/WaylandConnection.h",
+    "platform/wayland/SeatKeymap.h",
+    "platform/wayland/ActiveWindowChanges.h",
+}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c", ".cc", ".in")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')

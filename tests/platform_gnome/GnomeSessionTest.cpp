@@ -8,23 +8,19 @@
 #include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
 #include "app/WindowingChoice.h"
+#include "fakes/Eventually.h"
 #include "fakes/FakeSoundDevice.h"
 #include "fakes/FootTerminal.h"
+#include "fakes/ProgramSession.h"
 #include "fakes/TempFolder.h"
-#include "fakes/VirtualPad.h"
+#include "fakes/TextLogWindow.h"
 #include "platform/gnome/GnomeFactory.h"
 #include "platform/gnome/ShellExtension.h"
 #include "platform/sdl/SdlFactory.h"
-#include "ui/MainWindow.h"
-#include "ui/TrayWindow.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QLineEdit>
 
 #include <algorithm>
 #include <chrono>
@@ -32,15 +28,13 @@
 #include <fstream>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <string_view>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 
 using namespace rukcon;
 using test::FootTerminal;
+using test::TextLogWindow;
 
 namespace {
 
@@ -53,14 +47,7 @@ bool underGnomeShell()
 // event loop has meanwhile (the extension's signals come that way).
 template <typename Done> bool eventually(Done done)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
+    return test::eventually(done, [] { QCoreApplication::processEvents(); });
 }
 
 std::string run(const std::string& command)
@@ -88,12 +75,8 @@ bool extensionRuns()
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(RUKCON_SHELL_BUS_NAME);
 }
 
-class GnomeSessionTest : public ::testing::Test {
+class GnomeSessionTest : public test::ProgramSession {
 protected:
-    test::TempFolder folder;
-    std::unique_ptr<app::Application> app;
-    std::optional<test::VirtualPad> pad;
-
     void SetUp() override
     {
         if (!underGnomeShell())
@@ -101,37 +84,7 @@ protected:
         app::QtUserMessages::setRecording(true);
         std::optional<platform::Backends> backends = platform::gnome::createBackends();
         ASSERT_TRUE(backends) << "the extension does not serve this program";
-        app::PlatformParts parts;
-        parts.controller = platform::sdl::createController();
-        parts.windowing = std::move(*backends);
-        parts.sound = std::make_unique<test::FakeSoundDevice>();
-
-        pad.emplace(2, 12, 1);
-        app = std::make_unique<app::Application>(std::move(parts),
-                                                 settings::ProgramFolders::BesideProgram(folder.path()));
-        app->start();
-        app->onStatusTick();
-        ASSERT_EQ(app->controllerAccess().controllerId(), 0);
-    }
-
-    void TearDown() override
-    {
-        app.reset();
-        pad.reset();
-    }
-
-    void holdFor(int b, int ticks)
-    {
-        pad->setButton(b, true);
-        for (int tick = 0; tick < ticks; ++tick)
-            app->onPollTick();
-        pad->setButton(b, false);
-        app->onPollTick(); // the release
-    }
-    bool listed(const std::string& caption)
-    {
-        const std::vector<std::string> captions = app->targetActivation().ListTopLevelCaptions();
-        return std::find(captions.begin(), captions.end(), caption) != captions.end();
+        startProgram(std::move(*backends));
     }
 };
 
@@ -148,18 +101,8 @@ TEST_F(GnomeSessionTest, heldInputsBringTheTargetForwardAndTypeIntoItAlone)
     // waited for until it has the focus, so none takes it later.
     ASSERT_TRUE(eventually([] { return focused("GN窓B - メモ"); })) << "the terminal in front has no focus";
 
-    ui::MainWindow& form = app->form();
-    form.captionFragmentBox()->setEditText("窓A");
-    form.keyChoiceBox(0, 0)->setEditText("-A-");
-    form.keyChoiceBox(1, 0)->setEditText("SHIFT");
-    form.keyChoiceBox(1, 1)->setEditText("-C-");
-    form.keyChoiceBox(2, 0)->setEditText("RETURN");
-
-    holdFor(0, 2); // a, a
-    holdFor(1, 1); // Shift held through the C: the capital
-    holdFor(0, 1); // a again: lower case unless a Shift stayed down
-    holdFor(2, 1); // the line goes to the file
-    EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
+    typeTheTestLineInto("窓A");
+    EXPECT_TRUE(eventually([&] { return target.text() == kTestLine; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
 }
 
@@ -172,28 +115,14 @@ TEST_F(GnomeSessionTest, autoSwitch_followsTheWindowTheUserMovesTo)
     FootTerminal paint("GN窓D - 絵", folder.path() / "paint.txt");
     ASSERT_TRUE(eventually([&] { return listed("GN窓D - 絵"); }));
     ASSERT_TRUE(eventually([] { return focused("GN窓D - 絵"); })) << "the new terminal has no focus";
-    ui::MainWindow& form = app->form();
-    form.settingsModeBox()->setChecked(false);
-    for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
-        form.profileNameBox()->setText(name);
-        form.captionFragmentBox()->setEditText(fragment);
-        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    }
-    form.profileNameBox()->setText("今の");
-    app->tray().autoSwitchItem()->trigger();
+    ASSERT_NO_FATAL_FAILURE(turnOnAutoSwitchWith({{"メモ用", "メモ"}, {"絵用", "絵"}}));
     ASSERT_TRUE(app->automaticSwitching().listening()) << "the item is disabled on GNOME";
 
     // The user's own hand on the desktop.
     std::optional<platform::Backends> user = platform::gnome::createBackends();
     ASSERT_TRUE(user);
-    const auto moveTo = [&](const std::string& caption, const QString& profile) {
-        ASSERT_TRUE(
-            user->windows->activate(user->windows->findByCaption(caption), platform::ActivationWait::UntilActive));
-        EXPECT_TRUE(eventually([&] { return form.profileNameBox()->text() == profile; }))
-            << "in force: " << form.profileNameBox()->text().toStdString();
-    };
-    moveTo("GN窓C - メモ", "メモ用");
-    moveTo("GN窓D - 絵", "絵用");
+    moveToAndExpectInForce(*user, "GN窓C - メモ", "メモ用");
+    moveToAndExpectInForce(*user, "GN窓D - 絵", "絵用");
 }
 
 // The watch reports each window the user moves to, follows a title change of the focused one, and
@@ -260,23 +189,8 @@ TEST(ShellKeyEmitterTest, f13TheLayoutLacks_goesAsTheKeyOfARealKeyboard)
     if (!underGnomeShell())
         GTEST_SKIP() << "needs GNOME Shell with the extension";
     test::TempFolder folder;
-    const std::string log = (folder.path() / "typed.txt").string();
-    std::vector<std::string> env = {"QT_QPA_PLATFORM=wayland"};
-    for (char** e = environ; *e; ++e) {
-        if (std::string_view(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
-            env.emplace_back(*e);
-    }
-    std::vector<char*> envp;
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-    const char* argv[] = {RUKCON_TEXT_LOG_WINDOW, "鍵盤F13", log.c_str(), nullptr};
-    pid_t window = 0;
-    ASSERT_EQ(posix_spawn(&window, RUKCON_TEXT_LOG_WINDOW, nullptr, nullptr, const_cast<char**>(argv), envp.data()), 0);
-    const std::unique_ptr<pid_t, void (*)(pid_t*)> end(&window, [](pid_t* pid) {
-        kill(*pid, SIGTERM);
-        waitpid(*pid, nullptr, 0);
-    });
+    TextLogWindow window("鍵盤F13", folder.path() / "typed.txt");
+    ASSERT_TRUE(window.started());
     EXPECT_TRUE(eventually([] { return focused("鍵盤F13"); })) << "the window has no focus";
     std::optional<platform::Backends> backends = platform::gnome::createBackends(std::getenv("WAYLAND_DISPLAY"));
     ASSERT_TRUE(backends);
@@ -284,10 +198,7 @@ TEST(ShellKeyEmitterTest, f13TheLayoutLacks_goesAsTheKeyOfARealKeyboard)
         EXPECT_TRUE(backends->keys->sendKey(key, true));
         EXPECT_TRUE(backends->keys->sendKey(key, false));
     }
-    const auto keysLogged = [&] {
-        std::ifstream in(log + ".keys");
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
+    const auto keysLogged = [&] { return window.keys(); };
     EXPECT_TRUE(eventually([&] { return keysLogged().find("-41\n") != std::string::npos; })) << keysLogged();
     EXPECT_NE(keysLogged().find("+10000f1\n"), std::string::npos)
         << "F13 did not arrive as XF86Tools: " << keysLogged();

@@ -11,17 +11,23 @@ using rukcon::platform::wayland::VirtualKeymap;
 
 namespace {
 
+using KeymapPointer = std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)>;
+
 // The keymap as a client compiles it from the text the compositor passes on.
+KeymapPointer compiledByAClient(xkb_context* context, const VirtualKeymap& keymap)
+{
+    return KeymapPointer(xkb_keymap_new_from_string(context, keymap.text().c_str(), XKB_KEYMAP_FORMAT_TEXT_V1,
+                                                    XKB_KEYMAP_COMPILE_NO_FLAGS),
+                         &xkb_keymap_unref);
+}
+
 TEST(VirtualKeymapTest, everyKeyTypesItsKeysymAndTheModifiersAreTheirNames)
 {
     const std::optional<VirtualKeymap> keymap = VirtualKeymap::build();
     ASSERT_TRUE(keymap);
     std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS),
                                                                        &xkb_context_unref);
-    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> compiled(
-        xkb_keymap_new_from_string(context.get(), keymap->text().c_str(), XKB_KEYMAP_FORMAT_TEXT_V1,
-                                   XKB_KEYMAP_COMPILE_NO_FLAGS),
-        &xkb_keymap_unref);
+    const KeymapPointer compiled = compiledByAClient(context.get(), *keymap);
     ASSERT_TRUE(compiled);
     std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(compiled.get()), &xkb_state_unref);
 
@@ -60,10 +66,7 @@ TEST(VirtualKeymapTest, onTheSeatKeymap_theUsersKeysStay_missingKeysymsGetKeysOf
     ASSERT_TRUE(seat) << "xkb-data has no French layout";
     const std::optional<VirtualKeymap> keymap = VirtualKeymap::buildOn(seat.get());
     ASSERT_TRUE(keymap);
-    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> compiled(
-        xkb_keymap_new_from_string(context.get(), keymap->text().c_str(), XKB_KEYMAP_FORMAT_TEXT_V1,
-                                   XKB_KEYMAP_COMPILE_NO_FLAGS),
-        &xkb_keymap_unref);
+    const KeymapPointer compiled = compiledByAClient(context.get(), *keymap);
     ASSERT_TRUE(compiled);
     std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state(xkb_state_new(compiled.get()), &xkb_state_unref);
     const auto typed = [&](uint8_t code, bool shift) {

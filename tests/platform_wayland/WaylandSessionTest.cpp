@@ -4,103 +4,34 @@
 // WAYLAND_DISPLAY (make test runs this program under tools/headless-sway.sh).
 #include <gtest/gtest.h>
 
-#include "app/Application.h"
 #include "app/AutomaticSwitching.h"
 #include "app/QtUserMessages.h"
 #include "app/WindowingChoice.h"
-#include "fakes/FakeSoundDevice.h"
+#include "fakes/Eventually.h"
+#include "fakes/FootTerminal.h"
+#include "fakes/ProgramSession.h"
 #include "fakes/TempFolder.h"
-#include "fakes/VirtualPad.h"
-#include "platform/sdl/SdlFactory.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandFactory.h"
-#include "ui/MainWindow.h"
-#include "ui/TrayWindow.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLineEdit>
-
-#include <SDL.h>
-
-#include <algorithm>
-#include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
-extern char** environ;
-
 using namespace rukcon;
+using test::eventually;
+using test::FootTerminal;
 
 namespace {
-
-// Waits a bounded time for a condition that depends on other processes.
-template <typename Done> bool eventually(Done done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-// A foot terminal whose typed lines land in a file, or which runs that shell command.
-class Terminal {
-public:
-    Terminal(const std::string& title, const std::filesystem::path& file, std::string command = {},
-             const std::string& appId = "foot")
-        : m_file(file)
-    {
-        if (command.empty())
-            command = "cat > '" + file.string() + "'";
-        const char* argv[] = {"foot", "-a", appId.c_str(), "-T", title.c_str(), "sh", "-c", command.c_str(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        if (posix_spawnp(&m_pid, "foot", &actions, nullptr, const_cast<char**>(argv), environ) != 0)
-            m_pid = 0;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Terminal()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool started() const { return m_pid > 0; }
-    std::string text() const
-    {
-        std::ifstream in(m_file);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-
-private:
-    std::filesystem::path m_file;
-    pid_t m_pid = 0;
-};
 
 // The user's keyboard: a keyboard of the seat with the layout given. Once it types, the compositor
 // makes it the seat's current keyboard and tells every client its keymap.
@@ -149,12 +80,8 @@ private:
     zwp_virtual_keyboard_v1* m_keyboard = nullptr;
 };
 
-class WaylandSessionTest : public ::testing::Test {
+class WaylandSessionTest : public test::ProgramSession {
 protected:
-    test::TempFolder folder;
-    std::unique_ptr<app::Application> app;
-    std::optional<test::VirtualPad> pad;
-
     void SetUp() override
     {
         if (!std::getenv("WAYLAND_DISPLAY"))
@@ -162,63 +89,22 @@ protected:
         app::QtUserMessages::setRecording(true);
         std::optional<platform::Backends> backends = platform::wayland::createBackends();
         ASSERT_TRUE(backends) << "the compositor offers no virtual keyboard or toplevel list";
-        app::PlatformParts parts;
-        parts.controller = platform::sdl::createController();
-        parts.windowing = std::move(*backends);
-        parts.sound = std::make_unique<test::FakeSoundDevice>();
-
-        pad.emplace(2, 12, 1);
-        app = std::make_unique<app::Application>(std::move(parts),
-                                                 settings::ProgramFolders::BesideProgram(folder.path()));
-        app->start();
-        app->onStatusTick();
-        ASSERT_EQ(app->controllerAccess().controllerId(), 0);
-    }
-
-    void TearDown() override
-    {
-        app.reset();
-        pad.reset();
-    }
-
-    void button(int b, bool down) { pad->setButton(b, down); }
-    void holdFor(int b, int ticks)
-    {
-        button(b, true);
-        for (int tick = 0; tick < ticks; ++tick)
-            app->onPollTick();
-        button(b, false);
-        app->onPollTick(); // the release
-    }
-    bool listed(const std::string& caption)
-    {
-        const std::vector<std::string> captions = app->targetActivation().ListTopLevelCaptions();
-        return std::find(captions.begin(), captions.end(), caption) != captions.end();
+        startProgram(std::move(*backends));
     }
 };
 
 TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
 {
     // The target opens first, so the second terminal lies in front of it.
-    Terminal target("WL窓A - メモ", folder.path() / "target.txt");
+    FootTerminal target("WL窓A - メモ", folder.path() / "target.txt");
     ASSERT_TRUE(target.started()) << "foot did not start";
     ASSERT_TRUE(eventually([&] { return listed("WL窓A - メモ"); }));
-    Terminal other("WL窓B - メモ", folder.path() / "other.txt");
+    FootTerminal other("WL窓B - メモ", folder.path() / "other.txt");
     ASSERT_TRUE(other.started());
     ASSERT_TRUE(eventually([&] { return listed("WL窓B - メモ"); })) << "the caption list lacks a terminal";
 
-    ui::MainWindow& form = app->form();
-    form.captionFragmentBox()->setEditText("窓A");
-    form.keyChoiceBox(0, 0)->setEditText("-A-");
-    form.keyChoiceBox(1, 0)->setEditText("SHIFT");
-    form.keyChoiceBox(1, 1)->setEditText("-C-");
-    form.keyChoiceBox(2, 0)->setEditText("RETURN");
-
-    holdFor(0, 2); // a, a
-    holdFor(1, 1); // Shift held through the C: the capital
-    holdFor(0, 1); // a again: lower case unless a Shift stayed down
-    holdFor(2, 1); // the line goes to the file
-    EXPECT_TRUE(eventually([&] { return target.text() == "aaCa\n"; })) << "typed: " << target.text();
+    typeTheTestLineInto("窓A");
+    EXPECT_TRUE(eventually([&] { return target.text() == kTestLine; })) << "typed: " << target.text();
     EXPECT_EQ(other.text(), "") << "keys reached the terminal in front";
 }
 
@@ -228,7 +114,7 @@ TEST_F(WaylandSessionTest, heldInputsTypeIntoTheTerminalNamedByTheFragment)
 // followed as the user changes it.
 TEST_F(WaylandSessionTest, keysFollowTheUsersLayout_shiftWithADigitTypesWhatTheLayoutGives)
 {
-    Terminal target("WL配列 - メモ", folder.path() / "layout.txt");
+    FootTerminal target("WL配列 - メモ", folder.path() / "layout.txt");
     ASSERT_TRUE(eventually([&] { return listed("WL配列 - メモ"); })) << "foot did not start";
     ui::MainWindow& form = app->form();
     form.captionFragmentBox()->setEditText("WL配列");
@@ -252,35 +138,18 @@ TEST_F(WaylandSessionTest, keysFollowTheUsersLayout_shiftWithADigitTypesWhatTheL
 // With 自動切替 on, moving to a terminal puts the user-menu entry naming it into force.
 TEST_F(WaylandSessionTest, autoSwitch_followsTheTerminalTheUserMovesTo)
 {
-    Terminal memo("WL窓C - メモ", folder.path() / "memo.txt");
+    FootTerminal memo("WL窓C - メモ", folder.path() / "memo.txt");
     ASSERT_TRUE(eventually([&] { return listed("WL窓C - メモ"); })) << "foot did not start";
-    Terminal paint("WL窓D - 絵", folder.path() / "paint.txt");
+    FootTerminal paint("WL窓D - 絵", folder.path() / "paint.txt");
     ASSERT_TRUE(eventually([&] { return listed("WL窓D - 絵"); }));
-    ui::MainWindow& form = app->form();
-    form.settingsModeBox()->setChecked(false);
-    for (const auto& [name, fragment] : {std::pair{"メモ用", "メモ"}, std::pair{"絵用", "絵"}}) {
-        form.profileNameBox()->setText(name);
-        form.captionFragmentBox()->setEditText(fragment);
-        ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
-    }
-    form.profileNameBox()->setText("今の");
-    app->tray().autoSwitchItem()->trigger();
+    ASSERT_NO_FATAL_FAILURE(turnOnAutoSwitchWith({{"メモ用", "メモ"}, {"絵用", "絵"}}));
     ASSERT_TRUE(app->automaticSwitching().listening()) << "the item is disabled on Wayland";
 
     // The user's own hand on the compositor.
     std::optional<platform::Backends> user = platform::wayland::createBackends();
     ASSERT_TRUE(user);
-    const auto moveTo = [&](const std::string& caption, const QString& profile) {
-        ASSERT_TRUE(
-            user->windows->activate(user->windows->findByCaption(caption), platform::ActivationWait::UntilActive));
-        EXPECT_TRUE(eventually([&] {
-            QCoreApplication::processEvents();
-            return form.profileNameBox()->text() == profile;
-        })) << "in force: "
-            << form.profileNameBox()->text().toStdString();
-    };
-    moveTo("WL窓C - メモ", "メモ用");
-    moveTo("WL窓D - 絵", "絵用");
+    moveToAndExpectInForce(*user, "WL窓C - メモ", "メモ用");
+    moveToAndExpectInForce(*user, "WL窓D - 絵", "絵用");
 }
 
 // The watch reports each terminal the user moves to with its title, tells the program's own
@@ -293,9 +162,9 @@ TEST(WaylandActiveWindowWatchTest, reportsTheActivatedToplevelAndItsTitle_nothin
     // The first terminal takes the title written into this pipe.
     const std::string pipe = (folder.path() / "title").string();
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    Terminal first("監視A", folder.path() / "a.txt",
-                   "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
-    Terminal ours("監視B", folder.path() / "b.txt", {}, "rukcon-test");
+    FootTerminal first("監視A", folder.path() / "a.txt",
+                       "read t < '" + pipe + "'; printf '\\033]2;%s\\007' \"$t\"; exec cat");
+    FootTerminal ours("監視B", folder.path() / "b.txt", {}, "rukcon-test");
     ASSERT_TRUE(first.started() && ours.started()) << "foot did not start";
     std::optional<platform::Backends> backends = platform::wayland::createBackends(nullptr, "rukcon-test");
     ASSERT_TRUE(backends);

@@ -2,6 +2,7 @@
 
 #include "platform/ActiveWindowWatch.h"
 #include "platform/kwin/PlasmaWindowList.h"
+#include "platform/wayland/ActiveWindowChanges.h"
 
 #include <memory>
 #include <optional>
@@ -30,13 +31,9 @@ private:
 
     std::shared_ptr<wayland::WaylandConnection> m_session;
     std::optional<std::string> m_displayName;
-    std::string m_ownAppId;
     std::shared_ptr<wayland::WaylandConnection> m_connection; // only while started
     std::unique_ptr<PlasmaWindowList> m_list;                 // only while started
-    // What start() hands out: an epoll set holding the connection's socket, so that a broken
-    // connection, whose socket stays readable, can be taken out of it.
-    int m_wake = -1;
-    ActiveWindow m_last;
+    wayland::ActiveWindowChanges m_changes;                   // its descriptor only while started
 };
 
 } // namespace rukcon::platform::kwin

@@ -105,6 +105,24 @@ bool insertIntoSection(std::string& keymap, const std::string& section, const st
     return true;
 }
 
+// The compiled form, complete in itself, which the compositor and the clients read, and the mask of
+// each modifier key in it; false where it lacks one.
+bool takeCompiled(xkb_keymap* keymap, std::string& text, std::array<uint32_t, 256>& modifierMasks)
+{
+    std::unique_ptr<char, decltype(&std::free)> compiled(xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1),
+                                                         &std::free);
+    if (!compiled)
+        return false;
+    text = compiled.get();
+    for (const ModifierKey& m : kModifierKeys) {
+        const xkb_mod_index_t index = xkb_keymap_mod_get_index(keymap, m.modifier);
+        if (index == XKB_MOD_INVALID)
+            return false;
+        modifierMasks[m.virtualKey] = 1u << index;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<VirtualKeymap> VirtualKeymap::buildOn(xkb_keymap* seat)
@@ -165,17 +183,8 @@ std::optional<VirtualKeymap> VirtualKeymap::buildOn(xkb_keymap* seat)
         if (result.m_keycodes[code] == 0)
             return std::nullopt;
     }
-    std::unique_ptr<char, decltype(&std::free)> text(xkb_keymap_get_as_string(keymap.get(), XKB_KEYMAP_FORMAT_TEXT_V1),
-                                                     &std::free);
-    if (!text)
+    if (!takeCompiled(keymap.get(), result.m_text, result.m_modifierMasks))
         return std::nullopt;
-    result.m_text = text.get();
-    for (const ModifierKey& m : kModifierKeys) {
-        const xkb_mod_index_t index = xkb_keymap_mod_get_index(keymap.get(), m.modifier);
-        if (index == XKB_MOD_INVALID)
-            return std::nullopt;
-        result.m_modifierMasks[m.virtualKey] = 1u << index;
-    }
     return result;
 }
 
@@ -208,19 +217,8 @@ std::optional<VirtualKeymap> VirtualKeymap::build()
         &xkb_keymap_unref);
     if (!keymap)
         return std::nullopt;
-    // The compiled form, complete in itself, is what the compositor and the clients read.
-    char* text = xkb_keymap_get_as_string(keymap.get(), XKB_KEYMAP_FORMAT_TEXT_V1);
-    if (!text)
+    if (!takeCompiled(keymap.get(), result.m_text, result.m_modifierMasks))
         return std::nullopt;
-    result.m_text = text;
-    std::free(text);
-
-    for (const ModifierKey& m : kModifierKeys) {
-        const xkb_mod_index_t index = xkb_keymap_mod_get_index(keymap.get(), m.modifier);
-        if (index == XKB_MOD_INVALID)
-            return std::nullopt;
-        result.m_modifierMasks[m.virtualKey] = 1u << index;
-    }
     return result;
 }
 

@@ -5,8 +5,6 @@
 #include <wayland-client.h>
 
 #include <algorithm>
-#include <sys/epoll.h>
-#include <unistd.h>
 
 namespace rukcon::platform::wayland {
 
@@ -72,7 +70,7 @@ struct WatchEvents {
 
 WaylandActiveWindowWatch::WaylandActiveWindowWatch(std::shared_ptr<WaylandConnection> session,
                                                    std::optional<std::string> displayName, std::string ownAppId)
-    : m_session(std::move(session)), m_displayName(std::move(displayName)), m_ownAppId(std::move(ownAppId))
+    : m_session(std::move(session)), m_displayName(std::move(displayName)), m_changes(std::move(ownAppId))
 {
 }
 
@@ -89,7 +87,7 @@ bool WaylandActiveWindowWatch::available()
 int WaylandActiveWindowWatch::start()
 {
     if (m_connection)
-        return m_wake;
+        return m_changes.wake();
     m_connection = WaylandConnection::open(m_displayName ? m_displayName->c_str() : nullptr);
     if (!m_connection || !m_connection->toplevelManager()) {
         m_connection.reset();
@@ -97,16 +95,12 @@ int WaylandActiveWindowWatch::start()
     }
     zwlr_foreign_toplevel_manager_v1_add_listener(m_connection->toplevelManager(), &WatchEvents::kManager, this);
     // The toplevels that exist are announced at once, their titles and states in a second trip.
-    m_wake = epoll_create1(EPOLL_CLOEXEC);
-    epoll_event readable{};
-    readable.events = EPOLLIN;
-    if (!m_connection->roundtrip() || !m_connection->roundtrip() || m_wake < 0 ||
-        epoll_ctl(m_wake, EPOLL_CTL_ADD, m_connection->fd(), &readable) != 0) {
+    if (!m_connection->roundtrip() || !m_connection->roundtrip() || m_changes.watch(*m_connection) < 0) {
         stop();
         return -1;
     }
-    m_last = current(); // not reported
-    return m_wake;
+    m_changes.know(current());
+    return m_changes.wake();
 }
 
 void WaylandActiveWindowWatch::stop()
@@ -118,33 +112,21 @@ void WaylandActiveWindowWatch::stop()
     m_toplevels.clear();
     m_active = nullptr;
     m_connection.reset();
-    if (m_wake >= 0)
-        ::close(m_wake);
-    m_wake = -1;
+    m_changes.unwatch();
 }
 
 ActiveWindow WaylandActiveWindowWatch::current() const
 {
     if (!m_active)
         return {0, {}, false};
-    return {m_active->id, m_active->title, !m_ownAppId.empty() && m_active->appId == m_ownAppId};
+    return m_changes.describe(m_active->id, m_active->title, m_active->appId);
 }
 
 std::optional<ActiveWindow> WaylandActiveWindowWatch::takeChange()
 {
-    if (!m_connection)
+    if (!m_connection || !m_changes.read(*m_connection))
         return std::nullopt;
-    if (!m_connection->readEvents()) {
-        epoll_ctl(m_wake, EPOLL_CTL_DEL, m_connection->fd(), nullptr);
-        return std::nullopt;
-    }
-    // Compared once everything read is handled: a move reports the window left and the one
-    // entered in either order.
-    ActiveWindow now = current();
-    if (now.id == m_last.id && now.caption == m_last.caption)
-        return std::nullopt;
-    m_last = now;
-    return now;
+    return m_changes.changed(current());
 }
 
 } // namespace rukcon::platform::wayland

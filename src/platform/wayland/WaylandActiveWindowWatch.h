@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ActiveWindowWatch.h"
+#include "platform/wayland/ActiveWindowChanges.h"
 #include "platform/wayland/WaylandConnection.h"
 
 #include <memory>
@@ -44,16 +45,11 @@ private:
     friend struct WatchEvents;
     std::shared_ptr<WaylandConnection> m_session;
     std::optional<std::string> m_displayName;
-    std::string m_ownAppId;
     std::shared_ptr<WaylandConnection> m_connection; // only while started
-    // What start() hands out: an epoll set holding the connection's socket, so that a broken
-    // connection, whose socket stays readable, can be taken out of it instead of waking the
-    // caller without end.
-    int m_wake = -1;
+    ActiveWindowChanges m_changes;                   // its descriptor only while started
     std::vector<std::unique_ptr<Toplevel>> m_toplevels;
     const Toplevel* m_active = nullptr;
     WindowId m_lastId = 0;
-    ActiveWindow m_last;
 };
 
 } // namespace rukcon::platform::wayland
