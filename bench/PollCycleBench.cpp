@@ -1,8 +1,8 @@
 // One poll cycle against fakes of the window, the controller, the keyboard and the activation:
 // the cost of the logic itself, with nothing held and with every input held.
-#include "fakes/CountingSound.h"
 #include "fakes/FakeDispatchView.h"
 #include "fakes/IdlePump.h"
+#include "fakes/RecordingSound.h"
 #include "fakes/ScriptedController.h"
 #include "input/KeyDispatch.h"
 #include "input/KeyEmission.h"
@@ -41,7 +41,7 @@ struct Rig {
     test::IdlePump pump;
     input::KeyEmission emission{keys, pump};
     AlwaysFound target;
-    test::CountingSound sound;
+    test::RecordingSound sound;
     settings::Profile profile;
     input::KeyDispatch dispatch{profile, view, emission, target, sound};
     input::PollCycle cycle{controller, dispatch, emission, view};

@@ -24,6 +24,7 @@
 #include "ui/TrayWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,9 +40,10 @@ const std::string kNoWindowSystemText =
     "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
     "拡張機能を有効にした GNOME のどれかが必要です)。";
 
-settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w)
+settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w,
+                                          sound::SoundEffects& sounds)
 {
-    return {profile, w, w, w, w, w, w};
+    return {profile, w, w, w, w, sounds, w};
 }
 
 } // namespace
@@ -50,7 +52,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
       m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::MainWindow>()),
-      m_messages(std::make_unique<QtUserMessages>(m_form.get())), m_sound(*m_platform.sound, *m_messages),
+      m_messages(std::make_unique<QtUserMessages>(m_form.get())),
+      m_sound(*m_platform.sound, *m_messages, [] { QApplication::beep(); }),
       m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
       m_captionBox(std::make_unique<MainWindowCaptionBox>(m_state, *m_form)),
       m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
@@ -61,8 +64,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view),
       m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_state, *m_form, m_timing, m_keyLists),
       m_settingsWindow(std::make_unique<MainWindowSettingsView>(m_state, *m_form, m_sound, *m_messages)),
-      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow), *m_clock,
-              *m_disk)
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow, m_sound),
+              *m_clock, *m_disk)
 {
     m_pollTimer.setObjectName("Timer1");
     m_pollTimer.setInterval(100);

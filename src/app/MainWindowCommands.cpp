@@ -9,7 +9,7 @@
 #include "settings/UserDefaultFile.h"
 #include "settings/UserMenu.h"
 #include "settings/WindowGeometryFile.h"
-#include "sound/SoundService.h"
+#include "sound/SoundEffects.h"
 #include "target/TargetActivation.h"
 #include "ui/Colours.h"
 #include "ui/HistoryFolderWindow.h"

@@ -21,7 +21,7 @@ class UserMenu;
 class WindowGeometryFile;
 } // namespace rukcon::settings
 namespace rukcon::sound {
-class SoundService;
+class SoundEffects;
 }
 namespace rukcon::target {
 class TargetActivation;
@@ -52,7 +52,7 @@ public:
         ui::MainWindow& form;
         KeyListModels& keyLists;
         ProfileBinder& profile;
-        sound::SoundService& sound;
+        sound::SoundEffects& sound;
         target::TargetActivation& target;
         TrayTexts& trayTexts; // where the profile name goes in the tray
         const settings::SettingsFolder& folder;

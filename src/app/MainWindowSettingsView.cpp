@@ -86,21 +86,6 @@ void MainWindowSettingsView::setLayoutButton(int index, const settings::LayoutBu
     b->setVisible(button.visible);
 }
 
-void MainWindowSettingsView::playClickSound()
-{
-    m_sounds.playClick();
-}
-
-void MainWindowSettingsView::playAlertSound()
-{
-    m_sounds.playAlert();
-}
-
-void MainWindowSettingsView::systemBeep()
-{
-    QApplication::beep();
-}
-
 void MainWindowSettingsView::SyncTrayUserMenu()
 {
     if (m_traySync)

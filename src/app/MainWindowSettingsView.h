@@ -4,7 +4,6 @@
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
 #include "settings/SessionState.h"
-#include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
 
@@ -23,12 +22,11 @@ class MainWindow;
 namespace rukcon::app {
 
 // The main window as the settings store sees it, but for the profile (ProfileBinder): the menu
-// labels, the message line, the window's place, the controller picture's buttons and the sounds.
+// labels, the message line, the window's place and the controller picture's buttons.
 class MainWindowSettingsView : public settings::MenuLabels,
                                public settings::MessageLine,
                                public settings::WindowPlacement,
                                public settings::ButtonLayoutControls,
-                               public settings::SoundCues,
                                public settings::TrayMenuSync {
 public:
     MainWindowSettingsView(const settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
@@ -57,10 +55,6 @@ public:
 
     settings::LayoutButton layoutButton(int index) const override;
     void setLayoutButton(int index, const settings::LayoutButton& button) override;
-
-    void playClickSound() override;
-    void playAlertSound() override;
-    void systemBeep() override;
 
     void SyncTrayUserMenu() override;
 

@@ -1,5 +1,6 @@
 #include "app/SdlModuleLoader.h"
 
+#include "platform/null/NullFactory.h"
 #include "platform/sdl/SdlModule.h"
 
 #include <cstdio>
@@ -42,15 +43,6 @@ Module load(const std::vector<std::filesystem::path>& candidates)
     return {nullptr, std::string(platform::sdl::kModuleFile) + " not found"};
 }
 
-// A controller that is there but cannot be initialised: the detection finds it, fails on its
-// capabilities and the status line says that the controller could not be initialised.
-class UnavailableController : public platform::ControllerDevice {
-public:
-    unsigned idCount() override { return 1; }
-    bool readPosition(unsigned, platform::ControllerPosition&) override { return true; }
-    bool readCapabilities(unsigned, platform::ControllerCaps&) override { return false; }
-};
-
 } // namespace
 
 struct SdlModuleLoader::Loading {
@@ -88,7 +80,7 @@ private:
     {
         if (!m_device) {
             const ModuleEntry* entry = m_loading->entry();
-            m_device = entry ? entry->createController() : std::make_unique<UnavailableController>();
+            m_device = entry ? entry->createController() : platform::null::createController();
         }
         return *m_device;
     }
@@ -109,9 +101,7 @@ public:
     {
         if (!m_device) {
             const ModuleEntry* entry = m_loading->entry();
-            if (!entry)
-                return false;
-            m_device = entry->createSoundDevice(std::move(m_closeLater));
+            m_device = entry ? entry->createSoundDevice(std::move(m_closeLater)) : platform::null::createSoundDevice();
         }
         return m_device->init();
     }

@@ -14,8 +14,8 @@ namespace rukcon::app {
 // and hands out a controller and a sound device that use the module once it is there. The sound
 // device waits for it when it opens (a start-up step before the window is shown); the controller
 // on its first use, the first detection, which also starts SDL's joystick support only then.
-// Without the module the controller reports one controller that cannot be initialised and the
-// sound device cannot open, so the status line and the start-up message say so.
+// Without the module they are the null backend's: a controller that cannot be initialised and a
+// sound device that cannot open, so the status line and the start-up message say so.
 class SdlModuleLoader {
 public:
     // Starts loading the first of the candidate files that exists.

@@ -5,7 +5,7 @@
 #include "settings/Profile.h"
 #include "settings/UserDefaultFile.h"
 #include "settings/UserMenu.h"
-#include "sound/SoundService.h"
+#include "sound/SoundEffects.h"
 #include "target/TargetActivation.h"
 #include "ui/MainWindow.h"
 #include "ui/MultiRowTabWidget.h"

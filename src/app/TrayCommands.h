@@ -10,7 +10,7 @@ class UserDefaultFile;
 class UserMenu;
 } // namespace rukcon::settings
 namespace rukcon::sound {
-class SoundService;
+class SoundEffects;
 }
 namespace rukcon::target {
 class TargetActivation;
@@ -34,7 +34,7 @@ public:
         ui::TrayWindow& tray;
         ui::MainWindow& form; // the window, its settings mode and the profile's boxes
         ProfileBinder& profile;
-        sound::SoundService& sound;
+        sound::SoundEffects& sound;
         target::TargetActivation& target;
         settings::UserMenu& menu;
         settings::LastExitFile& lastExit;

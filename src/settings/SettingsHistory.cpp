@@ -93,15 +93,15 @@ bool SettingsHistory::ArchiveProfile(std::filesystem::path* written)
 bool SettingsHistory::LoadProfileFile(const std::filesystem::path& path)
 {
     if (!FieldReader::ReadFile(path, m_buffer)) {
-        m_sounds.playAlertSound();
+        m_sounds.playAlert();
         return false;
     }
 
     StepRecorder steps;
-    m_sounds.playClickSound();
+    m_sounds.playClick();
     ApplyProfileRecord(m_controls, m_buffer, 0, NameOrder::CaptionFirst, steps);
     if (steps.anyFailed()) {
-        m_sounds.playAlertSound();
+        m_sounds.playAlert();
         return false;
     }
     return true;

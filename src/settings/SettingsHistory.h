@@ -4,7 +4,7 @@
 #include "settings/FieldReader.h"
 #include "settings/ProfileControls.h"
 #include "settings/SettingsFiles.h"
-#include "settings/SoundCues.h"
+#include "sound/SoundEffects.h"
 
 #include <filesystem>
 #include <string>
@@ -15,7 +15,8 @@ namespace rukcon::settings {
 // and the time of deletion, and any profile file (archived or not) can be loaded back.
 class SettingsHistory {
 public:
-    SettingsHistory(const SettingsFiles& files, ProfileControls& controls, SoundCues& sounds, const Clock& clock)
+    SettingsHistory(const SettingsFiles& files, ProfileControls& controls, sound::SoundEffects& sounds,
+                    const Clock& clock)
         : m_files(files), m_controls(controls), m_sounds(sounds), m_clock(clock)
     {
     }
@@ -43,7 +44,7 @@ public:
 private:
     const SettingsFiles& m_files;
     ProfileControls& m_controls;
-    SoundCues& m_sounds;
+    sound::SoundEffects& m_sounds;
     const Clock& m_clock;
     FieldBuffer m_buffer;
 };

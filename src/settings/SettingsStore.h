@@ -17,14 +17,14 @@
 namespace rukcon::settings {
 
 // The parts of the program the settings store talks to; the main window implements most of
-// them, the tray TrayMenuSync.
+// them, the tray TrayMenuSync, the sound service the sounds.
 struct SettingsWindow {
     ProfileControls& profile;
     MenuLabels& menuLabels;
     MessageLine& messages;
     WindowPlacement& placement;
     ButtonLayoutControls& layout;
-    SoundCues& sounds;
+    sound::SoundEffects& sounds;
     TrayMenuSync& tray;
 };
 

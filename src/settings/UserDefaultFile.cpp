@@ -20,7 +20,7 @@ bool UserDefaultFile::SaveUserDefault()
 bool UserDefaultFile::ApplyUserDefault()
 {
     if (!CanApplyProfileRecord(m_buffer, 0)) {
-        m_sounds.playAlertSound();
+        m_sounds.playAlert();
         return false;
     }
     StepRecorder steps;

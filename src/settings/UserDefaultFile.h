@@ -3,7 +3,7 @@
 #include "settings/FieldReader.h"
 #include "settings/ProfileControls.h"
 #include "settings/SettingsFiles.h"
-#include "settings/SoundCues.h"
+#include "sound/SoundEffects.h"
 
 namespace rukcon::settings {
 
@@ -12,7 +12,7 @@ namespace rukcon::settings {
 // only after the next start.
 class UserDefaultFile {
 public:
-    UserDefaultFile(const SettingsFiles& files, ProfileControls& controls, SoundCues& sounds)
+    UserDefaultFile(const SettingsFiles& files, ProfileControls& controls, sound::SoundEffects& sounds)
         : m_files(files), m_controls(controls), m_sounds(sounds)
     {
     }
@@ -34,7 +34,7 @@ public:
 private:
     const SettingsFiles& m_files;
     ProfileControls& m_controls;
-    SoundCues& m_sounds;
+    sound::SoundEffects& m_sounds;
     FieldBuffer m_buffer;
 };
 

@@ -96,7 +96,7 @@ bool UserMenu::ApplyMenuEntry()
         return false;
     const FieldBuffer& entry = m_entries[static_cast<size_t>(e)];
     if (!CanApplyProfileRecord(entry, kRecordStart)) {
-        m_sounds.playAlertSound();
+        m_sounds.playAlert();
         return false;
     }
     StepRecorder steps;

@@ -6,8 +6,8 @@
 #include "settings/ProfileRecord.h"
 #include "settings/SettingsFiles.h"
 #include "settings/SettingsHistory.h"
-#include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
+#include "sound/SoundEffects.h"
 
 #include <array>
 
@@ -26,7 +26,7 @@ public:
     static constexpr size_t kReadLimit = kBufferCount * kEntryFields;
 
     UserMenu(const SettingsFiles& files, ProfileControls& controls, MenuLabels& labels, TrayMenuSync& tray,
-             SoundCues& sounds, SettingsHistory& history)
+             sound::SoundEffects& sounds, SettingsHistory& history)
         : m_files(files), m_controls(controls), m_labels(labels), m_tray(tray), m_sounds(sounds), m_history(history)
     {
     }
@@ -70,7 +70,7 @@ private:
     ProfileControls& m_controls;
     MenuLabels& m_labels;
     TrayMenuSync& m_tray;
-    SoundCues& m_sounds;
+    sound::SoundEffects& m_sounds;
     SettingsHistory& m_history;
 
     std::array<FieldBuffer, kBufferCount> m_entries;

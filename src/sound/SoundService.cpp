@@ -111,6 +111,12 @@ void SoundService::playAlert()
     play(m_alertSound);
 }
 
+void SoundService::systemBeep()
+{
+    if (m_beep)
+        m_beep();
+}
+
 void SoundService::play(platform::EffectHandle effect)
 {
     if (effect != 0)

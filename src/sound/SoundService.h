@@ -6,12 +6,15 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace rukcon::sound {
 
-// Loads the program's effects into the sound device and plays the click and the alert. Without
-// an audio device the program goes on silently: every handle stays 0 and plays do nothing.
+// Loads the program's effects into the sound device and plays the click and the alert; the beep
+// goes to the platform's own. Without an audio device the program goes on silently: every
+// handle stays 0 and plays do nothing.
 class SoundService : public SoundEffects {
 public:
     // Files above this size are refused before they are read; real effects are a few kilobytes.
@@ -19,8 +22,9 @@ public:
 
     static constexpr const char* kNoDeviceMessage = "DirectSoundは使えません。";
 
-    SoundService(platform::SoundDevice& device, platform::UserMessages& messages)
-        : m_device(device), m_messages(messages)
+    // beep sounds the platform's default beep; without one the beep is silent.
+    SoundService(platform::SoundDevice& device, platform::UserMessages& messages, std::function<void()> beep = {})
+        : m_device(device), m_messages(messages), m_beep(std::move(beep))
     {
     }
 
@@ -39,6 +43,7 @@ public:
 
     void playClick() override;
     void playAlert() override;
+    void systemBeep() override;
 
     platform::EffectHandle effect0() const { return m_effect0; }
     platform::EffectHandle effect1() const { return m_effect1; }
@@ -50,6 +55,7 @@ private:
 
     platform::SoundDevice& m_device;
     platform::UserMessages& m_messages;
+    std::function<void()> m_beep;
     // Effects 0 and 1 are loaded and released with the others but have no role: nothing plays them.
     platform::EffectHandle m_effect0 = 0;
     platform::EffectHandle m_effect1 = 0;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "fakes/RecordingSound.h"
 #include "settings/ButtonLayoutControls.h"
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
 #include "settings/ProfileControls.h"
-#include "settings/SoundCues.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
 
@@ -22,7 +22,6 @@ class FakeSettingsWindow : public settings::ProfileControls,
                            public settings::MessageLine,
                            public settings::WindowPlacement,
                            public settings::ButtonLayoutControls,
-                           public settings::SoundCues,
                            public settings::TrayMenuSync {
 public:
     static constexpr int kFilledListSize = 106; // the key table fills every list at start-up
@@ -99,10 +98,7 @@ public:
     settings::LayoutButton layoutButton(int index) const override { return buttons[index]; }
     void setLayoutButton(int index, const settings::LayoutButton& button) override { buttons[index] = button; }
 
-    // SoundCues, TrayMenuSync
-    void playClickSound() override { log.push_back("click"); }
-    void playAlertSound() override { log.push_back("alert"); }
-    void systemBeep() override { log.push_back("beep"); }
+    // TrayMenuSync
     void SyncTrayUserMenu() override
     {
         log.push_back("tray");
@@ -133,6 +129,8 @@ public:
     settings::WindowRect windowRect{};
     std::array<settings::LayoutButton, settings::kInputCount> buttons{};
     std::vector<std::string> log;
+    // The sounds the store makes, logged with the window's changes.
+    RecordingSound sounds{log};
 };
 
 } // namespace rukcon::test

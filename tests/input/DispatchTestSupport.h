@@ -2,8 +2,8 @@
 
 #include "fakes/FakeDispatchView.h"
 #include "fakes/RecordingKeyboard.h"
+#include "fakes/RecordingSound.h"
 #include "input/KeyDispatch.h"
-#include "sound/SoundEffects.h"
 
 namespace rukcon::test {
 
@@ -34,16 +34,6 @@ private:
     EventLog& m_log;
 };
 
-class LoggingSound : public sound::SoundEffects {
-public:
-    explicit LoggingSound(EventLog& log) : m_log(log) {}
-    void playClick() override { m_log.push_back("click"); }
-    void playAlert() override { m_log.push_back("alert"); }
-
-private:
-    EventLog& m_log;
-};
-
 // Everything one dispatch needs, wired to fakes that share one event log.
 struct DispatchRig {
     EventLog log;
@@ -53,7 +43,7 @@ struct DispatchRig {
     RecordingPump pump{log};
     input::KeyEmission keys{keyboard, pump};
     LoggingActivator target{log};
-    LoggingSound sound{log};
+    RecordingSound sound{log};
     input::KeyDispatch dispatch{profile, view, keys, target, sound};
 
     DispatchRig()

@@ -1,7 +1,7 @@
 // gtest before the X headers: their None and Bool macros break it.
 #include <gtest/gtest.h>
 
-#include "fakes/CountingSound.h"
+#include "fakes/RecordingSound.h"
 #include "platform/x11/X11Factory.h"
 #include "target/TargetActivation.h"
 
@@ -230,7 +230,7 @@ protected:
     std::unique_ptr<rukcon::platform::KeyEmitter> m_keys;
     Windows m_created;
     FakeFragmentBox m_box;
-    rukcon::test::CountingSound m_sound;
+    rukcon::test::RecordingSound m_sound;
     std::unique_ptr<rukcon::target::TargetActivation> m_target;
 };
 
@@ -303,7 +303,7 @@ TEST_P(X11WindowSystemTest, activateTarget_threeMatches_rearmostEndsInFrontAndGe
     EXPECT_EQ(focused(), w1);
     EXPECT_EQ(keysArriveIn(), w1);
     EXPECT_TRUE(m_target->targetFound());
-    EXPECT_EQ(m_sound.alerts, 0);
+    EXPECT_EQ(m_sound.count("alert"), 0);
     EXPECT_EQ(listedOurs(), (Windows{w1, w2, w3, other}));
 }
 
@@ -368,7 +368,7 @@ TEST_P(X11WindowSystemTest, activateTarget_onlyHiddenOrCaseDifferentMatches_acti
     m_box.text = "target" + m_pid;
     m_target->ActivateTarget();
     EXPECT_FALSE(m_target->targetFound());
-    EXPECT_EQ(m_sound.alerts, 1);
+    EXPECT_EQ(m_sound.count("alert"), 1);
     EXPECT_EQ(focused(), other);
     EXPECT_FALSE(viewable(never));
     EXPECT_FALSE(viewable(withdrawn));

@@ -271,7 +271,7 @@ TEST_F(LastExitTest, folderRemovedWhileRunning_saveMakesItAgain)
 
 class UserDefaultTest : public SettingsFixture {
 protected:
-    UserDefaultFile userDefault{files, window, window};
+    UserDefaultFile userDefault{files, window, window.sounds};
 };
 
 TEST_F(UserDefaultTest, load_missingFile_createdEmptyNoControlChanged)
@@ -294,7 +294,7 @@ TEST_F(UserDefaultTest, registerThenApply_defaultOfStartUpUntilRestart)
     EXPECT_TRUE(userDefault.ApplyUserDefault());
     EXPECT_EQ(window.profile(), SampleProfile("A"));
 
-    UserDefaultFile afterRestart(files, window, window);
+    UserDefaultFile afterRestart(files, window, window.sounds);
     afterRestart.LoadUserDefault();
     EXPECT_TRUE(afterRestart.ApplyUserDefault());
     EXPECT_EQ(window.profile(), SampleProfile("B"));

@@ -17,7 +17,7 @@ constexpr LocalTime kMarch1At9{2025, 3, 1, 9, 0, 0};
 class SettingsHistoryTest : public SettingsFixture {
 protected:
     FakeClock clock{{kMarch1At9}};
-    SettingsHistory history{files, window, window, clock};
+    SettingsHistory history{files, window, window.sounds, clock};
 
     // Puts a profile into the history buffer the way a deletion does: marker at 0, record after.
     void stageEntry(const Profile& profile)
@@ -31,7 +31,7 @@ protected:
 
 TEST_F(SettingsHistoryTest, deleteTestAt9OnMarch1_archiveNameAnd49Lines_dropRestores)
 {
-    UserMenu menu(files, window, window, window, window, history);
+    UserMenu menu(files, window, window, window, window.sounds, history);
     menu.LoadUserMenu();
     Profile profile = SampleProfile();
     profile.name = "テスト";

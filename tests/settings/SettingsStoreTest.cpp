@@ -28,8 +28,8 @@ TEST(SettingsStoreTest, firstStart_everyFileCreatedEmptyBesideTheProgram)
     FakeSettingsWindow window;
     FakeClock clock{{{2025, 3, 1, 9, 0, 0}}};
     DiskIo disk;
-    SettingsStore store(SettingsFolder(app.path() / "設定"), {window, window, window, window, window, window, window},
-                        clock, disk);
+    SettingsStore store(SettingsFolder(app.path() / "設定"),
+                        {window, window, window, window, window, window.sounds, window}, clock, disk);
     StartUp(store, window);
 
     EXPECT_EQ(store.folder().path(), app.path() / "設定");
@@ -50,7 +50,7 @@ TEST(SettingsStoreTest, everythingSaved_restart_sameWindow)
     FakeSettingsWindow before;
     {
         SettingsStore store(SettingsFolder(app.path() / "設定"),
-                            {before, before, before, before, before, before, before}, clock, disk);
+                            {before, before, before, before, before, before.sounds, before}, clock, disk);
         StartUp(store, before);
         before.setProfile(SampleProfile("menu"));
         ASSERT_TRUE(store.menu().AddCurrentToMenu());
@@ -65,8 +65,8 @@ TEST(SettingsStoreTest, everythingSaved_restart_sameWindow)
     }
 
     FakeSettingsWindow after;
-    SettingsStore store(SettingsFolder(app.path() / "設定"), {after, after, after, after, after, after, after}, clock,
-                        disk);
+    SettingsStore store(SettingsFolder(app.path() / "設定"), {after, after, after, after, after, after.sounds, after},
+                        clock, disk);
     StartUp(store, after);
     EXPECT_EQ(after.profile(), SampleProfile("last"));
     EXPECT_EQ(after.windowRect, before.windowRect);

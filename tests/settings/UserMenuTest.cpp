@@ -42,8 +42,8 @@ Profile Named(const std::string& name)
 class UserMenuTest : public SettingsFixture {
 protected:
     FakeClock clock{{{2025, 3, 1, 9, 0, 0}}};
-    SettingsHistory history{files, window, window, clock};
-    UserMenu menu{files, window, window, window, window, history};
+    SettingsHistory history{files, window, window.sounds, clock};
+    UserMenu menu{files, window, window, window, window.sounds, history};
 
     std::filesystem::path menuFile() const { return settingsFile("Menyu.txt"); }
 

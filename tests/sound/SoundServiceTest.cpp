@@ -100,6 +100,21 @@ TEST_F(SoundServiceTest, play_clickAndAlert_playTheirOwnEffectsNeverTheBareNameO
     EXPECT_EQ(callsAfter(loaded), (std::vector<std::string>{"play 3", "play 4", "play 4", "play 3"}));
 }
 
+TEST_F(SoundServiceTest, systemBeep_goesToThePlatformsBeepNeverToTheDevice)
+{
+    writeAllEffects();
+    int beeps = 0;
+    SoundService withBeep{device, messages, [&beeps] { ++beeps; }};
+    ASSERT_TRUE(withBeep.InitSound(effectsFolder));
+    const size_t loaded = device.calls.size();
+
+    withBeep.systemBeep();
+    service.systemBeep(); // without a beep: silent, and harmless
+
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(device.calls.size(), loaded);
+}
+
 TEST_F(SoundServiceTest, InitSound_noFiles_handlesZeroPlaysSilentNoMessage)
 {
     folder.write("cwd/004あ！.wav.bak", kEffect0); // a near miss is no match

@@ -1,5 +1,5 @@
 #include "target/TargetActivation.h"
-#include "fakes/CountingSound.h"
+#include "fakes/RecordingSound.h"
 #include "fakes/ScriptedWindows.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ class TargetActivationTest : public ::testing::Test {
 protected:
     rukcon::test::ScriptedWindows windows;
     FakeFragmentBox box;
-    rukcon::test::CountingSound sound;
+    rukcon::test::RecordingSound sound;
     TargetActivation target{windows, box, sound};
 };
 
@@ -33,7 +33,7 @@ TEST_F(TargetActivationTest, emptyFragment_doesNothingAtAll)
     windows.add(1, "メモ帳");
     target.ActivateTarget();
     EXPECT_TRUE(windows.log.empty());
-    EXPECT_EQ(sound.alerts, 0);
+    EXPECT_EQ(sound.count("alert"), 0);
     EXPECT_FALSE(target.targetFound());
 }
 
@@ -58,7 +58,7 @@ TEST_F(TargetActivationTest, middleOfCaption_activatesWithRestoreBetweenTwoRaise
     EXPECT_EQ(windows.log, (std::vector<std::string>{"activate 2", "restore 2", "activate 2"}));
     EXPECT_EQ(windows.front(), 2u);
     EXPECT_FALSE(windows.find(2)->minimised);
-    EXPECT_EQ(sound.alerts, 0);
+    EXPECT_EQ(sound.count("alert"), 0);
 }
 
 TEST_F(TargetActivationTest, caseOnlyDifference_activatesNothingAndAlerts)
@@ -68,7 +68,7 @@ TEST_F(TargetActivationTest, caseOnlyDifference_activatesNothingAndAlerts)
     target.ActivateTarget();
     EXPECT_FALSE(target.targetFound());
     EXPECT_TRUE(windows.log.empty());
-    EXPECT_EQ(sound.alerts, 1);
+    EXPECT_EQ(sound.count("alert"), 1);
 }
 
 TEST_F(TargetActivationTest, threeMatches_allRaisedFrontFirst_rearmostEndsInFront)
@@ -91,7 +91,7 @@ TEST_F(TargetActivationTest, hiddenMatchingWindow_neverActivated)
     target.ActivateTarget();
     EXPECT_FALSE(target.targetFound());
     EXPECT_TRUE(windows.log.empty());
-    EXPECT_EQ(sound.alerts, 1);
+    EXPECT_EQ(sound.count("alert"), 1);
 }
 
 TEST_F(TargetActivationTest, listingEndsEarly_capturedCaptionsStillUsed)

@@ -26,6 +26,22 @@ public:
     std::optional<ActiveWindow> takeChange() override { return std::nullopt; }
 };
 
+class UnavailableController : public ControllerDevice {
+public:
+    unsigned idCount() override { return 1; }
+    bool readPosition(unsigned, ControllerPosition&) override { return true; }
+    bool readCapabilities(unsigned, ControllerCaps&) override { return false; }
+};
+
+class ClosedSoundDevice : public SoundDevice {
+public:
+    bool init() override { return false; }
+    EffectHandle createEffect(const uint8_t*, size_t, int) override { return 0; }
+    void play(EffectHandle) override {}
+    void release(EffectHandle) override {}
+    void quit() override {}
+};
+
 } // namespace
 
 std::unique_ptr<KeyEmitter> createKeyEmitter()
@@ -41,6 +57,16 @@ std::unique_ptr<WindowSystem> createWindowSystem()
 std::unique_ptr<ActiveWindowWatch> createActiveWindowWatch()
 {
     return std::make_unique<NullActiveWindowWatch>();
+}
+
+std::unique_ptr<ControllerDevice> createController()
+{
+    return std::make_unique<UnavailableController>();
+}
+
+std::unique_ptr<SoundDevice> createSoundDevice()
+{
+    return std::make_unique<ClosedSoundDevice>();
 }
 
 } // namespace rukcon::platform::null
