@@ -38,10 +38,9 @@ KeyListModels::KeyListModels()
 
 KeyListModels::~KeyListModels() = default;
 
-int KeyListModels::repetitionsOf(const QComboBox* box)
+int& KeyListModels::repetitions(int slot, int position)
 {
-    const auto* shared = dynamic_cast<const Model*>(box->model());
-    return shared ? shared->repetitions() : 0;
+    return m_repetitions.at(size_t(slot)).at(size_t(position));
 }
 
 KeyListModels::Model* KeyListModels::model(int repetitions)
@@ -64,15 +63,24 @@ void KeyListModels::show(QComboBox* box, int repetitions)
         box->setEditText(shown);
 }
 
-void KeyListModels::append(QComboBox* box)
+void KeyListModels::append(int slot, int position, QComboBox* box)
 {
-    show(box, repetitionsOf(box) + 1);
+    const int count = ++repetitions(slot, position);
+    if (box)
+        show(box, count);
 }
 
-void KeyListModels::clear(QComboBox* box)
+void KeyListModels::clear(int slot, int position, QComboBox* box)
 {
-    if (box->count() > 0) // a model change is not free: every box is emptied at start-up
+    repetitions(slot, position) = 0;
+    if (box && box->count() > 0) // a model change is not free: every box is emptied at start-up
         show(box, 0);
+}
+
+void KeyListModels::showOnNewBox(int slot, int position, QComboBox* box)
+{
+    if (const int count = repetitions(slot, position); count > 0)
+        show(box, count);
 }
 
 } // namespace rukcon::app

@@ -36,8 +36,14 @@ MainWindowCommands::MainWindowCommands(Deps deps) : m_deps(std::move(deps)), m_d
 
     // toggled fires only on a change, so setting the mode it is already in runs nothing.
     connect(form.settingsModeBox(), &QCheckBox::toggled, this, &MainWindowCommands::onSettingsModeChanged);
+    const auto watchFirstKey = [this](int slot) {
+        connect(m_deps.form.existingKeyChoiceBox(slot, 0), &QComboBox::activated, this,
+                [this, slot] { onFirstKeyChosen(slot); });
+    };
     for (int slot = 0; slot < ui::kSlotCount; ++slot)
-        connect(form.keyChoiceBox(slot, 0), &QComboBox::activated, this, [this, slot] { onFirstKeyChosen(slot); });
+        if (form.isSlotPageBuilt(slot))
+            watchFirstKey(slot);
+    connect(&form, &ui::MainWindow::slotPageBuilt, this, watchFirstKey);
     // The caption fragment box needs no handler: the activation reads the caption fragment from the box each time.
     connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::onProfileNameChanged);
 
@@ -95,8 +101,7 @@ void MainWindowCommands::onProfileNameChanged(const QString& text)
 {
     m_deps.trayTexts.setTrayCaption(text);
     m_deps.trayTexts.setActivateItemCaption(text + QString::fromUtf8(kActivateItemSuffix));
-    for (int i = 0; i < ui::kNameLabelCount; ++i)
-        m_deps.form.nameLabel(i)->setText(text);
+    m_deps.form.showProfileName(text);
 }
 
 bool MainWindowCommands::addToMenu()

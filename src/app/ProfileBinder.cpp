@@ -1,5 +1,6 @@
 #include "app/ProfileBinder.h"
 
+#include "app/KeyListModels.h"
 #include "app/MainWindowKeyLists.h"
 #include "app/TimingControls.h"
 #include "ui/MainWindow.h"
@@ -24,21 +25,34 @@ ProfileBinder::ProfileBinder(settings::SessionState& state, ui::MainWindow& form
 {
     settings::Profile& inForce = m_state.inForce;
     // The state starts as the window is built; from then on each edit is carried over as it happens.
-    for (int slot = 0; slot < settings::kSlotCount; ++slot) {
+    for (int slot = 0; slot < settings::kSlotCount; ++slot)
+        if (m_form.isSlotPageBuilt(slot))
+            watchKeyBoxes(slot);
+    // A page built later shows the state in force, and carries edits from then on.
+    connect(&m_form, &ui::MainWindow::slotPageBuilt, this, [this](int slot) {
         for (int position = 0; position < settings::kKeyPositions; ++position) {
-            QComboBox* box = m_form.keyChoiceBox(slot, position);
-            std::string& choice = inForce.keys[size_t(slot)][size_t(position)];
-            choice = box->currentText().toStdString();
-            connect(box, &QComboBox::editTextChanged, this,
-                    [&choice](const QString& text) { choice = text.toStdString(); });
+            QComboBox* box = m_form.existingKeyChoiceBox(slot, position);
+            m_keyLists.showOnNewBox(slot, position, box);
+            box->setEditText(fromUtf8(m_state.inForce.keys[size_t(slot)][size_t(position)]));
         }
-    }
+        watchKeyBoxes(slot);
+    });
     inForce.name = m_form.profileNameBox()->text().toStdString();
     connect(m_form.profileNameBox(), &QLineEdit::textChanged, this,
             [&inForce](const QString& text) { inForce.name = text.toStdString(); });
     inForce.captionFragment = m_form.captionFragmentBox()->currentText().toStdString();
     connect(m_form.captionFragmentBox(), &QComboBox::editTextChanged, this,
             [&inForce](const QString& text) { inForce.captionFragment = text.toStdString(); });
+}
+
+void ProfileBinder::watchKeyBoxes(int slot)
+{
+    for (int position = 0; position < settings::kKeyPositions; ++position) {
+        QComboBox* box = m_form.existingKeyChoiceBox(slot, position);
+        std::string& choice = m_state.inForce.keys[size_t(slot)][size_t(position)];
+        choice = box->currentText().toStdString();
+        connect(box, &QComboBox::editTextChanged, this, [&choice](const QString& text) { choice = text.toStdString(); });
+    }
 }
 
 bool ProfileBinder::apply(const settings::Profile& profile, settings::ApplyOrder order)
@@ -53,8 +67,8 @@ bool ProfileBinder::apply(const settings::Profile& profile, settings::ApplyOrder
     } else {
         for (int slot = 0; slot < settings::kSlotCount; ++slot)
             for (int position = 0; position < settings::kKeyPositions; ++position)
-                m_form.keyChoiceBox(slot, position)
-                    ->setEditText(fromUtf8(profile.keys[size_t(slot)][size_t(position)]));
+                if (QComboBox* box = m_form.existingKeyChoiceBox(slot, position))
+                    box->setEditText(fromUtf8(profile.keys[size_t(slot)][size_t(position)]));
         accepted &= m_timing.setArrowMultiplier(profile.arrowMultiplier);
         accepted &= m_timing.setReactionTime(profile.reactionTime);
     }

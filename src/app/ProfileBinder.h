@@ -19,6 +19,7 @@ class TimingControls;
 // once; a profile put into force goes into the state and then to the widgets, in the order its
 // source asks for, so every change handler runs as a user's change would run it. The numbers go
 // through TimingControls, whose steps (label, timer interval, multiplier) follow every setting.
+// A key slot's page built later is written from the state.
 class ProfileBinder : public QObject, public settings::ProfileControls {
     Q_OBJECT
 public:
@@ -28,6 +29,9 @@ public:
     bool apply(const settings::Profile& profile, settings::ApplyOrder order) override;
 
 private:
+    // Carries a user's edit of the slot's key boxes into the state, from the boxes' text on.
+    void watchKeyBoxes(int slot);
+
     settings::SessionState& m_state;
     ui::MainWindow& m_form;
     TimingControls& m_timing;

@@ -44,8 +44,6 @@ void StartUp::run()
     m_deps.setPaused(false);
     m_deps.tray.setWindowTitle(m_deps.form.profileNameBox()->text());
     m_deps.form.settingsTabs()->setCurrentIndex(0);
-    m_deps.form.keyChoiceBox(settings::kActivationSlot, 1)->hide();
-    m_deps.form.keyChoiceBox(settings::kActivationSlot, 2)->hide();
     m_deps.sound.InitSound(m_deps.effects);
     m_deps.sound.playClick();
 

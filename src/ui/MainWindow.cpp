@@ -86,14 +86,6 @@ void MainWindow::buildSettingsTabs()
     m_ssTab1->setTabFont(gothicFont(kDefaultPointSize));
     addSettingsTabs(m_ssTab1);
 
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        m_slots[size_t(slot)] = buildSlotPage(m_ssTab1->page(tabOfSlot(slot)), slot);
-        m_label16[size_t(tabOfSlot(slot))] = m_slots[size_t(slot)].label16;
-    }
-    // The activation key gets one key choice only; the other two exist but stay out of sight.
-    m_slots[kActivationSlot].combo3->hide();
-    m_slots[kActivationSlot].combo4->hide();
-
     m_timing = buildTimingPage(m_ssTab1->page(kTimingTab));
     m_label16[kTimingTab] = m_timing.label16;
 
@@ -114,13 +106,41 @@ void MainWindow::buildSettingsTabs()
     registerCommand(14, m_other.command14);
 
     // The help text is built when its tab is first opened: most starts never open it, and a text
-    // browser holds some 400 kB the program would otherwise keep all day.
+    // browser holds some 400 kB the program would otherwise keep all day. So are the key slots'
+    // pages: only the one shown first is built before the window maps.
     connect(m_ssTab1, &MultiRowTabWidget::currentChanged, this, [this](int index) {
         if (index == kHelpTab && !m_ssTab1->page(kHelpTab)->findChild<HelpPage*>())
             (new HelpPage(m_ssTab1))->show(); // owned by its page
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if (tabOfSlot(slot) == index)
+                buildSlotPageOnce(slot);
     });
 
     m_ssTab1->setCurrentIndex(0);
+    buildSlotPageOnce(0);
+}
+
+void MainWindow::buildSlotPageOnce(int slot)
+{
+    SlotControls& controls = m_slots[size_t(slot)];
+    if (controls.combo1)
+        return;
+    QWidget* page = m_ssTab1->page(tabOfSlot(slot));
+    controls = buildSlotPage(page, slot);
+    m_label16[size_t(tabOfSlot(slot))] = controls.label16;
+    condenseToFit(controls.label16);
+    if (m_shownName)
+        controls.label16->setText(*m_shownName);
+    // Children added to a page that was already shown stay hidden until shown themselves.
+    for (QWidget* child : {static_cast<QWidget*>(controls.label16), static_cast<QWidget*>(controls.combo1),
+                           static_cast<QWidget*>(controls.combo3), static_cast<QWidget*>(controls.combo4)})
+        child->show();
+    // The activation key gets one key choice only; the other two exist but stay out of sight.
+    if (slot == kActivationSlot) {
+        controls.combo3->hide();
+        controls.combo4->hide();
+    }
+    emit slotPageBuilt(slot);
 }
 
 void MainWindow::registerCommand(int number, QPushButton* button)
@@ -173,7 +193,20 @@ void MainWindow::showSettingsArea(bool settings)
     m_ssTab1->hide();
 }
 
-QComboBox* MainWindow::keyChoiceBox(int slot, int position) const
+QComboBox* MainWindow::keyChoiceBox(int slot, int position)
+{
+    if (slot < 0 || slot >= kSlotCount)
+        return nullptr;
+    buildSlotPageOnce(slot);
+    return existingKeyChoiceBox(slot, position);
+}
+
+bool MainWindow::isSlotPageBuilt(int slot) const
+{
+    return slot >= 0 && slot < kSlotCount && m_slots[size_t(slot)].combo1;
+}
+
+QComboBox* MainWindow::existingKeyChoiceBox(int slot, int position) const
 {
     if (slot < 0 || slot >= kSlotCount)
         return nullptr;
@@ -184,6 +217,14 @@ QComboBox* MainWindow::keyChoiceBox(int slot, int position) const
 QLabel* MainWindow::nameLabel(int index) const
 {
     return at(m_label16, index);
+}
+
+void MainWindow::showProfileName(const QString& name)
+{
+    m_shownName = name;
+    for (QLabel* label : m_label16)
+        if (label)
+            label->setText(name);
 }
 
 QLabel* MainWindow::menuLabel(int index) const

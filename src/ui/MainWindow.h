@@ -24,7 +24,9 @@ class MultiRowTabWidget;
 
 // The main window: the command bar, the settings tabs SSTab1 and the button panel Frame1,
 // which share one place, and the always-on-top check box below them. A view only: it builds
-// the controls in their start-up state and hands them out through typed accessors.
+// the controls in their start-up state and hands them out through typed accessors. A key
+// slot's page is built when it is first shown (or first asked for), not before the window maps:
+// slotPageBuilt tells whoever fills it from the profile in force.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -52,10 +54,15 @@ public:
     void showSettingsArea(bool settings);
 
     // The key-choice box of a slot by key position: 0 Combo1, 1 Combo3, 2 Combo4; nullptr for a
-    // slot outside the range.
-    QComboBox* keyChoiceBox(int slot, int position) const;
-    // The nineteen labels that show the profile name (Label16).
+    // slot outside the range. Builds the slot's page if it is not built yet.
+    QComboBox* keyChoiceBox(int slot, int position);
+    // The same box, or nullptr while its page is not built yet.
+    QComboBox* existingKeyChoiceBox(int slot, int position) const;
+    bool isSlotPageBuilt(int slot) const;
+    // The nineteen labels that show the profile name (Label16); nullptr for a page not built yet.
     QLabel* nameLabel(int index) const;
+    // Shows the profile name on every name label, and on those of pages built later.
+    void showProfileName(const QString& name);
     // The user-menu labels on the menu tab (Label12).
     QLabel* menuLabel(int index) const;
     // The fourteen buttons of the controller picture on the button panel (Command11).
@@ -101,6 +108,10 @@ public:
     QFrame* buttonPanel() const { return m_panel.frame1; }
     MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
 
+signals:
+    // A slot's page was just built, in its start-up state.
+    void slotPageBuilt(int slot);
+
 protected:
     bool event(QEvent* event) override;
 
@@ -108,6 +119,7 @@ private:
     void buildCommandBar();
     void buildSettingsTabs();
     void registerCommand(int number, QPushButton* button);
+    void buildSlotPageOnce(int slot);
 
     static constexpr int kMaxCommand = 17;
 
@@ -124,6 +136,7 @@ private:
     QCheckBox* m_check2 = nullptr;
     // The look each indicator was last given: nothing until then (they start in the designed colour).
     std::array<std::optional<IndicatorLook>, kLayoutButtonCount> m_indicatorLooks{};
+    std::optional<QString> m_shownName; // the name on the name labels, once one was shown
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known
 };
 

@@ -323,6 +323,8 @@ TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
 TEST_F(MainWindowCommandsTest, profileNameTyping_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
 {
     startApp();
+    for (int tab = 0; tab < ui::kNamingTab; ++tab) // every page with a name label built
+        form().settingsTabs()->setCurrentIndex(tab);
     form().settingsTabs()->setCurrentIndex(ui::kNamingTab);
     form().profileNameBox()->clear();
     QString typed;
@@ -516,7 +518,7 @@ TEST_F(MainWindowCommandsTest, reloadLists_doublesFullListsAndRestoresEmptiedOne
     EXPECT_TRUE(sounds().empty());
 
     // Lists sharing their items stay separate lists: emptying one leaves the others.
-    app->keyLists().clear(form().keyChoiceBox(2, 1));
+    app->keyLists().clear(2, 1, form().keyChoiceBox(2, 1));
     EXPECT_EQ(form().keyChoiceBox(2, 1)->count(), 0);
     EXPECT_EQ(form().keyChoiceBox(2, 1)->currentText(), chosen);
     EXPECT_EQ(form().keyChoiceBox(0, 0)->count(), 212);

@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
+#include "ui/MultiRowTabWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,6 +116,43 @@ TEST_F(ProfileBinderTest, usersEdits_goIntoTheStateAtOnce)
     EXPECT_FALSE(app->state().settingsMode);
     app->setPaused(true);
     EXPECT_TRUE(app->state().paused);
+}
+
+// Only the page shown first is built at start; a page opened later shows the profile in force,
+// lists and name included, and carries edits from then on.
+TEST_F(ProfileBinderTest, slotPageOpenedLater_showsTheStateInForce)
+{
+    const auto built = [this](const char* name, int slot) {
+        return form().findChild<QWidget*>(QString("%1_%2").arg(name).arg(slot)) != nullptr;
+    };
+    EXPECT_TRUE(built("Combo1", 0));
+    for (int slot = 1; slot < settings::kSlotCount; ++slot)
+        for (const char* name : {"Combo1", "Combo3", "Combo4"})
+            EXPECT_FALSE(built(name, slot)) << name << "_" << slot;
+    EXPECT_FALSE(built("Label16", 5));
+
+    startRecording();
+    ASSERT_TRUE(app->profile().apply(sample(), {ProfileOrigin::Record, NameOrder::NameFirst}));
+    EXPECT_FALSE(built("Combo1", 5)) << "putting a profile in force builds nothing";
+
+    form().show();
+    form().settingsTabs()->setCurrentIndex(5);
+    for (int k = 0; k < settings::kKeyPositions; ++k) {
+        auto* box = form().findChild<QComboBox*>(QString("%1_5").arg(k == 0 ? "Combo1" : k == 1 ? "Combo3" : "Combo4"));
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(box->currentText().toStdString(), sample().keys[5][k]);
+        EXPECT_EQ(box->count(), 106);
+    }
+    EXPECT_EQ(form().findChild<QLabel*>("Label16_5")->text(), "名前");
+
+    form().findChild<QComboBox*>("Combo3_5")->lineEdit()->setText("-W-");
+    EXPECT_EQ(app->state().inForce.keys[5][1], "-W-");
+
+    form().settingsTabs()->setCurrentIndex(ui::kActivationTab);
+    EXPECT_TRUE(form().findChild<QWidget*>("Combo1_14")->isVisible());
+    EXPECT_FALSE(form().findChild<QWidget*>("Combo3_14")->isVisible());
+    EXPECT_FALSE(form().findChild<QWidget*>("Combo4_14")->isVisible());
 }
 
 } // namespace

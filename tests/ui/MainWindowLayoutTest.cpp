@@ -139,6 +139,13 @@ class MainWindowLayoutTest : public ::testing::Test {
 protected:
     MainWindow form;
 
+    // Every key slot's page, as after it was first opened.
+    MainWindowLayoutTest()
+    {
+        for (int slot = 0; slot < rukcon::ui::kSlotCount; ++slot)
+            form.keyChoiceBox(slot, 0);
+    }
+
     QWidget* container(int id) const
     {
         if (id == kWindow)
