@@ -5,6 +5,7 @@
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "app/WindowingChoice.h"
+#include "platform/FreedMemory.h"
 #include "platform/sdl/SdlModule.h"
 #include "settings/ProgramFolders.h"
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
         std::fputs(CommandLine::NoDisplayMessage(), stderr);
         return CommandLine::kExitCannotStart;
     }
+
+    rukcon::platform::ShareOneArena();
 
     // A second copy on the same settings folder ends before it reads or writes any settings file.
     rukcon::app::SingleInstance instance;
