@@ -1,12 +1,20 @@
 #include "ui/AppIcon.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 namespace rukcon::ui {
 
 namespace {
+
+constexpr int kOfferedSizes[] = {16, 22, 24, 32, 48, 64};
 
 QPixmap drawPad(int size)
 {
@@ -38,19 +46,43 @@ QPixmap drawPad(int size)
     return pixmap;
 }
 
+// Draws the pad whenever a size is asked for instead of keeping a pixmap of every size: the
+// window manager and the tray take the icon once or now and then, and six pixmaps (35 kB) would
+// otherwise stay in memory all day.
+class PadIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPixmap drawn = drawPad(std::max(1, std::min(size.width(), size.height())));
+        if (mode == QIcon::Normal)
+            return drawn;
+        // Greyed or highlighted as the style makes it for an icon of pixmaps.
+        QStyleOption option;
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    // The sizes offered to the window manager (_NET_WM_ICON) and a tray that asks.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int size : kOfferedSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new PadIconEngine; }
+};
+
 } // namespace
 
 QIcon programIcon()
 {
-    // Drawn once for the window, the tray window and the tray icon. Never destroyed: its pixmaps
-    // must not outlive the application object, which a static would.
-    static const QIcon* const icon = [] {
-        auto* drawn = new QIcon;
-        for (int size : {16, 22, 24, 32, 48, 64})
-            drawn->addPixmap(drawPad(size));
-        return drawn;
-    }();
-    return *icon;
+    return QIcon(new PadIconEngine);
 }
 
 } // namespace rukcon::ui
