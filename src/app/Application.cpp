@@ -319,7 +319,10 @@ void Application::onStatusTick()
         m_form->settingsModeBox()->setChecked(false);
         m_startupPending = false;
         updatePolling();
-        // Start-up has settled: what it built and dropped (the module's loading among it) goes back.
+        // Start-up has settled: the window list's own connection closes until keys or the
+        // settings need it, and what start-up built and dropped (the module's loading among it)
+        // goes back.
+        m_platform.windowing.windows->releaseIdleResources();
         platform::ReturnFreedMemory();
         return;
     }

@@ -56,6 +56,11 @@ public:
     // Puts the window into the band above all ordinary windows, or takes it out again, without
     // moving or resizing it.
     virtual bool setKeepAbove(WindowId id, bool above) = 0;
+
+    // The program goes idle: what is kept open only to serve the calls above (a connection of
+    // its own) may close, to be opened again by the next call. A connection other parts read
+    // stays.
+    virtual void releaseIdleResources() {}
 };
 
 } // namespace rukcon::platform

@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <filesystem>
+#include <iterator>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -406,6 +408,32 @@ TEST_P(X11WindowSystemTest, withinOneCycle_laterDispatchStillBringsTheTargetForw
     m_target->endCycle();
     EXPECT_TRUE(eventually([&] { return focused() == target; }));
     EXPECT_EQ(keysArriveIn(), target);
+}
+
+// Going idle closes the window list's connection (its descriptor goes); each kind of request
+// afterwards opens it again and works as before.
+TEST_P(X11WindowSystemTest, releasedWhileIdle_closedThenOpenedAgainByTheNextRequest)
+{
+    const auto openDescriptors = [] {
+        const std::filesystem::directory_iterator fds("/proc/self/fd");
+        return std::distance(begin(fds), end(fds));
+    };
+    const std::string caption = "テスト窓 休止" + m_pid;
+    const Window w = openWindow(caption);
+    const auto open = openDescriptors();
+
+    m_windows->releaseIdleResources();
+    EXPECT_EQ(openDescriptors(), open - 1);
+    EXPECT_EQ(m_windows->findByCaption(caption), w);
+    EXPECT_EQ(openDescriptors(), open);
+
+    m_windows->releaseIdleResources();
+    EXPECT_TRUE(m_windows->activate(w, ActivationWait::UntilActive));
+    EXPECT_EQ(focused(), w);
+    m_windows->releaseIdleResources();
+    EXPECT_TRUE(m_windows->restore(w));
+    m_windows->releaseIdleResources();
+    EXPECT_TRUE(m_windows->setKeepAbove(w, false));
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, X11WindowSystemTest, ::testing::Values("DISPLAY", "RUKCON_BARE_DISPLAY"),

@@ -50,9 +50,10 @@ bool X11ActiveWindowWatch::available()
 {
     if (m_started)
         return activeWindowNamed(m_display, m_root, *m_atoms);
-    if (m_asking)
-        return activeWindowNamed(m_asking->display(), DefaultRootWindow(m_asking->display()),
-                                 WindowAtoms(m_asking->display()));
+    if (m_asking) {
+        Display* display = m_asking->display(); // opened again if it was released
+        return display && activeWindowNamed(display, DefaultRootWindow(display), WindowAtoms(display));
+    }
     if (!connect())
         return false;
     const bool named = activeWindowNamed(m_display, m_root, *m_atoms);

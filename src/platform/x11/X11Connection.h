@@ -1,13 +1,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 typedef struct _XDisplay Display; // as Xlib declares it, so this header stays free of Xlib's macros
 
 namespace rukcon::platform::x11 {
 
 // One connection to the X server, shared by the parts of the backend (key emission, windows).
-// Closed when the last user lets go of it.
+// Closed when the last user lets go of it, or for a while by release().
 class X11Connection {
 public:
     // nullptr when the display cannot be opened; a null name means $DISPLAY.
@@ -17,12 +19,20 @@ public:
     X11Connection(const X11Connection&) = delete;
     X11Connection& operator=(const X11Connection&) = delete;
 
-    Display* display() const { return m_display; }
+    // The open display. After release() it is opened again here, to the same display; nullptr
+    // when that fails (the next call tries again).
+    Display* display();
+
+    // Closes the display until display() is next called: an idle connection holds some 70 kB
+    // here (Xlib's and XCB's buffers) and a client slot in the server. Whatever the caller kept
+    // from it stays valid only where the server defines it: atoms and the root window.
+    void release();
 
 private:
-    explicit X11Connection(Display* display) : m_display(display) {}
+    X11Connection(Display* display, std::optional<std::string> name) : m_display(display), m_name(std::move(name)) {}
 
     Display* m_display;
+    std::optional<std::string> m_name;
 };
 
 } // namespace rukcon::platform::x11

@@ -45,6 +45,18 @@ X11WindowSystem::X11WindowSystem(std::shared_ptr<X11Connection> connection)
 {
 }
 
+bool X11WindowSystem::connected()
+{
+    m_display = m_connection->display();
+    return m_display != nullptr;
+}
+
+void X11WindowSystem::releaseIdleResources()
+{
+    m_connection->release();
+    m_display = nullptr;
+}
+
 std::optional<std::vector<Window>> X11WindowSystem::managedStacking()
 {
     // The check window of a manager that exited may be gone. The BadWindow that costs is
@@ -89,6 +101,8 @@ void X11WindowSystem::requestActivation(Window window)
 
 bool X11WindowSystem::listVisibleWindows(std::vector<WindowEntry>& out)
 {
+    if (!connected())
+        return false;
     XErrorTrap trap(m_display);
     if (const std::optional<std::vector<Window>> stacking = managedStacking()) {
         // Bottom to top; callers want the front first.
@@ -116,6 +130,8 @@ bool X11WindowSystem::listVisibleWindows(std::vector<WindowEntry>& out)
 
 bool X11WindowSystem::restore(WindowId id)
 {
+    if (!connected())
+        return false;
     const Window window = static_cast<Window>(id);
     XErrorTrap trap(m_display);
     // Called before every key the controller types: a window in the manager's Normal state
@@ -147,6 +163,8 @@ bool X11WindowSystem::restore(WindowId id)
 
 bool X11WindowSystem::setKeepAbove(WindowId id, bool above)
 {
+    if (!connected())
+        return false;
     const Window window = static_cast<Window>(id);
     XErrorTrap trap(m_display);
     if (!exists(m_display, window))
@@ -175,6 +193,8 @@ bool X11WindowSystem::setKeepAbove(WindowId id, bool above)
 
 bool X11WindowSystem::activate(WindowId id, ActivationWait wait)
 {
+    if (!connected())
+        return false;
     const Window window = static_cast<Window>(id);
     XErrorTrap trap(m_display);
     // Within a poll cycle the same window is brought forward before every key: when it is

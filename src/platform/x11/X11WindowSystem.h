@@ -32,8 +32,12 @@ public:
     bool restore(WindowId id) override;
     bool activate(WindowId id, ActivationWait wait) override;
     bool setKeepAbove(WindowId id, bool above) override;
+    // Closes the connection; the next request opens it again (the root and the atoms stay).
+    void releaseIdleResources() override;
 
 private:
+    // The display for a request, opened again after a release; false when it cannot be.
+    bool connected();
     // The manager's clients bottom to top, or nothing when no EWMH window manager runs.
     std::optional<std::vector<Window>> managedStacking();
     bool isVisibleClient(Window window);
@@ -41,7 +45,7 @@ private:
     void requestActivation(Window window);
 
     std::shared_ptr<X11Connection> m_connection;
-    Display* m_display;
+    Display* m_display; // null while released
     Window m_root;
     WindowAtoms m_atoms;
 };
