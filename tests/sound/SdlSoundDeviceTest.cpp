@@ -356,6 +356,29 @@ TEST_F(DiskOutput, twoEffects_areAddedSampleBySample)
         ASSERT_TRUE(v == 0 || v == 1000 || v == 2000 || v == 3000) << "unexpected sample " << v;
 }
 
+// A mono effect is kept mono and added into each channel, clipped at full scale like the rest.
+TEST_F(DiskOutput, monoAndStereoEffects_addedInEveryChannelAndClipped)
+{
+    // Made second, the mono one is mixed onto the stereo one.
+    const EffectHandle stereo = create(*device, constantWav(10000, 2, 44100));
+    const EffectHandle mono = create(*device, constantWav(30000, 1, 44100));
+    ASSERT_NE(mono, 0u);
+    ASSERT_NE(stereo, 0u);
+    device->play(mono);
+    device->play(stereo);
+
+    std::vector<int16_t> written;
+    EXPECT_TRUE(eventually([&] {
+        written = samples();
+        return std::find(written.begin(), written.end(), 32767) != written.end();
+    })) << "the two effects never sounded together";
+    for (size_t i = 0; i + 1 < written.size(); i += 2) {
+        ASSERT_EQ(written[i], written[i + 1]) << "channels differ at frame " << i / 2;
+        ASSERT_TRUE(written[i] == 0 || written[i] == 10000 || written[i] == 30000 || written[i] == 32767)
+            << "unexpected sample " << written[i];
+    }
+}
+
 TEST_F(DiskOutput, monoEffectAtAnotherRate_isResampledToBothChannels)
 {
     // Half a second at 22050 Hz: at the device's 44100 Hz that is twice as many frames.

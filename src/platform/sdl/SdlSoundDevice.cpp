@@ -116,7 +116,7 @@ EffectHandle SdlSoundDevice::createEffect(const uint8_t* wavImage, size_t size, 
     if (!SDL_LoadWAV_RW(source, 1, &wavSpec, &wavData, &wavLength))
         return 0;
     Effect effect;
-    const bool converted = convert(wavSpec, wavData, wavLength, effect.samples);
+    const bool converted = convert(wavSpec, wavData, wavLength, effect.samples, effect.channels);
     SDL_FreeWAV(wavData);
     if (!converted)
         return 0;
@@ -150,16 +150,18 @@ void SdlSoundDevice::armClose()
 {
     if (!m_closeLater)
         return;
-    size_t longest = 0;
+    size_t longestFrames = 0;
     {
         DeviceLock lock(m_device);
         for (const auto& [handle, effect] : m_effects) {
             if (effect.sounding)
-                longest = std::max(longest, effect.samples.size() - effect.position);
+                longestFrames = std::max(longestFrames, (effect.samples.size() - effect.position) /
+                                                            frameBytes(m_spec.format, effect.channels));
         }
     }
-    const size_t bytesPerSecond = static_cast<size_t>(m_spec.freq) * frameBytes(m_spec.format, m_spec.channels);
-    const size_t soundingMs = bytesPerSecond == 0 ? 0 : (longest * 1000 + bytesPerSecond - 1) / bytesPerSecond;
+    const size_t framesPerSecond = static_cast<size_t>(std::max(m_spec.freq, 0));
+    const size_t soundingMs =
+        framesPerSecond == 0 ? 0 : (longestFrames * 1000 + framesPerSecond - 1) / framesPerSecond;
     m_closeLater->callAfter(static_cast<int>(soundingMs) + kCloseAfterSilenceMs, [this] { closeIfSilent(); });
 }
 
@@ -232,18 +234,33 @@ void SdlSoundDevice::mix(Uint8* stream, int length)
         if (!effect.sounding)
             continue;
         const size_t left = effect.samples.size() - effect.position;
-        const size_t count = std::min(left, static_cast<size_t>(length));
-        // Adds with clipping at full scale; an effect at full volume is heard as recorded.
-        SDL_MixAudioFormat(stream, effect.samples.data() + effect.position, m_spec.format, static_cast<Uint32>(count),
-                           SDL_MIX_MAXVOLUME);
-        effect.position += count;
+        if (effect.channels == m_spec.channels) {
+            const size_t count = std::min(left, static_cast<size_t>(length));
+            // Adds with clipping at full scale; an effect at full volume is heard as recorded.
+            SDL_MixAudioFormat(stream, effect.samples.data() + effect.position, m_spec.format,
+                               static_cast<Uint32>(count), SDL_MIX_MAXVOLUME);
+            effect.position += count;
+        } else {
+            // A mono effect (kept in 16 bits, see convert) goes into every channel, added the same way.
+            const size_t frames = std::min(left / sizeof(Sint16), static_cast<size_t>(length) /
+                                                                      frameBytes(m_spec.format, m_spec.channels));
+            auto* out = reinterpret_cast<Sint16*>(stream);
+            const auto* in = reinterpret_cast<const Sint16*>(effect.samples.data() + effect.position);
+            for (size_t frame = 0; frame < frames; ++frame) {
+                for (size_t channel = 0; channel < m_spec.channels; ++channel) {
+                    Sint16& sample = out[frame * m_spec.channels + channel];
+                    sample = static_cast<Sint16>(std::clamp<int>(sample + in[frame], SDL_MIN_SINT16, SDL_MAX_SINT16));
+                }
+            }
+            effect.position += frames * sizeof(Sint16);
+        }
         if (effect.position >= effect.samples.size())
             effect.sounding = false;
     }
 }
 
-bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length,
-                             std::vector<uint8_t>& out) const
+bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length, std::vector<uint8_t>& out,
+                             Uint8& outChannels) const
 {
     const Uint32 inFrame = frameBytes(from.format, from.channels);
     if (inFrame == 0 || from.freq <= 0)
@@ -251,13 +268,17 @@ bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint3
     length -= length % inFrame;
     if (length == 0) {
         out.clear();
+        outChannels = m_spec.channels;
         return true;
     }
     if (length / inFrame > kMaxEffectSeconds * static_cast<Uint32>(from.freq))
         return false;
 
+    // A mono recording stays mono, at half the memory of a copy for each channel; the mixer puts it
+    // into both. It needs the 16-bit samples the device is opened with.
+    const Uint8 channels = from.channels == 1 && m_spec.format == AUDIO_S16SYS ? 1 : m_spec.channels;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, m_spec.format, m_spec.channels, m_spec.freq) < 0)
+    if (SDL_BuildAudioCVT(&cvt, from.format, from.channels, from.freq, m_spec.format, channels, m_spec.freq) < 0)
         return false;
 
     // The conversion works in place and may need several times the input's room on the way.
@@ -272,11 +293,12 @@ bool SdlSoundDevice::convert(const SDL_AudioSpec& from, const Uint8* data, Uint3
         converted = static_cast<size_t>(cvt.len_cvt);
     }
     // The mixer steps through whole frames; a partial one at the end would shift the channels.
-    converted -= converted % frameBytes(m_spec.format, m_spec.channels);
+    converted -= converted % frameBytes(m_spec.format, channels);
     work.resize(converted);
     // The room the conversion needed on the way is not kept for the program's life.
     work.shrink_to_fit();
     out = std::move(work);
+    outChannels = channels;
     return true;
 }
 

@@ -52,16 +52,19 @@ public:
     SDL_AudioDeviceID deviceId() const { return m_device; }
 
 private:
-    // An effect converted to the device's format, and where its voice is.
+    // An effect converted to the device's format (a mono one stays mono), and where its voice is.
     struct Effect {
         std::vector<uint8_t> samples;
+        Uint8 channels = 0;
         size_t position = 0;
         bool sounding = false;
     };
 
     static void SDLCALL fillBuffer(void* self, Uint8* stream, int length);
     void mix(Uint8* stream, int length);
-    bool convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length, std::vector<uint8_t>& out) const;
+    // Into the device's rate and sample format, and its channels unless the recording is mono.
+    bool convert(const SDL_AudioSpec& from, const Uint8* data, Uint32 length, std::vector<uint8_t>& out,
+                 Uint8& outChannels) const;
     // Opens the output in the format the effects were converted to and starts the audio thread.
     bool openDevice();
     // Arms the close for the end of the longest sounding effect plus the silence; the device
