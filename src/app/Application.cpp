@@ -40,7 +40,7 @@ const std::string kNoWindowSystemText =
     "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
     "拡張機能を有効にした GNOME のどれかが必要です)。";
 
-settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w,
+settings::SettingsWindow settingsWindowOf(settings::ProfileInForce& profile, MainWindowSettingsView& w,
                                           sound::SoundEffects& sounds)
 {
     return {profile, w, w, w, w, sounds, w};
@@ -51,22 +51,28 @@ settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSett
 Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
-      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::MainWindow>()),
+      m_disk(std::make_unique<settings::DiskIo>()), m_inForce(m_state, m_profile),
+      m_form(std::make_unique<ui::MainWindow>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())),
       m_sound(*m_platform.sound, *m_messages, [] { QApplication::beep(); }),
       m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
-      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_state, *m_form)),
+      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_inForce, *m_form)),
       m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view),
-      m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_state, *m_form, m_timing, m_keyLists),
+      m_timing(m_inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_inForce, *m_form, m_timing, m_keyLists),
       m_settingsWindow(std::make_unique<MainWindowSettingsView>(m_state, *m_form, m_sound, *m_messages)),
-      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow, m_sound),
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_inForce, *m_settingsWindow, m_sound),
               *m_clock, *m_disk)
 {
+    // The profile in force starts as the window's controls are built, until a profile is put in.
+    m_state.inForce.reactionTime = ui::kReactionTimeBarStart;
+    m_state.inForce.arrowMultiplier = ui::kMultiplierBarStart;
+    m_state.inForce.name = ui::kNameBoxStart;
+    m_state.inForce.captionFragment = ui::kCaptionBoxStart;
     m_pollTimer.setObjectName("Timer1");
     m_pollTimer.setInterval(100);
     // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
@@ -92,14 +98,14 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
         ShutDown::Deps{m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
                        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Deps{
-        *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
+        *m_tray, *m_form, m_inForce, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
         [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
     if (!m_platform.windowing.activeWindow)
         m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Deps{
         m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(),
         m_store.autoSwitch(), [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
-    m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
+    m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(m_state.menuCaptions); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
     m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
@@ -107,7 +113,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Deps{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
+        MainWindowCommands::Deps{*m_form, m_keyLists, m_inForce, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
                                  m_store.history(), [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
@@ -218,7 +224,7 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    StartUp({*m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
+    StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
     m_autoSwitching->start();

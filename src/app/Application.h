@@ -82,7 +82,8 @@ public:
     settings::SettingsStore& settingsStore() { return m_store; }
     TimingControls& timing() { return m_timing; }
     KeyListModels& keyLists() { return m_keyLists; }
-    ProfileBinder& profile() { return m_profile; }
+    settings::ProfileInForce& profile() { return m_inForce; }
+    ProfileBinder& binder() { return m_profile; }
     settings::SessionState& state() { return m_state; }
     // Timer1 polls the controller (interval = reaction time); Timer2 is the status tick.
     QTimer& pollTimer() { return m_pollTimer; }
@@ -167,6 +168,7 @@ private:
     std::unique_ptr<settings::DiskIo> m_disk;
     KeyListModels m_keyLists; // outlives the boxes of the window that show its models
     settings::SessionState m_state;
+    settings::ProfileInForce m_inForce; // its view is m_profile, bound before it is built
     QTimer m_pollTimer;
     QTimer m_statusTimer;
     std::unique_ptr<ui::MainWindow> m_form;

@@ -48,7 +48,16 @@ ButtonLayoutDesigner::ButtonLayoutDesigner(MainWindow& form, LayoutDesignerHost&
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { clickButton(i); });
     }
-    connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+    // The button that starts editing is on the other-settings page, built when first opened.
+    const auto watchEditButton = [this] {
+        connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+    };
+    if (m_form.isPageBuilt(kOtherTab))
+        watchEditButton();
+    connect(&m_form, &MainWindow::pageBuilt, this, [watchEditButton](int tab) {
+        if (tab == kOtherTab)
+            watchEditButton();
+    });
     connect(m_form.restoreLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::restoreDefaults);
     connect(m_form.confirmLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::confirm);
 
@@ -111,7 +120,7 @@ void ButtonLayoutDesigner::confirm()
     m_form.hideButtonBox()->hide();
     m_form.restoreLayoutButton()->hide();
     m_form.confirmLayoutButton()->hide();
-    m_form.nameLabel(18)->setText(m_form.profileNameBox()->text());
+    m_form.nameLabel(18)->setText(m_form.shownProfileName());
     m_layoutEditing = false;
 }
 

@@ -293,7 +293,7 @@ TEST_F(ButtonLayoutDesignerTest, restoreDefaults_showsHiddenAndUndoesWideShapes)
 
 TEST_F(ButtonLayoutDesignerTest, confirm_savesLayoutAndLeavesEditing)
 {
-    form.profileNameBox()->setText("シューティング");
+    form.showProfileName("シューティング");
     startEditing();
     designer.pressButton(4, {0, 0});
     designer.dropOnPanel({1500, 1200});
