@@ -227,7 +227,10 @@ void Application::start()
     StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
              [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
-    m_autoSwitching->start();
+    // Asking the desktop whether the active window can be followed takes round trips the first
+    // frame need not wait for: asked once the window is on its way.
+    QMetaObject::invokeMethod(
+        this, [this] { m_autoSwitching->start(); }, Qt::QueuedConnection);
 }
 
 void Application::onPollTick()
