@@ -99,7 +99,8 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
                        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Deps{
         *m_tray, *m_form, m_inForce, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
-        [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
+        [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); }, [this] { showMainWindow(); },
+        [this] { ExitProgram(); }});
     if (!m_platform.windowing.activeWindow)
         m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Deps{
@@ -108,14 +109,15 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(m_state.menuCaptions); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
-    m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
+    m_designerHost =
+        std::make_unique<DesignerHost>(m_sound, m_store.layout(), [this](bool on) { setSettingsMode(on); });
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
         MainWindowCommands::Deps{*m_form, m_keyLists, m_inForce, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
-                                 m_store.history(), [this] { ExitFromMainWindow(); }});
+                                 m_store.history(), [this](bool on) { setSettingsMode(on); }, [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
@@ -123,8 +125,16 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
 
 Application::~Application() = default;
 
+void Application::setSettingsMode(bool on)
+{
+    m_state.settingsMode = on;
+    // The switch shows it, and runs what follows a change of mode (toggled fires only on a change).
+    m_form->settingsModeBox()->setChecked(on);
+}
+
 void Application::setPaused(bool on)
 {
+    m_state.paused = on;
     m_tray->pauseItem()->setChecked(on);
 }
 
@@ -166,7 +176,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
             // Closing the window only puts it away; "終了" ends the program. Without a tray
             // the window minimises instead, and the minimise activates the target.
             const bool minimising = !m_usesTray && !m_form->isMinimized();
-            m_form->settingsModeBox()->setChecked(false);
+            setSettingsMode(false);
             hideToTray();
             event->ignore();
             if (!minimising)
@@ -185,7 +195,7 @@ void Application::onMinimised()
     if (!m_form->isMinimized() || !m_form->isVisible())
         return;
     hideToTray();
-    m_form->settingsModeBox()->setChecked(false);
+    setSettingsMode(false);
     m_target.ActivateTarget();
 }
 
@@ -225,7 +235,8 @@ void Application::start()
 {
     m_startupPending = true;
     StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
-             [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
+             [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); },
+             [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
     // Asking the desktop whether the active window can be followed takes round trips the first
     // frame need not wait for: asked once the window is on its way.
@@ -325,7 +336,7 @@ void Application::onStatusTick()
 
     // The first tick after start-up leaves settings mode, so polling starts only after a detection.
     if (m_startupPending) {
-        m_form->settingsModeBox()->setChecked(false);
+        setSettingsMode(false);
         m_startupPending = false;
         updatePolling();
         // Start-up has settled: what it built and dropped (the module's loading among it) goes back.

@@ -99,6 +99,9 @@ public:
     // The pause, shown as the check mark of the tray item "一時停止". No polling while it is set.
     bool paused() const { return m_state.paused; }
     void setPaused(bool on);
+    // Settings mode: the settings tabs, nothing polled; off: the button panel. Shown by Check1,
+    // whose handlers follow a change.
+    void setSettingsMode(bool on);
 
     // Whether the main window hides into the tray. Without a notification area it stays on the
     // task bar instead, minimised, so it can always be reached.

@@ -111,7 +111,7 @@ void MainWindowCommands::onSettingsModeChanged(bool on)
 
 void MainWindowCommands::onFirstKeyChosen(int /*slot*/)
 {
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
 }
 
 void MainWindowCommands::onProfileNameChanged(const QString& text)
@@ -129,7 +129,7 @@ bool MainWindowCommands::addToMenu()
 
 void MainWindowCommands::enterSettingsTab(int tab)
 {
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.form.settingsTabs()->setCurrentIndex(tab);
 }
 
@@ -220,7 +220,7 @@ void MainWindowCommands::onOpenOtherTab()
 void MainWindowCommands::onNewSettings()
 {
     ui::MainWindow& form = m_deps.form;
-    form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.sound.playClick();
     form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
     m_deps.profile.apply(settings::NewSettingsProfile(),
@@ -233,7 +233,7 @@ void MainWindowCommands::onNewSettings()
 void MainWindowCommands::onOperationCheck()
 {
     m_deps.sound.playClick();
-    m_deps.form.settingsModeBox()->setChecked(false);
+    m_deps.setSettingsMode(false);
 }
 
 void MainWindowCommands::onMenuLabelPressed(int index, Qt::MouseButton button)

@@ -63,6 +63,7 @@ public:
         settings::LastExitFile& lastExit;
         settings::WindowGeometryFile& geometry;
         settings::SettingsHistory& history;
+        std::function<void(bool)> setSettingsMode;
         std::function<void()> exitProgram; // "終了": saves the last-exit state and ends
     };
 

@@ -23,7 +23,7 @@ void StartUp::run()
 {
     // The window is built in settings mode already, so the switch would not run: the list of
     // running programs is read here instead.
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.target.RefreshCaptionList();
     m_deps.setPaused(true); // nothing is polled while start-up runs
     m_deps.form.setWindowTitle(QString::fromUtf8(ui::MainWindow::kTitle));

@@ -39,6 +39,7 @@ public:
         settings::SettingsStore& store;
         std::filesystem::path effects; // where the click and alert effects are
         bool usesTray;
+        std::function<void(bool)> setSettingsMode;
         std::function<void(bool)> setPaused;
         std::function<void()> updatePolling;
         std::function<void()> showMainWindow;

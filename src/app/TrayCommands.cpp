@@ -44,7 +44,7 @@ void TrayCommands::onOpenOperationCheck()
     m_deps.setPaused(false);
     m_deps.tray.RemoveIcon();
     m_deps.showMainWindow();
-    form.settingsModeBox()->setChecked(false);
+    m_deps.setSettingsMode(false);
     form.keepAboveBox()->setChecked(false);
 }
 
@@ -68,7 +68,7 @@ void TrayCommands::onOpenUserMenu()
 {
     ui::MainWindow& form = m_deps.form;
     m_deps.sound.playClick();
-    form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     form.settingsTabs()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     m_deps.setPaused(false);

@@ -38,6 +38,7 @@ public:
         settings::UserMenu& menu;
         settings::LastExitFile& lastExit;
         settings::UserDefaultFile& userDefault;
+        std::function<void(bool)> setSettingsMode;
         std::function<void(bool)> setPaused;
         std::function<void()> showMainWindow;
         std::function<void()> exitProgram;

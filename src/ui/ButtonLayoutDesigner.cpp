@@ -97,7 +97,7 @@ void ButtonLayoutDesigner::startEditing()
     m_form.setWindowState(m_form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     m_form.showSettingsArea(false);
     m_form.nameLabel(18)->setText(QString::fromUtf8(kEditingCaption));
-    m_form.settingsModeBox()->setChecked(false);
+    m_host.setSettingsMode(false);
     m_form.hideButtonBox()->show();
     m_form.restoreLayoutButton()->show();
     m_form.confirmLayoutButton()->show();
@@ -137,7 +137,7 @@ void ButtonLayoutDesigner::clickButton(int index)
     }
     m_host.playClick();
     m_form.showIndicator(index, IndicatorLook::Idle); // a clicked button looks idle
-    m_form.settingsModeBox()->setChecked(true);
+    m_host.setSettingsMode(true);
     m_form.settingsTabs()->setCurrentIndex(tabOfLayoutButton(index));
 }
 
