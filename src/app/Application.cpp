@@ -311,7 +311,7 @@ void Application::onControllerInput()
 
 void Application::reportNoWindowSystem()
 {
-    m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
+    m_form->showStatus(QString::fromStdString(kNoWindowSystemText));
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
         this, [this] { m_messages->warning(kNoWindowSystemText); }, Qt::QueuedConnection);
@@ -329,7 +329,7 @@ void Application::onStatusTick()
     // Another controller, or another file for it: marked so the next update starts the ticks afresh.
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
-    m_form->statusLine()->setText(QString::fromStdString(
+    m_form->showStatus(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();
