@@ -90,7 +90,7 @@ public:
     QPushButton* applyUserDefaultButton() const { return pageCommand(4); } // "ユーザーデフォルト"
     QPushButton* applyLastExitButton() const { return pageCommand(7); }    // "前回の設定"
     // The other-settings tab.
-    QPushButton* saveWindowPlaceButton() const { return pageCommand(6); }   // "このソフトのサイズと位置の設定"
+    QPushButton* saveWindowPlaceButton() const { return pageCommand(6); } // "このソフトのサイズと位置の設定"
     QPushButton* openHistoryFolderButton() const { return pageCommand(9); } // "過去の設定フォルダを開く"
     QPushButton* reloadListsButton() const { return pageCommand(10); }      // "リスト再ロード"
     QPushButton* editLayoutButton() const { return pageCommand(14); }
