@@ -17,10 +17,10 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <filesystem>
-#include <iterator>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>

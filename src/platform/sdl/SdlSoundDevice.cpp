@@ -160,8 +160,7 @@ void SdlSoundDevice::armClose()
         }
     }
     const size_t framesPerSecond = static_cast<size_t>(std::max(m_spec.freq, 0));
-    const size_t soundingMs =
-        framesPerSecond == 0 ? 0 : (longestFrames * 1000 + framesPerSecond - 1) / framesPerSecond;
+    const size_t soundingMs = framesPerSecond == 0 ? 0 : (longestFrames * 1000 + framesPerSecond - 1) / framesPerSecond;
     m_closeLater->callAfter(static_cast<int>(soundingMs) + kCloseAfterSilenceMs, [this] { closeIfSilent(); });
 }
 
@@ -242,8 +241,8 @@ void SdlSoundDevice::mix(Uint8* stream, int length)
             effect.position += count;
         } else {
             // A mono effect (kept in 16 bits, see convert) goes into every channel, added the same way.
-            const size_t frames = std::min(left / sizeof(Sint16), static_cast<size_t>(length) /
-                                                                      frameBytes(m_spec.format, m_spec.channels));
+            const size_t frames = std::min(left / sizeof(Sint16),
+                                           static_cast<size_t>(length) / frameBytes(m_spec.format, m_spec.channels));
             auto* out = reinterpret_cast<Sint16*>(stream);
             const auto* in = reinterpret_cast<const Sint16*>(effect.samples.data() + effect.position);
             for (size_t frame = 0; frame < frames; ++frame) {
