@@ -8,7 +8,17 @@ namespace rukcon::ui {
 
 namespace {
 
-QPixmap drawPad(int size)
+// Body with two grips, one outline, in the 32-unit square every size is drawn in.
+QPainterPath padOutline()
+{
+    QPainterPath body;
+    body.addRoundedRect(QRectF(2, 9, 28, 14), 7, 7);
+    body.addEllipse(QRectF(2, 14, 10, 14));
+    body.addEllipse(QRectF(20, 14, 10, 14));
+    return body.simplified();
+}
+
+QPixmap drawPad(int size, const QPainterPath& outline)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -16,14 +26,9 @@ QPixmap drawPad(int size)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
 
-    // Body with two grips.
-    QPainterPath body;
-    body.addRoundedRect(QRectF(2, 9, 28, 14), 7, 7);
-    body.addEllipse(QRectF(2, 14, 10, 14));
-    body.addEllipse(QRectF(20, 14, 10, 14));
     p.setPen(QPen(QColor(0x20, 0x20, 0x40), 1.2));
     p.setBrush(QColor(0x3A, 0x6E, 0xD8));
-    p.drawPath(body.simplified());
+    p.drawPath(outline);
 
     // Cross on the left.
     p.setPen(Qt::NoPen);
@@ -46,8 +51,10 @@ QIcon programIcon()
     // must not outlive the application object, which a static would.
     static const QIcon* const icon = [] {
         auto* drawn = new QIcon;
+        // Simplified once: the union of the three shapes is the same at every size.
+        const QPainterPath outline = padOutline();
         for (int size : {16, 22, 24, 32, 48, 64})
-            drawn->addPixmap(drawPad(size));
+            drawn->addPixmap(drawPad(size, outline));
         return drawn;
     }();
     return *icon;
