@@ -40,7 +40,7 @@ const std::string kNoWindowSystemText =
     "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
     "拡張機能を有効にした GNOME のどれかが必要です)。";
 
-settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSettingsView& w,
+settings::SettingsWindow settingsWindowOf(settings::ProfileInForce& profile, MainWindowSettingsView& w,
                                           sound::SoundEffects& sounds)
 {
     return {profile, w, w, w, w, sounds, w};
@@ -51,22 +51,28 @@ settings::SettingsWindow settingsWindowOf(ProfileBinder& profile, MainWindowSett
 Application::Application(PlatformParts parts, settings::ProgramFolders folders, std::unique_ptr<settings::Clock> clock)
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
-      m_disk(std::make_unique<settings::DiskIo>()), m_form(std::make_unique<ui::MainWindow>()),
+      m_disk(std::make_unique<settings::DiskIo>()), m_inForce(m_state, m_profile),
+      m_form(std::make_unique<ui::MainWindow>()),
       m_messages(std::make_unique<QtUserMessages>(m_form.get())),
       m_sound(*m_platform.sound, *m_messages, [] { QApplication::beep(); }),
       m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
-      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_state, *m_form)),
+      m_captionBox(std::make_unique<MainWindowCaptionBox>(m_inForce, *m_form)),
       m_target(*m_platform.windowing.windows, *m_captionBox, m_sound),
       m_activator(std::make_unique<TargetActivatorAdapter>(m_target)), m_pump(std::make_unique<QtMessagePump>()),
       m_controllerAccess(*m_platform.controller),
       m_keyEmission(std::make_unique<input::KeyEmission>(*m_platform.windowing.keys, *m_pump)),
       m_dispatch(std::make_unique<input::KeyDispatch>(m_state.inForce, *m_view, *m_keyEmission, *m_activator, m_sound)),
       m_pollCycle(m_controllerAccess, *m_dispatch, *m_keyEmission, *m_view),
-      m_timing(m_state.inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_state, *m_form, m_timing, m_keyLists),
+      m_timing(m_inForce, *m_form, m_pollTimer, m_pollCycle), m_profile(m_inForce, *m_form, m_timing, m_keyLists),
       m_settingsWindow(std::make_unique<MainWindowSettingsView>(m_state, *m_form, m_sound, *m_messages)),
-      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_profile, *m_settingsWindow, m_sound),
+      m_store(settings::SettingsFolder(m_folders.settings), settingsWindowOf(m_inForce, *m_settingsWindow, m_sound),
               *m_clock, *m_disk)
 {
+    // The profile in force starts as the window's controls are built, until a profile is put in.
+    m_state.inForce.reactionTime = ui::kReactionTimeBarStart;
+    m_state.inForce.arrowMultiplier = ui::kMultiplierBarStart;
+    m_state.inForce.name = ui::kNameBoxStart;
+    m_state.inForce.captionFragment = ui::kCaptionBoxStart;
     m_pollTimer.setObjectName("Timer1");
     m_pollTimer.setInterval(100);
     // A coarse timer may fire 5 % early or late: a held input repeats at the reaction time set.
@@ -92,24 +98,26 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
         ShutDown::Deps{m_pollTimer, m_statusTimer, *m_keyEmission, m_sound, m_store.lastExit(), m_store.folder(),
                        *m_settingsWindow, *m_messages, *m_tray, *m_form, [this](int code) { m_exit(code); }});
     m_trayCommands = std::make_unique<TrayCommands>(TrayCommands::Deps{
-        *m_tray, *m_form, m_profile, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
-        [this](bool on) { setPaused(on); }, [this] { showMainWindow(); }, [this] { ExitProgram(); }});
+        *m_tray, *m_form, m_inForce, m_sound, m_target, m_store.menu(), m_store.lastExit(), m_store.userDefault(),
+        [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); }, [this] { showMainWindow(); },
+        [this] { ExitProgram(); }});
     if (!m_platform.windowing.activeWindow)
         m_platform.windowing.activeWindow = platform::null::createActiveWindowWatch();
     m_autoSwitching = std::make_unique<AutomaticSwitching>(AutomaticSwitching::Deps{
         m_state, *m_tray, *m_form, *m_captionBox, *m_platform.windowing.activeWindow, m_store.menu(),
         m_store.autoSwitch(), [this](int index) { return m_trayCommands->applyUserMenuEntry(index + 1); }});
-    m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(); });
+    m_settingsWindow->setTraySync([this] { m_tray->SyncTrayUserMenu(m_state.menuCaptions); });
     connect(m_tray.get(), &ui::TrayWindow::closedFromOutside, this, &Application::endWithoutSaving);
     connect(m_form->keepAboveBox(), &QCheckBox::toggled, this, &Application::SetAlwaysOnTop);
-    m_designerHost = std::make_unique<DesignerHost>(m_sound, m_store.layout());
+    m_designerHost =
+        std::make_unique<DesignerHost>(m_sound, m_store.layout(), [this](bool on) { setSettingsMode(on); });
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
     m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Deps{*m_form, m_keyLists, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
+        MainWindowCommands::Deps{*m_form, m_keyLists, m_inForce, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
                                  m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
-                                 m_store.history(), [this] { ExitFromMainWindow(); }});
+                                 m_store.history(), [this](bool on) { setSettingsMode(on); }, [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
@@ -117,8 +125,16 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
 
 Application::~Application() = default;
 
+void Application::setSettingsMode(bool on)
+{
+    m_state.settingsMode = on;
+    // The switch shows it, and runs what follows a change of mode (toggled fires only on a change).
+    m_form->settingsModeBox()->setChecked(on);
+}
+
 void Application::setPaused(bool on)
 {
+    m_state.paused = on;
     m_tray->pauseItem()->setChecked(on);
 }
 
@@ -160,7 +176,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
             // Closing the window only puts it away; "終了" ends the program. Without a tray
             // the window minimises instead, and the minimise activates the target.
             const bool minimising = !m_usesTray && !m_form->isMinimized();
-            m_form->settingsModeBox()->setChecked(false);
+            setSettingsMode(false);
             hideToTray();
             event->ignore();
             if (!minimising)
@@ -179,7 +195,7 @@ void Application::onMinimised()
     if (!m_form->isMinimized() || !m_form->isVisible())
         return;
     hideToTray();
-    m_form->settingsModeBox()->setChecked(false);
+    setSettingsMode(false);
     m_target.ActivateTarget();
 }
 
@@ -218,10 +234,14 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    StartUp({*m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
-             [this](bool on) { setPaused(on); }, [this] { updatePolling(); }, [this] { showMainWindow(); }})
+    StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
+             [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); },
+             [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
-    m_autoSwitching->start();
+    // Asking the desktop whether the active window can be followed takes round trips the first
+    // frame need not wait for: asked once the window is on its way.
+    QMetaObject::invokeMethod(
+        this, [this] { m_autoSwitching->start(); }, Qt::QueuedConnection);
 }
 
 void Application::onPollTick()
@@ -316,7 +336,7 @@ void Application::onStatusTick()
 
     // The first tick after start-up leaves settings mode, so polling starts only after a detection.
     if (m_startupPending) {
-        m_form->settingsModeBox()->setChecked(false);
+        setSettingsMode(false);
         m_startupPending = false;
         updatePolling();
         // Start-up has settled: what it built and dropped (the module's loading among it) goes back.

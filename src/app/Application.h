@@ -82,7 +82,8 @@ public:
     settings::SettingsStore& settingsStore() { return m_store; }
     TimingControls& timing() { return m_timing; }
     KeyListModels& keyLists() { return m_keyLists; }
-    ProfileBinder& profile() { return m_profile; }
+    settings::ProfileInForce& profile() { return m_inForce; }
+    ProfileBinder& binder() { return m_profile; }
     settings::SessionState& state() { return m_state; }
     // Timer1 polls the controller (interval = reaction time); Timer2 is the status tick.
     QTimer& pollTimer() { return m_pollTimer; }
@@ -98,6 +99,9 @@ public:
     // The pause, shown as the check mark of the tray item "一時停止". No polling while it is set.
     bool paused() const { return m_state.paused; }
     void setPaused(bool on);
+    // Settings mode: the settings tabs, nothing polled; off: the button panel. Shown by Check1,
+    // whose handlers follow a change.
+    void setSettingsMode(bool on);
 
     // Whether the main window hides into the tray. Without a notification area it stays on the
     // task bar instead, minimised, so it can always be reached.
@@ -167,6 +171,7 @@ private:
     std::unique_ptr<settings::DiskIo> m_disk;
     KeyListModels m_keyLists; // outlives the boxes of the window that show its models
     settings::SessionState m_state;
+    settings::ProfileInForce m_inForce; // its view is m_profile, bound before it is built
     QTimer m_pollTimer;
     QTimer m_statusTimer;
     std::unique_ptr<ui::MainWindow> m_form;

@@ -31,28 +31,30 @@ AutomaticSwitching::~AutomaticSwitching()
 
 void AutomaticSwitching::start()
 {
-    m_deps.tray.autoSwitchItem()->setChecked(m_deps.file.Load());
+    m_deps.state.automaticSwitching = m_deps.file.Load();
+    m_deps.tray.autoSwitchItem()->setChecked(m_deps.state.automaticSwitching);
     update();
 }
 
 void AutomaticSwitching::retryWhileWaiting()
 {
-    if (m_deps.tray.autoSwitchItem()->isChecked() && !listening())
+    if (m_deps.state.automaticSwitching && !listening())
         update();
 }
 
 void AutomaticSwitching::onItemTriggered(bool on)
 {
     // A failed save tells the user; the option still holds for this run.
+    m_deps.state.automaticSwitching = on;
     m_deps.file.Save(on);
     update();
 }
 
 void AutomaticSwitching::update()
 {
-    QAction* item = m_deps.tray.autoSwitchItem();
-    item->setEnabled(m_deps.watch.available());
-    const bool wanted = item->isChecked() && item->isEnabled();
+    const bool available = m_deps.watch.available();
+    m_deps.tray.autoSwitchItem()->setEnabled(available);
+    const bool wanted = m_deps.state.automaticSwitching && available;
     if (wanted && !m_notifier) {
         const int fd = m_deps.watch.start();
         if (fd < 0)

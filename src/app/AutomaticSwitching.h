@@ -33,7 +33,7 @@ class AutomaticSwitching : public QObject {
     Q_OBJECT
 public:
     struct Deps {
-        const settings::SessionState& state; // settings mode
+        settings::SessionState& state; // whether automatic switching is on, and settings mode
         ui::TrayWindow& tray;
         ui::MainWindow& form; // the status line
         target::CaptionFragmentBox& fragment;

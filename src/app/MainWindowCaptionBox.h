@@ -1,33 +1,53 @@
 #pragma once
 
-#include "settings/SessionState.h"
+#include "settings/ProfileInForce.h"
 #include "target/TargetActivation.h"
 #include "ui/MainWindow.h"
 
 #include <QComboBox>
+#include <QObject>
+#include <QSignalBlocker>
+#include <QStringList>
 
 namespace rukcon::app {
 
-// The caption fragment of the profile in force, and the list of running programs its box offers.
-class MainWindowCaptionBox : public target::CaptionFragmentBox {
+// The caption fragment of the profile in force, and the list of running programs its box offers
+// (kept here while the name tab is not built, and given to the box when it is).
+class MainWindowCaptionBox : public QObject, public target::CaptionFragmentBox {
 public:
-    MainWindowCaptionBox(const settings::SessionState& state, ui::MainWindow& form) : m_state(state), m_form(form) {}
-
-    std::string fragment() const override { return m_state.inForce.captionFragment; }
-    // The box carries the text into the state as a user's edit.
-    void setFragment(const std::string& text) override
+    MainWindowCaptionBox(settings::ProfileInForce& inForce, ui::MainWindow& form) : m_inForce(inForce), m_form(form)
     {
-        m_form.captionFragmentBox()->setEditText(QString::fromStdString(text));
+        connect(&m_form, &ui::MainWindow::pageBuilt, this, [this](int tab) {
+            if (tab != ui::kNamingTab)
+                return;
+            QComboBox* box = m_form.captionFragmentBox();
+            // The list fills without touching the fragment in force, which the box then shows.
+            const QSignalBlocker block(box);
+            box->addItems(m_captions);
+            box->setEditText(QString::fromStdString(m_inForce.profile().captionFragment));
+        });
     }
-    void clearList() override { m_form.captionFragmentBox()->clear(); }
+
+    std::string fragment() const override { return m_inForce.profile().captionFragment; }
+    // As a user's edit of the box.
+    void setFragment(const std::string& text) override { m_inForce.setCaptionFragment(text); }
+    void clearList() override
+    {
+        m_captions.clear();
+        if (m_form.isPageBuilt(ui::kNamingTab))
+            m_form.captionFragmentBox()->clear();
+    }
     void appendListItem(const std::string& caption) override
     {
-        m_form.captionFragmentBox()->addItem(QString::fromStdString(caption));
+        m_captions.append(QString::fromStdString(caption));
+        if (m_form.isPageBuilt(ui::kNamingTab))
+            m_form.captionFragmentBox()->addItem(m_captions.back());
     }
 
 private:
-    const settings::SessionState& m_state;
+    settings::ProfileInForce& m_inForce;
     ui::MainWindow& m_form;
+    QStringList m_captions;
 };
 
 } // namespace rukcon::app

@@ -4,6 +4,7 @@
 #include "app/ProfileBinder.h"
 #include "settings/LastExitFile.h"
 #include "settings/Profile.h"
+#include "settings/ProfileInForce.h"
 #include "settings/SettingsFolder.h"
 #include "settings/SettingsHistory.h"
 #include "settings/UserDefaultFile.h"
@@ -44,32 +45,48 @@ MainWindowCommands::MainWindowCommands(Deps deps) : m_deps(std::move(deps)), m_d
         if (form.isSlotPageBuilt(slot))
             watchFirstKey(slot);
     connect(&form, &ui::MainWindow::slotPageBuilt, this, watchFirstKey);
-    // The caption fragment box needs no handler: the activation reads the caption fragment from the box each time.
-    connect(form.profileNameBox(), &QLineEdit::textChanged, this, &MainWindowCommands::onProfileNameChanged);
+    // The caption fragment box needs no handler: the activation reads the caption fragment in force each time.
+    connect(&m_deps.binder, &ProfileBinder::profileNameChanged, this, &MainWindowCommands::onProfileNameChanged);
 
     const std::pair<QPushButton*, void (MainWindowCommands::*)()> buttons[] = {
-        {form.nameTabSaveButton(), &MainWindowCommands::onSaveFromNameTab},
         {form.exitButton(), &MainWindowCommands::onExit},
-        {form.saveUserDefaultButton(), &MainWindowCommands::onSaveUserDefault},
-        {form.applyUserDefaultButton(), &MainWindowCommands::onApplyUserDefault},
         {form.menuTabButton(), &MainWindowCommands::onOpenMenuTab},
-        {form.saveWindowPlaceButton(), &MainWindowCommands::onSaveWindowPlace},
-        {form.applyLastExitButton(), &MainWindowCommands::onApplyLastExit},
         {form.saveToMenuButton(), &MainWindowCommands::onSaveToMenu},
-        {form.openHistoryFolderButton(), &MainWindowCommands::onOpenHistoryFolder},
-        {form.reloadListsButton(), &MainWindowCommands::onReloadLists},
         {form.otherTabButton(), &MainWindowCommands::onOpenOtherTab},
         {form.newSettingsButton(), &MainWindowCommands::onNewSettings},
         {form.operationCheckButton(), &MainWindowCommands::onOperationCheck},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QPushButton::clicked, this, handler);
-
-    for (int i = 0; i < ui::kMenuEntryCount; ++i)
-        form.menuLabel(i)->installEventFilter(this);
+    // The buttons and labels of the pages built when first opened get their handlers then.
+    for (int tab : {ui::kNamingTab, ui::kMenuTab, ui::kOtherTab})
+        if (form.isPageBuilt(tab))
+            watchPage(tab);
+    connect(&form, &ui::MainWindow::pageBuilt, this, &MainWindowCommands::watchPage);
 
     m_drops.watch(&form);
     m_drops.watch(form.settingsTabs());
+}
+
+void MainWindowCommands::watchPage(int tab)
+{
+    ui::MainWindow& form = m_deps.form;
+    std::vector<std::pair<QPushButton*, void (MainWindowCommands::*)()>> buttons;
+    if (tab == ui::kNamingTab) {
+        buttons = {{form.nameTabSaveButton(), &MainWindowCommands::onSaveFromNameTab},
+                   {form.saveUserDefaultButton(), &MainWindowCommands::onSaveUserDefault}};
+    } else if (tab == ui::kMenuTab) {
+        buttons = {{form.applyUserDefaultButton(), &MainWindowCommands::onApplyUserDefault},
+                   {form.applyLastExitButton(), &MainWindowCommands::onApplyLastExit}};
+        for (int i = 0; i < ui::kMenuEntryCount; ++i)
+            form.menuLabel(i)->installEventFilter(this);
+    } else if (tab == ui::kOtherTab) {
+        buttons = {{form.saveWindowPlaceButton(), &MainWindowCommands::onSaveWindowPlace},
+                   {form.openHistoryFolderButton(), &MainWindowCommands::onOpenHistoryFolder},
+                   {form.reloadListsButton(), &MainWindowCommands::onReloadLists}};
+    }
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 MainWindowCommands::~MainWindowCommands()
@@ -94,7 +111,7 @@ void MainWindowCommands::onSettingsModeChanged(bool on)
 
 void MainWindowCommands::onFirstKeyChosen(int /*slot*/)
 {
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
 }
 
 void MainWindowCommands::onProfileNameChanged(const QString& text)
@@ -112,7 +129,7 @@ bool MainWindowCommands::addToMenu()
 
 void MainWindowCommands::enterSettingsTab(int tab)
 {
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.form.settingsTabs()->setCurrentIndex(tab);
 }
 
@@ -203,7 +220,7 @@ void MainWindowCommands::onOpenOtherTab()
 void MainWindowCommands::onNewSettings()
 {
     ui::MainWindow& form = m_deps.form;
-    form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.sound.playClick();
     form.settingsTabs()->setCurrentIndex(ui::kNamingTab);
     m_deps.profile.apply(settings::NewSettingsProfile(),
@@ -216,7 +233,7 @@ void MainWindowCommands::onNewSettings()
 void MainWindowCommands::onOperationCheck()
 {
     m_deps.sound.playClick();
-    m_deps.form.settingsModeBox()->setChecked(false);
+    m_deps.setSettingsMode(false);
 }
 
 void MainWindowCommands::onMenuLabelPressed(int index, Qt::MouseButton button)

@@ -14,6 +14,7 @@
 
 namespace rukcon::settings {
 class LastExitFile;
+class ProfileInForce;
 class SettingsFolder;
 class SettingsHistory;
 class UserDefaultFile;
@@ -51,7 +52,8 @@ public:
     struct Deps {
         ui::MainWindow& form;
         KeyListModels& keyLists;
-        ProfileBinder& profile;
+        settings::ProfileInForce& profile;
+        ProfileBinder& binder; // tells when the name in force changes
         sound::SoundEffects& sound;
         target::TargetActivation& target;
         TrayTexts& trayTexts; // where the profile name goes in the tray
@@ -61,6 +63,7 @@ public:
         settings::LastExitFile& lastExit;
         settings::WindowGeometryFile& geometry;
         settings::SettingsHistory& history;
+        std::function<void(bool)> setSettingsMode;
         std::function<void()> exitProgram; // "終了": saves the last-exit state and ends
     };
 
@@ -103,6 +106,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The page (by tab) was just built: its buttons and labels get their handlers.
+    void watchPage(int tab);
     // The steps both "保存" buttons share; true when the entry was added.
     bool addToMenu();
     void enterSettingsTab(int tab);

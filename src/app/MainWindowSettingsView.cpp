@@ -25,7 +25,8 @@ QString fromUtf8(const std::string& text)
 
 void MainWindowSettingsView::setMenuLabel(int index, const std::string& caption)
 {
-    m_form.menuLabel(index)->setText(fromUtf8(caption));
+    m_state.menuCaptions.at(size_t(index)) = caption;
+    m_form.showMenuEntry(index, fromUtf8(caption));
 }
 
 void MainWindowSettingsView::showMessage(const std::string& text)
@@ -36,7 +37,7 @@ void MainWindowSettingsView::showMessage(const std::string& text)
     const bool seen = m_form.isVisible() && !m_form.isMinimized();
     const bool settingsMode = m_state.settingsMode;
     if (seen && settingsMode && m_form.settingsTabs()->currentIndex() == ui::kNamingTab)
-        m_form.nameTabMessageLine()->setText(fromUtf8(text));
+        m_form.showNameTabMessage(fromUtf8(text));
     else if (seen && !settingsMode)
         m_form.statusLine()->setText(fromUtf8(text));
     else
@@ -45,8 +46,8 @@ void MainWindowSettingsView::showMessage(const std::string& text)
 
 void MainWindowSettingsView::showNotice(const std::string& text)
 {
-    m_form.nameTabMessageLine()->setText(fromUtf8(text));
-    const bool seen = m_form.isVisible() && !m_form.isMinimized() && m_form.settingsModeBox()->isChecked() &&
+    m_form.showNameTabMessage(fromUtf8(text));
+    const bool seen = m_form.isVisible() && !m_form.isMinimized() && m_state.settingsMode &&
                       m_form.settingsTabs()->currentIndex() == ui::kNamingTab;
     if (!seen)
         m_form.statusLine()->setText(fromUtf8(text));

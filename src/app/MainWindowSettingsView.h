@@ -29,7 +29,7 @@ class MainWindowSettingsView : public settings::MenuLabels,
                                public settings::ButtonLayoutControls,
                                public settings::TrayMenuSync {
 public:
-    MainWindowSettingsView(const settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
+    MainWindowSettingsView(settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
                            platform::UserMessages& boxes)
         : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
     {
@@ -42,6 +42,7 @@ public:
     // The tray menu is made after the store; until then nothing follows the menu labels.
     void setTraySync(std::function<void()> sync) { m_traySync = std::move(sync); }
 
+    // Into the state, then onto the label (shown once the menu tab is built).
     void setMenuLabel(int index, const std::string& caption) override;
     // With the alert sound, where the user looks: the message line on the name tab, the status
     // line over the controller picture, else (another tab, window hidden) a message box.
@@ -59,7 +60,7 @@ public:
     void SyncTrayUserMenu() override;
 
 private:
-    const settings::SessionState& m_state;
+    settings::SessionState& m_state;
     ui::MainWindow& m_form;
     sound::SoundEffects& m_sounds;
     platform::UserMessages& m_boxes;

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace rukcon::app {
 
@@ -19,12 +20,10 @@ QString fromUtf8(const std::string& text)
 
 } // namespace
 
-ProfileBinder::ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing,
+ProfileBinder::ProfileBinder(settings::ProfileInForce& inForce, ui::MainWindow& form, TimingControls& timing,
                              KeyListModels& keyLists)
-    : m_state(state), m_form(form), m_timing(timing), m_keyLists(keyLists)
+    : m_inForce(inForce), m_form(form), m_timing(timing), m_keyLists(keyLists)
 {
-    settings::Profile& inForce = m_state.inForce;
-    // The state starts as the window is built; from then on each edit is carried over as it happens.
     for (int slot = 0; slot < settings::kSlotCount; ++slot)
         if (m_form.isSlotPageBuilt(slot))
             watchKeyBoxes(slot);
@@ -33,61 +32,83 @@ ProfileBinder::ProfileBinder(settings::SessionState& state, ui::MainWindow& form
         for (int position = 0; position < settings::kKeyPositions; ++position) {
             QComboBox* box = m_form.existingKeyChoiceBox(slot, position);
             m_keyLists.showOnNewBox(slot, position, box);
-            box->setEditText(fromUtf8(m_state.inForce.keys[size_t(slot)][size_t(position)]));
+            box->setEditText(fromUtf8(m_inForce.profile().keys[size_t(slot)][size_t(position)]));
         }
         watchKeyBoxes(slot);
     });
-    inForce.name = m_form.profileNameBox()->text().toStdString();
-    connect(m_form.profileNameBox(), &QLineEdit::textChanged, this,
-            [&inForce](const QString& text) { inForce.name = text.toStdString(); });
-    inForce.captionFragment = m_form.captionFragmentBox()->currentText().toStdString();
-    connect(m_form.captionFragmentBox(), &QComboBox::editTextChanged, this,
-            [&inForce](const QString& text) { inForce.captionFragment = text.toStdString(); });
+    if (m_form.isPageBuilt(ui::kNamingTab))
+        onNamingPageBuilt();
+    connect(&m_form, &ui::MainWindow::pageBuilt, this, [this](int tab) {
+        if (tab == ui::kNamingTab)
+            onNamingPageBuilt();
+    });
 }
 
 void ProfileBinder::watchKeyBoxes(int slot)
 {
     for (int position = 0; position < settings::kKeyPositions; ++position) {
         QComboBox* box = m_form.existingKeyChoiceBox(slot, position);
-        std::string& choice = m_state.inForce.keys[size_t(slot)][size_t(position)];
-        choice = box->currentText().toStdString();
-        connect(box, &QComboBox::editTextChanged, this, [&choice](const QString& text) { choice = text.toStdString(); });
+        m_inForce.editKeyChoice(slot, position, box->currentText().toStdString());
+        connect(box, &QComboBox::editTextChanged, this, [this, slot, position](const QString& text) {
+            m_inForce.editKeyChoice(slot, position, text.toStdString());
+        });
     }
 }
 
-bool ProfileBinder::apply(const settings::Profile& profile, settings::ApplyOrder order)
+void ProfileBinder::onNamingPageBuilt()
 {
-    settings::Profile& inForce = m_state.inForce;
-    bool accepted = true;
-    inForce.keys = profile.keys;
-    if (order.origin == settings::ProfileOrigin::BuiltIn) {
-        resetKeyChoices(m_form, m_keyLists, profile.keys);
-        accepted &= m_timing.setReactionTime(profile.reactionTime);
-        accepted &= m_timing.setArrowMultiplier(profile.arrowMultiplier);
-    } else {
-        for (int slot = 0; slot < settings::kSlotCount; ++slot)
-            for (int position = 0; position < settings::kKeyPositions; ++position)
-                if (QComboBox* box = m_form.existingKeyChoiceBox(slot, position))
-                    box->setEditText(fromUtf8(profile.keys[size_t(slot)][size_t(position)]));
-        accepted &= m_timing.setArrowMultiplier(profile.arrowMultiplier);
-        accepted &= m_timing.setReactionTime(profile.reactionTime);
+    QLineEdit* nameBox = m_form.profileNameBox();
+    QComboBox* captionBox = m_form.captionFragmentBox();
+    {
+        // What is in force already: nothing changes, so no handler runs.
+        const QSignalBlocker blockName(nameBox);
+        const QSignalBlocker blockCaption(captionBox);
+        nameBox->setText(fromUtf8(m_inForce.profile().name));
+        captionBox->setEditText(fromUtf8(m_inForce.profile().captionFragment));
     }
-    const auto putName = [&] {
-        inForce.name = profile.name;
-        m_form.profileNameBox()->setText(fromUtf8(profile.name));
-    };
-    const auto putCaption = [&] {
-        inForce.captionFragment = profile.captionFragment;
-        m_form.captionFragmentBox()->setEditText(fromUtf8(profile.captionFragment));
-    };
-    if (order.names == settings::NameOrder::NameFirst) {
-        putName();
-        putCaption();
-    } else {
-        putCaption();
-        putName();
+    connect(nameBox, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_inForce.setName(text.toStdString()); });
+    connect(captionBox, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_inForce.setCaptionFragment(text.toStdString()); });
+}
+
+void ProfileBinder::keyChoicesPut(const settings::KeyChoices& keys, bool listsEmptied)
+{
+    if (listsEmptied) {
+        resetKeyChoices(m_form, m_keyLists, keys);
+        return;
     }
-    return accepted;
+    for (int slot = 0; slot < settings::kSlotCount; ++slot)
+        for (int position = 0; position < settings::kKeyPositions; ++position)
+            if (QComboBox* box = m_form.existingKeyChoiceBox(slot, position))
+                box->setEditText(fromUtf8(keys[size_t(slot)][size_t(position)]));
+}
+
+void ProfileBinder::reactionTimeSet(int milliseconds)
+{
+    m_timing.reactionTimeSet(milliseconds);
+}
+
+void ProfileBinder::arrowMultiplierSet(int times)
+{
+    m_timing.arrowMultiplierSet(times);
+}
+
+void ProfileBinder::nameChanged(const std::string& name)
+{
+    // A box that already shows the text is left alone: setting it again would move the cursor
+    // of a user typing in it.
+    const QString text = fromUtf8(name);
+    if (m_form.isPageBuilt(ui::kNamingTab) && m_form.profileNameBox()->text() != text)
+        m_form.profileNameBox()->setText(text);
+    emit profileNameChanged(text);
+}
+
+void ProfileBinder::captionFragmentChanged(const std::string& fragment)
+{
+    const QString text = fromUtf8(fragment);
+    if (m_form.isPageBuilt(ui::kNamingTab) && m_form.captionFragmentBox()->currentText() != text)
+        m_form.captionFragmentBox()->setEditText(text);
 }
 
 } // namespace rukcon::app

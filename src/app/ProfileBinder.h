@@ -1,7 +1,6 @@
 #pragma once
 
-#include "settings/ProfileControls.h"
-#include "settings/SessionState.h"
+#include "settings/ProfileInForce.h"
 
 #include <QObject>
 
@@ -14,25 +13,32 @@ namespace rukcon::app {
 class KeyListModels;
 class TimingControls;
 
-// Binds the profile in force (the session state) and the widgets that show it, both ways: a
-// user's edit of a key box, the name box or the caption fragment box goes into the state at
-// once; a profile put into force goes into the state and then to the widgets, in the order its
-// source asks for, so every change handler runs as a user's change would run it. The numbers go
-// through TimingControls, whose steps (label, timer interval, multiplier) follow every setting.
-// A key slot's page built later is written from the state.
-class ProfileBinder : public QObject, public settings::ProfileControls {
+// The window as a view of the profile in force, both ways: a user's edit of a key box, the name
+// box or the caption fragment box goes into the state at once; a profile put into force goes to
+// the widgets built so far (setting a box runs its handlers as a user's change would). A page
+// built later shows the state in force. The numbers go through TimingControls.
+class ProfileBinder : public QObject, public settings::ProfileView {
     Q_OBJECT
 public:
-    ProfileBinder(settings::SessionState& state, ui::MainWindow& form, TimingControls& timing, KeyListModels& keyLists);
+    ProfileBinder(settings::ProfileInForce& inForce, ui::MainWindow& form, TimingControls& timing,
+                  KeyListModels& keyLists);
 
-    settings::Profile read() const override { return m_state.inForce; }
-    bool apply(const settings::Profile& profile, settings::ApplyOrder order) override;
+    void keyChoicesPut(const settings::KeyChoices& keys, bool listsEmptied) override;
+    void reactionTimeSet(int milliseconds) override;
+    void arrowMultiplierSet(int times) override;
+    void nameChanged(const std::string& name) override;
+    void captionFragmentChanged(const std::string& fragment) override;
+
+signals:
+    // The name in force changed, by an edit or with a profile put into force.
+    void profileNameChanged(const QString& name);
 
 private:
-    // Carries a user's edit of the slot's key boxes into the state, from the boxes' text on.
+    // Carries a user's edit of the slot's key boxes into the state.
     void watchKeyBoxes(int slot);
+    void onNamingPageBuilt();
 
-    settings::SessionState& m_state;
+    settings::ProfileInForce& m_inForce;
     ui::MainWindow& m_form;
     TimingControls& m_timing;
     KeyListModels& m_keyLists;

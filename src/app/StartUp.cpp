@@ -3,6 +3,7 @@
 #include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
 #include "settings/Profile.h"
+#include "settings/SessionState.h"
 #include "settings/SettingsStore.h"
 #include "sound/SoundService.h"
 #include "target/TargetActivation.h"
@@ -22,7 +23,7 @@ void StartUp::run()
 {
     // The window is built in settings mode already, so the switch would not run: the list of
     // running programs is read here instead.
-    m_deps.form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     m_deps.target.RefreshCaptionList();
     m_deps.setPaused(true); // nothing is polled while start-up runs
     m_deps.form.setWindowTitle(QString::fromUtf8(ui::MainWindow::kTitle));
@@ -38,18 +39,18 @@ void StartUp::run()
 
     m_deps.form.hide();
     m_deps.target.ActivateTarget();
-    m_deps.tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    m_deps.tray.setWindowTitle(QString::fromStdString(m_deps.state.inForce.name));
     if (m_deps.usesTray)
         m_deps.tray.ShowIcon();
     m_deps.setPaused(false);
-    m_deps.tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    m_deps.tray.setWindowTitle(QString::fromStdString(m_deps.state.inForce.name));
     m_deps.form.settingsTabs()->setCurrentIndex(0);
     m_deps.sound.InitSound(m_deps.effects);
     m_deps.sound.playClick();
 
     // From here on a failing step is skipped and start-up goes on.
     m_deps.store.folder().EnsureHistoryFolder();
-    m_deps.tray.SyncTrayUserMenu();
+    m_deps.tray.SyncTrayUserMenu(m_deps.state.menuCaptions);
     m_deps.store.layout().LoadButtonLayout();
     m_deps.form.hideButtonBox()->hide();
     m_deps.form.restoreLayoutButton()->hide();

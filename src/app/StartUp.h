@@ -7,7 +7,8 @@ class QTimer;
 
 namespace rukcon::settings {
 class SettingsStore;
-}
+struct SessionState;
+} // namespace rukcon::settings
 namespace rukcon::sound {
 class SoundService;
 }
@@ -28,6 +29,7 @@ class KeyListModels;
 class StartUp {
 public:
     struct Deps {
+        const settings::SessionState& state;
         ui::MainWindow& form;
         ui::TrayWindow& tray;
         QTimer& statusTimer;
@@ -37,6 +39,7 @@ public:
         settings::SettingsStore& store;
         std::filesystem::path effects; // where the click and alert effects are
         bool usesTray;
+        std::function<void(bool)> setSettingsMode;
         std::function<void(bool)> setPaused;
         std::function<void()> updatePolling;
         std::function<void()> showMainWindow;

@@ -1,6 +1,7 @@
 #include "app/TimingControls.h"
 
 #include "input/PollCycle.h"
+#include "settings/ProfileInForce.h"
 #include "ui/MainWindow.h"
 
 #include <QLabel>
@@ -9,39 +10,76 @@
 
 namespace rukcon::app {
 
-TimingControls::TimingControls(settings::Profile& inForce, ui::MainWindow& form, QTimer& pollTimer,
+TimingControls::TimingControls(settings::ProfileInForce& inForce, ui::MainWindow& form, QTimer& pollTimer,
                                input::PollCycle& cycle)
     : m_inForce(inForce), m_form(form), m_pollTimer(pollTimer), m_cycle(cycle)
 {
-    // The numbers start as the bars are built, and the poll timer's interval as Timer1's.
-    m_inForce.reactionTime = m_form.reactionTimeBar()->value();
-    m_inForce.arrowMultiplier = m_form.multiplierBar()->value();
+    if (m_form.isPageBuilt(ui::kTimingTab))
+        onPageBuilt();
+    connect(&m_form, &ui::MainWindow::pageBuilt, this, [this](int tab) {
+        if (tab == ui::kTimingTab)
+            onPageBuilt();
+    });
+}
+
+void TimingControls::onPageBuilt()
+{
+    showOnBar(m_form.reactionTimeBar(), reactionTime());
+    showOnBar(m_form.multiplierBar(), arrowMultiplier());
+    if (m_shownReactionTime)
+        m_form.reactionTimeValue()->setText(QString::number(*m_shownReactionTime));
+    if (m_shownMultiplier)
+        m_form.multiplierValue()->setText(QString::number(*m_shownMultiplier));
     connect(m_form.reactionTimeBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_showing)
-            onReactionTime(value);
+            m_inForce.setReactionTime(value);
     });
     connect(m_form.multiplierBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_showing)
-            onArrowMultiplier(value);
+            m_inForce.setArrowMultiplier(value);
     });
 }
 
 bool TimingControls::setReactionTime(int milliseconds)
 {
-    if (milliseconds < settings::kReactionTimeMin || milliseconds > settings::kReactionTimeMax)
-        return false;
-    onReactionTime(milliseconds);
-    showOnBar(m_form.reactionTimeBar(), milliseconds);
-    return true;
+    return m_inForce.setReactionTime(milliseconds);
 }
 
 bool TimingControls::setArrowMultiplier(int times)
 {
-    if (times < settings::kArrowMultiplierMin || times > settings::kArrowMultiplierMax)
-        return false;
-    onArrowMultiplier(times);
-    showOnBar(m_form.multiplierBar(), times);
-    return true;
+    return m_inForce.setArrowMultiplier(times);
+}
+
+int TimingControls::reactionTime() const
+{
+    return m_inForce.profile().reactionTime;
+}
+
+int TimingControls::arrowMultiplier() const
+{
+    return m_inForce.profile().arrowMultiplier;
+}
+
+void TimingControls::reactionTimeSet(int milliseconds)
+{
+    m_shownReactionTime = milliseconds;
+    const bool built = m_form.isPageBuilt(ui::kTimingTab);
+    if (built)
+        m_form.reactionTimeValue()->setText(QString::number(milliseconds));
+    m_pollTimer.setInterval(milliseconds);
+    if (built)
+        showOnBar(m_form.reactionTimeBar(), milliseconds);
+}
+
+void TimingControls::arrowMultiplierSet(int times)
+{
+    m_shownMultiplier = times;
+    const bool built = m_form.isPageBuilt(ui::kTimingTab);
+    if (built)
+        m_form.multiplierValue()->setText(QString::number(times));
+    m_cycle.ArrowMultiplier = times;
+    if (built)
+        showOnBar(m_form.multiplierBar(), times);
 }
 
 void TimingControls::showOnBar(QScrollBar* bar, int value)
@@ -49,20 +87,6 @@ void TimingControls::showOnBar(QScrollBar* bar, int value)
     m_showing = true;
     bar->setValue(value);
     m_showing = false;
-}
-
-void TimingControls::onReactionTime(int value)
-{
-    m_inForce.reactionTime = value;
-    m_form.reactionTimeValue()->setText(QString::number(value));
-    m_pollTimer.setInterval(value);
-}
-
-void TimingControls::onArrowMultiplier(int value)
-{
-    m_inForce.arrowMultiplier = value;
-    m_form.multiplierValue()->setText(QString::number(value));
-    m_cycle.ArrowMultiplier = value;
 }
 
 } // namespace rukcon::app

@@ -1,8 +1,8 @@
 #include "app/TrayCommands.h"
 
-#include "app/ProfileBinder.h"
 #include "settings/LastExitFile.h"
 #include "settings/Profile.h"
+#include "settings/ProfileInForce.h"
 #include "settings/UserDefaultFile.h"
 #include "settings/UserMenu.h"
 #include "sound/SoundEffects.h"
@@ -44,7 +44,7 @@ void TrayCommands::onOpenOperationCheck()
     m_deps.setPaused(false);
     m_deps.tray.RemoveIcon();
     m_deps.showMainWindow();
-    form.settingsModeBox()->setChecked(false);
+    m_deps.setSettingsMode(false);
     form.keepAboveBox()->setChecked(false);
 }
 
@@ -68,7 +68,7 @@ void TrayCommands::onOpenUserMenu()
 {
     ui::MainWindow& form = m_deps.form;
     m_deps.sound.playClick();
-    form.settingsModeBox()->setChecked(true);
+    m_deps.setSettingsMode(true);
     form.settingsTabs()->setCurrentIndex(ui::kMenuTab);
     form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
     m_deps.setPaused(false);
@@ -92,7 +92,7 @@ bool TrayCommands::applyUserMenuEntry(int k)
         return false;
     // The icon is away while the main window is shown; it takes the new name when it returns.
     ui::TrayWindow& tray = m_deps.tray;
-    tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    tray.setWindowTitle(QString::fromStdString(m_deps.profile.profile().name));
     if (tray.iconPresent())
         tray.ChangeToolTip(tray.windowTitle());
     return true;
@@ -132,7 +132,7 @@ void TrayCommands::showProfileNameInTray()
 {
     ui::TrayWindow& tray = m_deps.tray;
     tray.RemoveIcon();
-    tray.setWindowTitle(m_deps.form.profileNameBox()->text());
+    tray.setWindowTitle(QString::fromStdString(m_deps.profile.profile().name));
     tray.ShowIcon();
 }
 

@@ -6,6 +6,7 @@
 
 namespace rukcon::settings {
 class LastExitFile;
+class ProfileInForce;
 class UserDefaultFile;
 class UserMenu;
 } // namespace rukcon::settings
@@ -22,8 +23,6 @@ class TrayWindow;
 
 namespace rukcon::app {
 
-class ProfileBinder;
-
 // The commands behind the tray menu's items. Each plays its sound first unless noted.
 class TrayCommands : public QObject {
     Q_OBJECT
@@ -32,13 +31,14 @@ public:
     // application, which hands them in as steps.
     struct Deps {
         ui::TrayWindow& tray;
-        ui::MainWindow& form; // the window, its settings mode and the profile's boxes
-        ProfileBinder& profile;
+        ui::MainWindow& form; // the window and its settings mode
+        settings::ProfileInForce& profile;
         sound::SoundEffects& sound;
         target::TargetActivation& target;
         settings::UserMenu& menu;
         settings::LastExitFile& lastExit;
         settings::UserDefaultFile& userDefault;
+        std::function<void(bool)> setSettingsMode;
         std::function<void(bool)> setPaused;
         std::function<void()> showMainWindow;
         std::function<void()> exitProgram;

@@ -2,15 +2,16 @@
 
 #include "input/MessagePump.h"
 #include "platform/KeyEmitter.h"
+#include "platform/VirtualKeyMap.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace rukcon::input {
 
-inline constexpr uint8_t kVkShift = 16;
-inline constexpr uint8_t kVkControl = 17;
-inline constexpr uint8_t kVkAlt = 18;
+inline constexpr uint8_t kVkShift = platform::kVirtualShift;
+inline constexpr uint8_t kVkControl = platform::kVirtualControl;
+inline constexpr uint8_t kVkAlt = platform::kVirtualAlt;
 
 // Synthetic key strokes: a tap (press, pending events once, release), a hold (press only,
 // for Shift, Ctrl and Alt) and the release of all three modifiers after every input.

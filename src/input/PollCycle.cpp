@@ -1,5 +1,7 @@
 #include "input/PollCycle.h"
 
+#include "settings/Profile.h"
+
 #include <array>
 
 namespace rukcon::input {
@@ -13,11 +15,11 @@ constexpr int kIndicatorDown = 2;
 constexpr int kIndicatorLeft = 3;
 constexpr int kFirstButtonIndicator = 4;
 
-constexpr int16_t kSlotLeft = 10;
-constexpr int16_t kSlotRight = 11;
-constexpr int16_t kSlotUp = 12;
-constexpr int16_t kSlotDown = 13;
-constexpr int kButtonSlots = 10; // buttons 11 and higher are ignored
+constexpr int16_t kSlotLeft = settings::kStickLeftSlot;
+constexpr int16_t kSlotRight = settings::kStickRightSlot;
+constexpr int16_t kSlotUp = settings::kStickUpSlot;
+constexpr int16_t kSlotDown = settings::kStickDownSlot;
+constexpr int kButtonSlots = settings::kFirstStickSlot; // buttons 11 and higher are ignored
 constexpr uint32_t kButtonSlotBits = (1u << kButtonSlots) - 1;
 
 } // namespace

@@ -10,6 +10,11 @@ namespace rukcon::platform {
 using Keysym = uint32_t;
 inline constexpr Keysym kNoKeysym = 0;
 
+// The modifier codes the program holds down around a key, and releases at every end.
+inline constexpr uint8_t kVirtualShift = 16;
+inline constexpr uint8_t kVirtualControl = 17;
+inline constexpr uint8_t kVirtualAlt = 18;
+
 namespace detail {
 
 // Codes for which there is no keysym of the same meaning, and the nearest one chosen:
@@ -25,9 +30,9 @@ inline constexpr std::pair<uint8_t, Keysym> kVirtualKeysyms[] = {
     {9, 0xff09},       // Tab
     {12, 0xff0b},      // Clear
     {13, 0xff0d},      // Return
-    {16, 0xffe1},      // Shift_L
-    {17, 0xffe3},      // Control_L
-    {18, 0xffe9},      // Alt_L
+    {kVirtualShift, 0xffe1},   // Shift_L
+    {kVirtualControl, 0xffe3}, // Control_L
+    {kVirtualAlt, 0xffe9},     // Alt_L
     {19, 0xff13},      // Pause
     {20, 0xffe5},      // Caps_Lock
     {21, 0xff2d},      // Kana_Lock

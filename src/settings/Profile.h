@@ -11,7 +11,11 @@ namespace rukcon::settings {
 inline constexpr int kSlotCount = 15;
 inline constexpr int kActivationSlot = 14;
 inline constexpr int kKeyPositions = 3; // position 0 is Combo1, 1 is Combo3, 2 is Combo4
-inline constexpr int kFirstStickSlot = 10;
+inline constexpr int kStickLeftSlot = 10;
+inline constexpr int kStickRightSlot = 11;
+inline constexpr int kStickUpSlot = 12;
+inline constexpr int kStickDownSlot = 13;
+inline constexpr int kFirstStickSlot = kStickLeftSlot; // the buttons are the slots before it
 // The fourteen inputs (slots 0 … 13), each with its indicator button in the controller picture.
 inline constexpr int kInputCount = kActivationSlot;
 

@@ -21,20 +21,18 @@ struct ApplyOrder {
     NameOrder names;
 };
 
-// The controls of the main window that hold one profile. The text of a key box stays the truth:
-// any text can stand in it, and the dispatch reads it afresh at every key.
+// The profile in force as the settings files see it: what they save, and where they put a profile.
 class ProfileControls {
 public:
     virtual ~ProfileControls() = default;
 
-    // The profile the controls show now.
+    // The profile in force now.
     virtual Profile read() const = 0;
 
-    // Puts the profile in, every value set as a user change would set it, so each control's
-    // change handler runs (the scroll bars' handlers carry their values into the poll cycle).
-    // A number outside its scroll bar's range (kReactionTimeMin … kReactionTimeMax,
-    // kArrowMultiplierMin … kArrowMultiplierMax) is refused and that bar keeps its value; the
-    // other steps still run. False when a number was refused.
+    // Puts the profile into force, every value set as a user's change would set it, so whatever
+    // follows a value (the label and the poll timer of a number) follows. A number outside its
+    // range (kReactionTimeMin … kReactionTimeMax, kArrowMultiplierMin … kArrowMultiplierMax) is
+    // refused and keeps its value; the other steps still run. False when a number was refused.
     virtual bool apply(const Profile& profile, ApplyOrder order) = 0;
 };
 

@@ -2,6 +2,9 @@
 
 #include "settings/Profile.h"
 
+#include <array>
+#include <string>
+
 namespace rukcon::settings {
 
 // What the program runs on. The dispatch, the activation, the poll cycle and the settings files
@@ -15,6 +18,9 @@ struct SessionState {
     bool paused = false;
     // The tray's "自動切替": the user-menu entry follows the active window.
     bool automaticSwitching = false;
+    // The user menu as the menu tab and the tray show it: the profile name of each used entry,
+    // empty for the others (the entries' records are the user menu's).
+    std::array<std::string, kMenuEntryCount> menuCaptions{};
 };
 
 } // namespace rukcon::settings

@@ -48,7 +48,16 @@ ButtonLayoutDesigner::ButtonLayoutDesigner(MainWindow& form, LayoutDesignerHost&
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { clickButton(i); });
     }
-    connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+    // The button that starts editing is on the other-settings page, built when first opened.
+    const auto watchEditButton = [this] {
+        connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+    };
+    if (m_form.isPageBuilt(kOtherTab))
+        watchEditButton();
+    connect(&m_form, &MainWindow::pageBuilt, this, [watchEditButton](int tab) {
+        if (tab == kOtherTab)
+            watchEditButton();
+    });
     connect(m_form.restoreLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::restoreDefaults);
     connect(m_form.confirmLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::confirm);
 
@@ -88,7 +97,7 @@ void ButtonLayoutDesigner::startEditing()
     m_form.setWindowState(m_form.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     m_form.showSettingsArea(false);
     m_form.nameLabel(18)->setText(QString::fromUtf8(kEditingCaption));
-    m_form.settingsModeBox()->setChecked(false);
+    m_host.setSettingsMode(false);
     m_form.hideButtonBox()->show();
     m_form.restoreLayoutButton()->show();
     m_form.confirmLayoutButton()->show();
@@ -111,7 +120,7 @@ void ButtonLayoutDesigner::confirm()
     m_form.hideButtonBox()->hide();
     m_form.restoreLayoutButton()->hide();
     m_form.confirmLayoutButton()->hide();
-    m_form.nameLabel(18)->setText(m_form.profileNameBox()->text());
+    m_form.nameLabel(18)->setText(m_form.shownProfileName());
     m_layoutEditing = false;
 }
 
@@ -128,7 +137,7 @@ void ButtonLayoutDesigner::clickButton(int index)
     }
     m_host.playClick();
     m_form.showIndicator(index, IndicatorLook::Idle); // a clicked button looks idle
-    m_form.settingsModeBox()->setChecked(true);
+    m_host.setSettingsMode(true);
     m_form.settingsTabs()->setCurrentIndex(tabOfLayoutButton(index));
 }
 

@@ -86,34 +86,16 @@ void MainWindow::buildSettingsTabs()
     m_ssTab1->setTabFont(gothicFont(kDefaultPointSize));
     addSettingsTabs(m_ssTab1);
 
-    m_timing = buildTimingPage(m_ssTab1->page(kTimingTab));
-    m_label16[kTimingTab] = m_timing.label16;
-
-    m_naming = buildNamingPage(m_ssTab1->page(kNamingTab));
-    m_label16[kNamingTab] = m_naming.label16;
-    registerCommand(1, m_naming.command1);
-    registerCommand(3, m_naming.command3);
-
-    m_menu = buildMenuPage(m_ssTab1->page(kMenuTab));
-    m_label16[kMenuTab] = m_menu.label16;
-    registerCommand(4, m_menu.command4);
-    registerCommand(7, m_menu.command7);
-
-    m_other = buildOtherPage(m_ssTab1->page(kOtherTab));
-    registerCommand(6, m_other.command6);
-    registerCommand(9, m_other.command9);
-    registerCommand(10, m_other.command10);
-    registerCommand(14, m_other.command14);
-
     // The help text is built when its tab is first opened: most starts never open it, and a text
-    // browser holds some 400 kB the program would otherwise keep all day. So are the key slots'
-    // pages: only the one shown first is built before the window maps.
+    // browser holds some 400 kB the program would otherwise keep all day. So is every other page:
+    // only the one shown first is built before the window maps.
     connect(m_ssTab1, &MultiRowTabWidget::currentChanged, this, [this](int index) {
         if (index == kHelpTab && !m_ssTab1->page(kHelpTab)->findChild<HelpPage*>())
             (new HelpPage(m_ssTab1))->show(); // owned by its page
         for (int slot = 0; slot < kSlotCount; ++slot)
             if (tabOfSlot(slot) == index)
                 buildSlotPageOnce(slot);
+        buildPageOnce(index);
     });
 
     m_ssTab1->setCurrentIndex(0);
@@ -141,6 +123,96 @@ void MainWindow::buildSlotPageOnce(int slot)
         controls.combo4->hide();
     }
     emit slotPageBuilt(slot);
+}
+
+bool MainWindow::isPageBuilt(int tab) const
+{
+    switch (tab) {
+    case kTimingTab:
+        return m_timing.hScroll1;
+    case kNamingTab:
+        return m_naming.text2;
+    case kMenuTab:
+        return m_menu.command4;
+    case kOtherTab:
+        return m_other.command14;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::buildPageOnce(int tab)
+{
+    if (tab != kTimingTab && tab != kNamingTab && tab != kMenuTab && tab != kOtherTab)
+        return;
+    if (isPageBuilt(tab))
+        return;
+    QWidget* page = m_ssTab1->page(tab);
+    buildPage(tab);
+    for (QLabel* label : page->findChildren<QLabel*>())
+        condenseToFit(label);
+    // Children added to a page that was already shown stay hidden until shown themselves.
+    if (page->isVisible())
+        for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->show();
+    emit pageBuilt(tab);
+}
+
+void MainWindow::buildPage(int tab)
+{
+    QWidget* page = m_ssTab1->page(tab);
+    if (tab == kTimingTab) {
+        m_timing = buildTimingPage(page);
+        m_label16[kTimingTab] = m_timing.label16;
+    } else if (tab == kNamingTab) {
+        m_naming = buildNamingPage(page);
+        m_label16[kNamingTab] = m_naming.label16;
+        registerCommand(1, m_naming.command1);
+        registerCommand(3, m_naming.command3);
+        if (m_nameTabMessage)
+            m_naming.label14->setText(*m_nameTabMessage);
+    } else if (tab == kMenuTab) {
+        m_menu = buildMenuPage(page);
+        m_label16[kMenuTab] = m_menu.label16;
+        registerCommand(4, m_menu.command4);
+        registerCommand(7, m_menu.command7);
+        for (int i = 0; i < kMenuEntryCount; ++i)
+            if (const std::optional<QString>& caption = m_menuCaptions[size_t(i)])
+                m_menu.label12[size_t(i)]->setText(*caption);
+    } else {
+        m_other = buildOtherPage(page);
+        registerCommand(6, m_other.command6);
+        registerCommand(9, m_other.command9);
+        registerCommand(10, m_other.command10);
+        registerCommand(14, m_other.command14);
+    }
+    if (m_shownName && m_label16[size_t(tab)])
+        m_label16[size_t(tab)]->setText(*m_shownName);
+}
+
+const TimingControls& MainWindow::timingPage() const
+{
+    const_cast<MainWindow*>(this)->buildPageOnce(kTimingTab);
+    return m_timing;
+}
+
+const NamingControls& MainWindow::namingPage() const
+{
+    const_cast<MainWindow*>(this)->buildPageOnce(kNamingTab);
+    return m_naming;
+}
+
+const MenuControls& MainWindow::menuPage() const
+{
+    const_cast<MainWindow*>(this)->buildPageOnce(kMenuTab);
+    return m_menu;
+}
+
+QPushButton* MainWindow::pageCommand(int number) const
+{
+    const int tab = number == 1 || number == 3 ? kNamingTab : number == 4 || number == 7 ? kMenuTab : kOtherTab;
+    const_cast<MainWindow*>(this)->buildPageOnce(tab);
+    return m_commands[size_t(number)];
 }
 
 void MainWindow::registerCommand(int number, QPushButton* button)
@@ -229,7 +301,26 @@ void MainWindow::showProfileName(const QString& name)
 
 QLabel* MainWindow::menuLabel(int index) const
 {
-    return at(m_menu.label12, index);
+    return at(menuPage().label12, index);
+}
+
+void MainWindow::showMenuEntry(int index, const QString& caption)
+{
+    m_menuCaptions.at(size_t(index)) = caption;
+    if (isPageBuilt(kMenuTab))
+        m_menu.label12[size_t(index)]->setText(caption);
+}
+
+void MainWindow::showNameTabMessage(const QString& text)
+{
+    m_nameTabMessage = text;
+    if (isPageBuilt(kNamingTab))
+        m_naming.label14->setText(text);
+}
+
+QString MainWindow::shownProfileName() const
+{
+    return m_shownName.value_or(QString::fromUtf8(kNameBoxStart));
 }
 
 QPushButton* MainWindow::layoutButton(int index) const

@@ -59,12 +59,18 @@ public:
     // The same box, or nullptr while its page is not built yet.
     QComboBox* existingKeyChoiceBox(int slot, int position) const;
     bool isSlotPageBuilt(int slot) const;
+    // Whether one of the pages 反応時間, 名前・保存, メニュー and 他設定 (by tab) is built.
+    bool isPageBuilt(int tab) const;
     // The nineteen labels that show the profile name (Label16); nullptr for a page not built yet.
     QLabel* nameLabel(int index) const;
     // Shows the profile name on every name label, and on those of pages built later.
     void showProfileName(const QString& name);
     // The user-menu labels on the menu tab (Label12).
     QLabel* menuLabel(int index) const;
+    // Shows a user-menu entry's caption on its label, also while the menu tab is not built.
+    void showMenuEntry(int index, const QString& caption);
+    // The profile name the name labels show, as the name box holds it ("Text2" until one is set).
+    QString shownProfileName() const;
     // The fourteen buttons of the controller picture on the button panel (Command11).
     QPushButton* layoutButton(int index) const;
     // Paints indicator (layout button) index for look, unless it already shows that look.
@@ -78,16 +84,16 @@ public:
     QPushButton* otherTabButton() const { return m_commands[15]; }       // "他設定"
     QPushButton* exitButton() const { return m_commands[2]; }            // "終了"
     // The name tab.
-    QPushButton* nameTabSaveButton() const { return m_commands[1]; }     // "保存"
-    QPushButton* saveUserDefaultButton() const { return m_commands[3]; } // "ユーザーデフォルトに登録"
+    QPushButton* nameTabSaveButton() const { return pageCommand(1); }     // "保存"
+    QPushButton* saveUserDefaultButton() const { return pageCommand(3); } // "ユーザーデフォルトに登録"
     // The menu tab.
-    QPushButton* applyUserDefaultButton() const { return m_commands[4]; } // "ユーザーデフォルト"
-    QPushButton* applyLastExitButton() const { return m_commands[7]; }    // "前回の設定"
+    QPushButton* applyUserDefaultButton() const { return pageCommand(4); } // "ユーザーデフォルト"
+    QPushButton* applyLastExitButton() const { return pageCommand(7); }    // "前回の設定"
     // The other-settings tab.
-    QPushButton* saveWindowPlaceButton() const { return m_commands[6]; } // "このソフトのサイズと位置の設定"
-    QPushButton* openHistoryFolderButton() const { return m_commands[9]; } // "過去の設定フォルダを開く"
-    QPushButton* reloadListsButton() const { return m_commands[10]; }      // "リスト再ロード"
-    QPushButton* editLayoutButton() const { return m_commands[14]; }
+    QPushButton* saveWindowPlaceButton() const { return pageCommand(6); }   // "このソフトのサイズと位置の設定"
+    QPushButton* openHistoryFolderButton() const { return pageCommand(9); } // "過去の設定フォルダを開く"
+    QPushButton* reloadListsButton() const { return pageCommand(10); }      // "リスト再ロード"
+    QPushButton* editLayoutButton() const { return pageCommand(14); }
     // The button panel, while the layout is being edited.
     QPushButton* restoreLayoutButton() const { return m_commands[13]; }
     QPushButton* confirmLayoutButton() const { return m_commands[12]; }
@@ -95,22 +101,29 @@ public:
     QCheckBox* settingsModeBox() const { return m_check1; } // checked: settings tabs; unchecked: operation
     QCheckBox* keepAboveBox() const { return m_check2; }
     QCheckBox* hideButtonBox() const { return m_panel.check3; }
-    QScrollBar* reactionTimeBar() const { return m_timing.hScroll1; }
-    QScrollBar* multiplierBar() const { return m_timing.hScroll2; }
-    QLabel* reactionTimeValue() const { return m_timing.label5; }
-    QLabel* multiplierValue() const { return m_timing.label8; }
+    // The controls of the pages after the key slots' (反応時間, 名前・保存, メニュー, 他設定) build
+    // their page when it is not built yet: what the window shows is the same either way.
+    QScrollBar* reactionTimeBar() const { return timingPage().hScroll1; }
+    QScrollBar* multiplierBar() const { return timingPage().hScroll2; }
+    QLabel* reactionTimeValue() const { return timingPage().label5; }
+    QLabel* multiplierValue() const { return timingPage().label8; }
     // The hidden box that keeps the keyboard focus in operation mode.
     QLineEdit* keySink() const { return m_panel.text1; }
-    QLineEdit* profileNameBox() const { return m_naming.text2; }
-    QComboBox* captionFragmentBox() const { return m_naming.combo2; }
+    QLineEdit* profileNameBox() const { return namingPage().text2; }
+    QComboBox* captionFragmentBox() const { return namingPage().combo2; }
     QLabel* statusLine() const { return m_panel.label6; }
-    QLabel* nameTabMessageLine() const { return m_naming.label14; }
+    QLabel* nameTabMessageLine() const { return namingPage().label14; }
+    // Label14's text, also while the name tab is not built (it shows the text once built).
+    void showNameTabMessage(const QString& text);
     QFrame* buttonPanel() const { return m_panel.frame1; }
     MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
 
 signals:
     // A slot's page was just built, in its start-up state.
     void slotPageBuilt(int slot);
+    // The page 反応時間, 名前・保存, メニュー or 他設定 (by tab) was just built, in its start-up state
+    // but for the name labels, the user-menu labels and Label14, which show what was shown before.
+    void pageBuilt(int tab);
 
 protected:
     bool event(QEvent* event) override;
@@ -120,6 +133,12 @@ private:
     void buildSettingsTabs();
     void registerCommand(int number, QPushButton* button);
     void buildSlotPageOnce(int slot);
+    void buildPageOnce(int tab);
+    void buildPage(int tab);
+    const TimingControls& timingPage() const;
+    const NamingControls& namingPage() const;
+    const MenuControls& menuPage() const;
+    QPushButton* pageCommand(int number) const;
 
     static constexpr int kMaxCommand = 17;
 
@@ -137,6 +156,8 @@ private:
     // The look each indicator was last given: nothing until then (they start in the designed colour).
     std::array<std::optional<IndicatorLook>, kLayoutButtonCount> m_indicatorLooks{};
     std::optional<QString> m_shownName; // the name on the name labels, once one was shown
+    std::array<std::optional<QString>, kMenuEntryCount> m_menuCaptions; // Label12 texts, once shown
+    std::optional<QString> m_nameTabMessage;                            // Label14's text, once shown
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known
 };
 

@@ -61,13 +61,13 @@ TimingControls buildTimingPage(QWidget* page)
     TimingControls c;
     c.label7 = makeLabel(page, "Label7", QStringLiteral("反応時間 1/1000秒単位"), twipsRect(240, 1380, 2415, 255));
     c.label7->setFont(gothicFont(kBarPointSize));
-    c.hScroll1 = makeHScrollBar(page, "HScroll1", settings::kReactionTimeMin, settings::kReactionTimeMax, 50,
+    c.hScroll1 = makeHScrollBar(page, "HScroll1", settings::kReactionTimeMin, settings::kReactionTimeMax, kReactionTimeBarStart,
                                 twipsRect(1320, 1740, 2415, 255));
     c.label5 = makeLabel(page, "Label5", QStringLiteral("Label5"), twipsRect(240, 1740, 735, 255));
     c.label5->setFont(gothicFont(kValuePointSize, true));
     c.label9 = makeLabel(page, "Label9", QStringLiteral("矢印の反応倍率"), twipsRect(360, 2520, 1575, 255));
     c.label9->setFont(gothicFont(kBarPointSize));
-    c.hScroll2 = makeHScrollBar(page, "HScroll2", settings::kArrowMultiplierMin, settings::kArrowMultiplierMax, 1,
+    c.hScroll2 = makeHScrollBar(page, "HScroll2", settings::kArrowMultiplierMin, settings::kArrowMultiplierMax, kMultiplierBarStart,
                                 twipsRect(1320, 2880, 2415, 255));
     c.label8 = makeLabel(page, "Label8", QStringLiteral("Label5"), twipsRect(360, 2880, 735, 255));
     c.label8->setFont(gothicFont(kValuePointSize, true));
@@ -81,13 +81,13 @@ NamingControls buildNamingPage(QWidget* page)
     c.label10 = makeLabel(page, "Label10", QStringLiteral("コントロールしたいソフト名(自由につけられます)"),
                           twipsRect(120, 1320, 3855, 255));
     c.label10->setToolTip(kAnyNameTip);
-    c.text2 = makeTextBox(page, "Text2", QStringLiteral("Text2"), twipsRect(120, 1560, 2415, 270));
+    c.text2 = makeTextBox(page, "Text2", QString::fromUtf8(kNameBoxStart), twipsRect(120, 1560, 2415, 270));
     c.text2->setToolTip(kAnyNameTip);
     c.label11 = makeLabel(page, "Label11", QStringLiteral("コントロールしたいソフトのキャプションの一部"),
                           twipsRect(120, 2520, 4455, 255));
     c.label11->setToolTip(kCaptionTip);
     c.combo2 = makeComboBox(page, "Combo2", twipsRect(120, 2880, 4455, 300));
-    c.combo2->setEditText(QStringLiteral("起動しているソフトのキャプション"));
+    c.combo2->setEditText(QString::fromUtf8(kCaptionBoxStart));
     c.combo2->setToolTip(kCaptionTip);
     c.label1 = makeLabel(page, "Label1", QStringLiteral("↑のリストは現在起動しているソフトのキャプション名です。"),
                          twipsRect(360, 3240, 4815, 255));

@@ -49,6 +49,13 @@ struct SlotControls {
 };
 SlotControls buildSlotPage(QWidget* page, int slot);
 
+// What the pages' controls hold when they are built, before any profile is put in: the profile in
+// force starts from these.
+inline constexpr int kReactionTimeBarStart = 50;
+inline constexpr int kMultiplierBarStart = 1;
+inline constexpr const char* kNameBoxStart = "Text2";
+inline constexpr const char* kCaptionBoxStart = "起動しているソフトのキャプション";
+
 struct TimingControls {
     QLabel* label7 = nullptr;
     QScrollBar* hScroll1 = nullptr;

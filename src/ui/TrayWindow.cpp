@@ -113,10 +113,10 @@ QString TrayWindow::itemText(const QString& caption)
     return QString(caption).replace('&', QStringLiteral("&&"));
 }
 
-void TrayWindow::SyncTrayUserMenu()
+void TrayWindow::SyncTrayUserMenu(const std::array<std::string, kMenuEntries>& captions)
 {
     for (int k = 1; k <= kMenuEntries; ++k)
-        userMenuItem(k)->setText(itemText(m_form.menuLabel(k - 1)->text()));
+        userMenuItem(k)->setText(itemText(QString::fromStdString(captions[size_t(k - 1)])));
     for (int k = 1; k <= kMenuEntries; ++k)
         userMenuItem(k)->setVisible(!userMenuItem(k)->text().isEmpty());
     const bool any = !userMenuItem(1)->text().isEmpty();

@@ -34,9 +34,9 @@ public:
     // Puts a new tip on the icon that is shown.
     void ChangeToolTip(const QString& tip);
 
-    // The user-menu items M1 … M12 take the captions of the menu labels; empty ones hide, and
+    // The user-menu items M1 … M12 take the captions the menu labels show; empty ones hide, and
     // the two separators show only when the first entry exists.
-    void SyncTrayUserMenu();
+    void SyncTrayUserMenu(const std::array<std::string, kMenuEntries>& captions);
 
     bool iconPresent() const { return m_iconPresent; }
     QString toolTip() const;

@@ -323,7 +323,7 @@ TEST_F(MainWindowCommandsTest, barCommands_clickThenModeAndTab)
 TEST_F(MainWindowCommandsTest, profileNameTyping_everyKeystrokeRenamesNineteenLabelsAndTrayTexts)
 {
     startApp();
-    for (int tab = 0; tab < ui::kNamingTab; ++tab) // every page with a name label built
+    for (int tab = 0; tab <= ui::kMenuTab; ++tab) // every page with a name label built
         form().settingsTabs()->setCurrentIndex(tab);
     form().settingsTabs()->setCurrentIndex(ui::kNamingTab);
     form().profileNameBox()->clear();

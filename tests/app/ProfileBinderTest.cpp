@@ -3,6 +3,7 @@
 #include "app/MainWindowKeyLists.h"
 #include "input/KeyTable.h"
 #include "ui/MultiRowTabWidget.h"
+#include "ui/TrayWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,6 +154,50 @@ TEST_F(ProfileBinderTest, slotPageOpenedLater_showsTheStateInForce)
     EXPECT_TRUE(form().findChild<QWidget*>("Combo1_14")->isVisible());
     EXPECT_FALSE(form().findChild<QWidget*>("Combo3_14")->isVisible());
     EXPECT_FALSE(form().findChild<QWidget*>("Combo4_14")->isVisible());
+}
+
+// The pages 反応時間, 名前・保存 and メニュー are not built before they are opened; what was put
+// into force meanwhile (numbers, name, caption fragment and its list, menu entries, the name
+// tab's message) is what they show when they are, and they carry edits from then on.
+TEST_F(ProfileBinderTest, otherPagesOpenedLater_showTheStateInForce)
+{
+    for (const char* name : {"HScroll1", "Text2", "Combo2", "Label12_0", "Command14"})
+        EXPECT_EQ(form().findChild<QWidget*>(name), nullptr) << name;
+
+    windows->add(7, "エディタ");
+    app->targetActivation().RefreshCaptionList();
+    ASSERT_TRUE(app->profile().apply(sample(), {ProfileOrigin::Record, NameOrder::NameFirst}));
+    ASSERT_TRUE(app->settingsStore().menu().AddCurrentToMenu());
+    for (const char* name : {"HScroll1", "Text2", "Label12_0"})
+        EXPECT_EQ(form().findChild<QWidget*>(name), nullptr) << name << " built by putting a profile in force";
+
+    form().show();
+    form().settingsTabs()->setCurrentIndex(ui::kTimingTab);
+    EXPECT_EQ(form().findChild<QScrollBar*>("HScroll1")->value(), 200);
+    EXPECT_EQ(form().findChild<QLabel*>("Label5")->text(), "200");
+    EXPECT_EQ(form().findChild<QScrollBar*>("HScroll2")->value(), 3);
+    EXPECT_EQ(form().findChild<QLabel*>("Label8")->text(), "3");
+    EXPECT_EQ(form().findChild<QLabel*>("Label16_14")->text(), "名前");
+    EXPECT_TRUE(form().findChild<QWidget*>("HScroll1")->isVisible());
+
+    form().settingsTabs()->setCurrentIndex(ui::kNamingTab);
+    EXPECT_EQ(form().findChild<QLineEdit*>("Text2")->text(), "名前");
+    auto* captionBox = form().findChild<QComboBox*>("Combo2");
+    EXPECT_EQ(captionBox->currentText(), "窓");
+    ASSERT_EQ(captionBox->count(), 1);
+    EXPECT_EQ(captionBox->itemText(0), "エディタ");
+
+    form().settingsTabs()->setCurrentIndex(ui::kMenuTab);
+    EXPECT_EQ(form().findChild<QLabel*>("Label12_0")->text(), "名前");
+
+    form().findChild<QScrollBar*>("HScroll1")->setValue(650);
+    form().findChild<QLineEdit*>("Text2")->setText("新しい名前");
+    captionBox->setEditText("別の窓");
+    EXPECT_EQ(app->state().inForce.reactionTime, 650);
+    EXPECT_EQ(app->pollTimer().interval(), 650);
+    EXPECT_EQ(app->state().inForce.name, "新しい名前");
+    EXPECT_EQ(app->tray().windowTitle(), "新しい名前");
+    EXPECT_EQ(app->state().inForce.captionFragment, "別の窓");
 }
 
 } // namespace

@@ -601,12 +601,14 @@ TEST_F(TrayTest, autoSwitch_keptAcrossRestart_disabledUntilTheWindowManagerNames
     tray().autoSwitchItem()->trigger();
     makeApp();
     app->start();
+    QCoreApplication::processEvents(); // the active window is asked for once the window is up
     EXPECT_TRUE(tray().autoSwitchItem()->isChecked());
     EXPECT_TRUE(activeWindow->started);
 
     makeApp();
     activeWindow->windowManagerNamesIt = false;
     app->start();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(tray().autoSwitchItem()->isChecked());
     EXPECT_FALSE(tray().autoSwitchItem()->isEnabled());
     EXPECT_FALSE(activeWindow->started);

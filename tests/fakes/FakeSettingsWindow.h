@@ -5,6 +5,8 @@
 #include "settings/MenuLabels.h"
 #include "settings/MessageLine.h"
 #include "settings/ProfileControls.h"
+#include "settings/ProfileInForce.h"
+#include "settings/SessionState.h"
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
 
@@ -14,10 +16,12 @@
 
 namespace rukcon::test {
 
-// Stands in for the main window (and the tray) towards the settings store. Values live in
-// plain members; the scroll bars refuse what the real ones refuse. Every change that a change
-// handler or the user would notice is also appended to log, so tests can check the order.
+// Stands in for the main window (and the tray) towards the settings store. The profile in force
+// lives in a session state of its own and goes in through the real ProfileInForce; the fake is its
+// view. Every change that a change handler or the user would notice is also appended to log, so
+// tests can check the order.
 class FakeSettingsWindow : public settings::ProfileControls,
+                           public settings::ProfileView,
                            public settings::MenuLabels,
                            public settings::MessageLine,
                            public settings::WindowPlacement,
@@ -30,60 +34,26 @@ public:
     {
         for (auto& slot : listSizes)
             slot.fill(kFilledListSize);
+        state.inForce.reactionTime = 50;
+        state.inForce.arrowMultiplier = 1;
     }
+    FakeSettingsWindow(const FakeSettingsWindow&) = delete; // the references below are into its own state
 
-    // ProfileControls: the order the window sets its controls in, each change logged.
-    settings::Profile read() const override { return profile(); }
-    bool apply(const settings::Profile& p, settings::ApplyOrder order) override
+    // ProfileControls: the session's own.
+    settings::Profile read() const override { return inForce.read(); }
+    bool apply(const settings::Profile& p, settings::ApplyOrder order) override { return inForce.apply(p, order); }
+
+    // ProfileView: each change logged as the window's control would show it.
+    void keyChoicesPut(const settings::KeyChoices&, bool listsEmptied) override
     {
-        const bool builtIn = order.origin == settings::ProfileOrigin::BuiltIn;
-        if (builtIn)
+        if (listsEmptied)
             for (auto& slot : listSizes)
                 slot.fill(0);
-        keys = p.keys;
-        bool accepted = true;
-        if (builtIn) {
-            accepted &= setReactionTime(p.reactionTime);
-            accepted &= setArrowMultiplier(p.arrowMultiplier);
-        } else {
-            accepted &= setArrowMultiplier(p.arrowMultiplier);
-            accepted &= setReactionTime(p.reactionTime);
-        }
-        if (order.names == settings::NameOrder::NameFirst) {
-            setProfileName(p.name);
-            setCaptionFragment(p.captionFragment);
-        } else {
-            setCaptionFragment(p.captionFragment);
-            setProfileName(p.name);
-        }
-        return accepted;
     }
-    bool setReactionTime(int ms)
-    {
-        if (ms < 50 || ms > 1000)
-            return false;
-        shownReactionTime = ms;
-        log.push_back("HScroll1=" + std::to_string(ms));
-        return true;
-    }
-    bool setArrowMultiplier(int n)
-    {
-        if (n < 1 || n > 10)
-            return false;
-        shownMultiplier = n;
-        log.push_back("HScroll2=" + std::to_string(n));
-        return true;
-    }
-    void setProfileName(const std::string& name)
-    {
-        shownName = name;
-        log.push_back("Text2=" + name);
-    }
-    void setCaptionFragment(const std::string& fragment)
-    {
-        shownCaptionFragment = fragment;
-        log.push_back("Combo2=" + fragment);
-    }
+    void reactionTimeSet(int ms) override { log.push_back("HScroll1=" + std::to_string(ms)); }
+    void arrowMultiplierSet(int n) override { log.push_back("HScroll2=" + std::to_string(n)); }
+    void nameChanged(const std::string& name) override { log.push_back("Text2=" + name); }
+    void captionFragmentChanged(const std::string& fragment) override { log.push_back("Combo2=" + fragment); }
 
     // MenuLabels, MessageLine
     void setMenuLabel(int index, const std::string& caption) override { shownMenuLabels[index] = caption; }
@@ -106,22 +76,18 @@ public:
     }
 
     using Profile = settings::Profile;
-    Profile profile() const { return {keys, shownReactionTime, shownMultiplier, shownName, shownCaptionFragment}; }
-    void setProfile(const Profile& p)
-    {
-        keys = p.keys;
-        shownReactionTime = p.reactionTime;
-        shownMultiplier = p.arrowMultiplier;
-        shownName = p.name;
-        shownCaptionFragment = p.captionFragment;
-    }
+    const Profile& profile() const { return state.inForce; }
+    void setProfile(const Profile& p) { state.inForce = p; }
 
-    settings::KeyChoices keys{};
+    settings::SessionState state;
+    settings::ProfileInForce inForce{state, *this};
+    // The profile in force, by field.
+    settings::KeyChoices& keys = state.inForce.keys;
+    int& shownReactionTime = state.inForce.reactionTime;
+    int& shownMultiplier = state.inForce.arrowMultiplier;
+    std::string& shownName = state.inForce.name;
+    std::string& shownCaptionFragment = state.inForce.captionFragment;
     std::array<std::array<int, settings::kKeyPositions>, settings::kSlotCount> listSizes{};
-    int shownReactionTime = 50;
-    int shownMultiplier = 1;
-    std::string shownName;
-    std::string shownCaptionFragment;
     std::array<std::string, 12> shownMenuLabels{};
     std::array<std::string, 12> trayCaptions{};
     std::string shownMessage;

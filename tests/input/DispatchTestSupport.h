@@ -4,6 +4,7 @@
 #include "fakes/RecordingKeyboard.h"
 #include "fakes/RecordingSound.h"
 #include "input/KeyDispatch.h"
+#include "settings/SessionState.h"
 
 namespace rukcon::test {
 
@@ -37,7 +38,8 @@ private:
 // Everything one dispatch needs, wired to fakes that share one event log.
 struct DispatchRig {
     EventLog log;
-    settings::Profile profile; // the profile in force, as the session state holds it
+    settings::SessionState state;
+    settings::Profile& profile = state.inForce; // the profile in force
     FakeDispatchView view;
     RecordingKeyboard keyboard{log};
     RecordingPump pump{log};

@@ -1,4 +1,5 @@
 #include "DispatchTestSupport.h"
+#include "settings/ProfileInForce.h"
 
 #include <gtest/gtest.h>
 
@@ -145,10 +146,18 @@ TEST(KeyDispatch, focusMovesToSinkOnlyWhilePanelShown)
 TEST(KeyDispatch, anEditWhileKeysAreSent_countsAtTheNextKey)
 {
     DispatchRig rig;
+    struct : rukcon::settings::ProfileView {
+        void keyChoicesPut(const rukcon::settings::KeyChoices&, bool) override {}
+        void reactionTimeSet(int) override {}
+        void arrowMultiplierSet(int) override {}
+        void nameChanged(const std::string&) override {}
+        void captionFragmentChanged(const std::string&) override {}
+    } window; // the key box is typed in; nothing else shows
+    rukcon::settings::ProfileInForce inForce(rig.state, window);
     rig.setKeys(0, "-A-", "-B-", "なし");
     rig.dispatch.CurrentSlot = 0;
     rig.dispatch.DispatchFirstKey();
-    rig.profile.keys[0][1] = "-Z-"; // edited between the two steps
+    inForce.editKeyChoice(0, 1, "-Z-"); // edited between the two steps
     rig.dispatch.DispatchSecondKey();
     EXPECT_EQ(rig.events(), (EventLog{"activate", "65+", "65-", "90+", "90-"}));
 }

@@ -40,6 +40,8 @@ public:
         for (int i = 0; i < rukcon::ui::kLayoutButtonCount; ++i)
             saved.push_back(layoutButtonTwips(m_form.layoutButton(i)));
     }
+    // The program shows settings mode on the window's switch.
+    void setSettingsMode(bool on) override { m_form.settingsModeBox()->setChecked(on); }
     int clicks() const { return int(std::count(calls.begin(), calls.end(), "click")); }
 
     std::vector<std::string> calls;
@@ -293,7 +295,7 @@ TEST_F(ButtonLayoutDesignerTest, restoreDefaults_showsHiddenAndUndoesWideShapes)
 
 TEST_F(ButtonLayoutDesignerTest, confirm_savesLayoutAndLeavesEditing)
 {
-    form.profileNameBox()->setText("シューティング");
+    form.showProfileName("シューティング");
     startEditing();
     designer.pressButton(4, {0, 0});
     designer.dropOnPanel({1500, 1200});

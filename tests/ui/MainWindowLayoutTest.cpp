@@ -139,11 +139,15 @@ class MainWindowLayoutTest : public ::testing::Test {
 protected:
     MainWindow form;
 
-    // Every key slot's page, as after it was first opened.
+    // Every page, as after it was first opened.
     MainWindowLayoutTest()
     {
         for (int slot = 0; slot < rukcon::ui::kSlotCount; ++slot)
             form.keyChoiceBox(slot, 0);
+        form.reactionTimeBar();
+        form.profileNameBox();
+        form.menuLabel(0);
+        form.editLayoutButton();
     }
 
     QWidget* container(int id) const

@@ -79,8 +79,7 @@ bool FakeInputEmitter::sendKey(uint8_t virtualKey, bool down)
         key = keyFor(virtualKey);
     if (key.code == 0 || !m_connection->healthy())
         return false;
-    constexpr uint8_t kShift = 16;
-    if (down && key.shifted && m_pressedOn[kShift].code == 0 && !m_shiftAdded[virtualKey]) {
+    if (down && key.shifted && m_pressedOn[kVirtualShift].code == 0 && !m_shiftAdded[virtualKey]) {
         send(KEY_LEFTSHIFT, true);
         m_shiftAdded[virtualKey] = true;
     }
