@@ -47,9 +47,9 @@ const char* const kTargetCaption = "ベンチ用の窓 - target";
 
 // A plain X client window standing in for the target program. A thread of its own reads its
 // events, as a real program would, and counts the key presses that arrive.
-class TargetWindow {
+class KeyCountingWindow {
 public:
-    TargetWindow()
+    KeyCountingWindow()
     {
         m_display = XOpenDisplay(nullptr);
         if (!m_display)
@@ -64,7 +64,7 @@ public:
         for (int i = 0; i < 500 && !m_mapped; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    ~TargetWindow()
+    ~KeyCountingWindow()
     {
         m_stop = true;
         if (m_reader.joinable())
@@ -125,7 +125,7 @@ void runFor(int ms)
     QCoreApplication::exec();
 }
 
-struct Rig {
+struct ProgramRig {
     test::TempFolder folder;
     SDL_Joystick* pad = nullptr;
     int padIndex = -1;
@@ -165,7 +165,7 @@ struct Rig {
         return true;
     }
 
-    ~Rig()
+    ~ProgramRig()
     {
         app.reset();
         if (pad) {
@@ -177,12 +177,12 @@ struct Rig {
 
 int fullLoad(int cycles)
 {
-    TargetWindow target;
+    KeyCountingWindow target;
     if (!target.ok()) {
         std::fputs("bench_app: the target window did not appear\n", stderr);
         return 1;
     }
-    Rig rig;
+    ProgramRig rig;
     if (!rig.start())
         return 1;
     ui::MainWindow& form = rig.app->form();
@@ -235,7 +235,7 @@ int fullLoad(int cycles)
 
 int idle(int seconds)
 {
-    Rig rig;
+    ProgramRig rig;
     if (!rig.startPolling(1000))
         return 1;
     const double before = cpuSeconds();
@@ -256,7 +256,7 @@ double threadCpuNanoseconds()
 // every 50 ms as the timer calls it (what it costs after the rest of the machine ran).
 int idleTick(int ticks)
 {
-    Rig rig;
+    ProgramRig rig;
     if (!rig.startPolling(200))
         return 1;
     for (int i = 0; i < ticks / 10; ++i)

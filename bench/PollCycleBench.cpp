@@ -33,7 +33,7 @@ public:
     void EndCycle() override {}
 };
 
-struct Rig {
+struct CycleRig {
     test::ScriptedController device;
     input::ControllerAccess controller{device};
     test::FakeDispatchView view;
@@ -46,7 +46,7 @@ struct Rig {
     input::KeyDispatch dispatch{profile, view, emission, target, sound};
     input::PollCycle cycle{controller, dispatch, emission, view};
 
-    Rig(uint32_t x, uint32_t y, uint32_t buttons, int multiplier)
+    CycleRig(uint32_t x, uint32_t y, uint32_t buttons, int multiplier)
     {
         device.count = 16;
         device.ids[0].position = {x, y, 0, buttons};
@@ -62,7 +62,7 @@ struct Rig {
 
 void BM_PollCycle_nothingHeld(benchmark::State& state)
 {
-    Rig rig(32767, 32767, 0, 1);
+    CycleRig rig(32767, 32767, 0, 1);
     for (auto _ : state)
         rig.cycle.Run();
     benchmark::DoNotOptimize(rig.keys.events);
@@ -73,7 +73,7 @@ BENCHMARK(BM_PollCycle_nothingHeld);
 // multiplier 10: 10 button inputs and 20 stick inputs per cycle.
 void BM_PollCycle_allHeldMultiplier10(benchmark::State& state)
 {
-    Rig rig(0, 0, 0x3FF, 10);
+    CycleRig rig(0, 0, 0x3FF, 10);
     for (auto _ : state)
         rig.cycle.Run();
     state.counters["key events/cycle"] =

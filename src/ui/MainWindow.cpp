@@ -104,7 +104,7 @@ void MainWindow::buildSettingsTabs()
 
 void MainWindow::buildSlotPageOnce(int slot)
 {
-    SlotControls& controls = m_slots[size_t(slot)];
+    SlotPageControls& controls = m_slots[size_t(slot)];
     if (controls.combo1)
         return;
     QWidget* page = m_ssTab1->page(tabOfSlot(slot));
@@ -190,19 +190,19 @@ void MainWindow::buildPage(int tab)
         m_label16[size_t(tab)]->setText(*m_shownName);
 }
 
-const TimingControls& MainWindow::timingPage() const
+const TimingPageControls& MainWindow::timingPage() const
 {
     const_cast<MainWindow*>(this)->buildPageOnce(kTimingTab);
     return m_timing;
 }
 
-const NamingControls& MainWindow::namingPage() const
+const NamingPageControls& MainWindow::namingPage() const
 {
     const_cast<MainWindow*>(this)->buildPageOnce(kNamingTab);
     return m_naming;
 }
 
-const MenuControls& MainWindow::menuPage() const
+const MenuPageControls& MainWindow::menuPage() const
 {
     const_cast<MainWindow*>(this)->buildPageOnce(kMenuTab);
     return m_menu;
@@ -282,7 +282,7 @@ QComboBox* MainWindow::existingKeyChoiceBox(int slot, int position) const
 {
     if (slot < 0 || slot >= kSlotCount)
         return nullptr;
-    const SlotControls& controls = m_slots[size_t(slot)];
+    const SlotPageControls& controls = m_slots[size_t(slot)];
     return position == 0 ? controls.combo1 : position == 1 ? controls.combo3 : controls.combo4;
 }
 

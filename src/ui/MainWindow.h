@@ -135,20 +135,20 @@ private:
     void buildSlotPageOnce(int slot);
     void buildPageOnce(int tab);
     void buildPage(int tab);
-    const TimingControls& timingPage() const;
-    const NamingControls& namingPage() const;
-    const MenuControls& menuPage() const;
+    const TimingPageControls& timingPage() const;
+    const NamingPageControls& namingPage() const;
+    const MenuPageControls& menuPage() const;
     QPushButton* pageCommand(int number) const;
 
     static constexpr int kMaxCommand = 17;
 
     std::array<QPushButton*, kMaxCommand + 1> m_commands{}; // by number; 0 and 11 stay empty
-    std::array<SlotControls, kSlotCount> m_slots{};
+    std::array<SlotPageControls, kSlotCount> m_slots{};
     std::array<QLabel*, kNameLabelCount> m_label16{};
-    TimingControls m_timing;
-    NamingControls m_naming;
-    MenuControls m_menu;
-    OtherControls m_other;
+    TimingPageControls m_timing;
+    NamingPageControls m_naming;
+    MenuPageControls m_menu;
+    OtherPageControls m_other;
     PanelControls m_panel;
     MultiRowTabWidget* m_ssTab1 = nullptr;
     QCheckBox* m_check1 = nullptr;

@@ -41,13 +41,13 @@ void addSettingsTabs(MultiRowTabWidget* tabs)
         tabs->addTab(QString::fromUtf8(caption));
 }
 
-SlotControls buildSlotPage(QWidget* page, int slot)
+SlotPageControls buildSlotPage(QWidget* page, int slot)
 {
     // The activation key's page sits 120 further right and 240 lower, with a narrower first list.
     const bool activation = slot == kActivationSlot;
     const int left = activation ? 240 : 120;
     const int shift = activation ? 240 : 0;
-    SlotControls controls;
+    SlotPageControls controls;
     controls.label16 = makeNameLabel(page, tabOfSlot(slot));
     controls.combo1 =
         makeComboBox(page, arrayName("Combo1", slot), twipsRect(left, 1440 + shift, activation ? 1935 : 2000, 300));
@@ -56,9 +56,9 @@ SlotControls buildSlotPage(QWidget* page, int slot)
     return controls;
 }
 
-TimingControls buildTimingPage(QWidget* page)
+TimingPageControls buildTimingPage(QWidget* page)
 {
-    TimingControls c;
+    TimingPageControls c;
     c.label7 = makeLabel(page, "Label7", QStringLiteral("反応時間 1/1000秒単位"), twipsRect(240, 1380, 2415, 255));
     c.label7->setFont(gothicFont(kBarPointSize));
     c.hScroll1 = makeHScrollBar(page, "HScroll1", settings::kReactionTimeMin, settings::kReactionTimeMax, kReactionTimeBarStart,
@@ -75,9 +75,9 @@ TimingControls buildTimingPage(QWidget* page)
     return c;
 }
 
-NamingControls buildNamingPage(QWidget* page)
+NamingPageControls buildNamingPage(QWidget* page)
 {
-    NamingControls c;
+    NamingPageControls c;
     c.label10 = makeLabel(page, "Label10", QStringLiteral("コントロールしたいソフト名(自由につけられます)"),
                           twipsRect(120, 1320, 3855, 255));
     c.label10->setToolTip(kAnyNameTip);
@@ -103,9 +103,9 @@ NamingControls buildNamingPage(QWidget* page)
     return c;
 }
 
-MenuControls buildMenuPage(QWidget* page)
+MenuPageControls buildMenuPage(QWidget* page)
 {
-    MenuControls c;
+    MenuPageControls c;
     for (int i = 0; i < kMenuEntryCount; ++i) {
         // Two columns of six entries, 360 apart.
         const QRect place = twipsRect(i < 6 ? 120 : 2040, 1320 + 360 * (i % 6), 1695, 255);
@@ -120,9 +120,9 @@ MenuControls buildMenuPage(QWidget* page)
     return c;
 }
 
-OtherControls buildOtherPage(QWidget* page)
+OtherPageControls buildOtherPage(QWidget* page)
 {
-    OtherControls c;
+    OtherPageControls c;
     c.command14 = makeButton(page, "Command14", QStringLiteral("コントローラーのボタンの位置の設定"),
                              twipsRect(360, 1440, 2415, 375));
     c.command6 =

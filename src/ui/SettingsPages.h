@@ -41,13 +41,13 @@ constexpr int tabOfSlot(int slot)
 void addSettingsTabs(MultiRowTabWidget* tabs);
 
 // The three key choices of one slot and the name label on its page.
-struct SlotControls {
+struct SlotPageControls {
     QLabel* label16 = nullptr;
     QComboBox* combo1 = nullptr;
     QComboBox* combo3 = nullptr;
     QComboBox* combo4 = nullptr;
 };
-SlotControls buildSlotPage(QWidget* page, int slot);
+SlotPageControls buildSlotPage(QWidget* page, int slot);
 
 // What the pages' controls hold when they are built, before any profile is put in: the profile in
 // force starts from these.
@@ -56,7 +56,7 @@ inline constexpr int kMultiplierBarStart = 1;
 inline constexpr const char* kNameBoxStart = "Text2";
 inline constexpr const char* kCaptionBoxStart = "起動しているソフトのキャプション";
 
-struct TimingControls {
+struct TimingPageControls {
     QLabel* label7 = nullptr;
     QScrollBar* hScroll1 = nullptr;
     QLabel* label5 = nullptr;
@@ -65,9 +65,9 @@ struct TimingControls {
     QLabel* label8 = nullptr;
     QLabel* label16 = nullptr;
 };
-TimingControls buildTimingPage(QWidget* page);
+TimingPageControls buildTimingPage(QWidget* page);
 
-struct NamingControls {
+struct NamingPageControls {
     QLabel* label10 = nullptr;
     QLineEdit* text2 = nullptr;
     QLabel* label11 = nullptr;
@@ -78,22 +78,22 @@ struct NamingControls {
     QLabel* label14 = nullptr;
     QLabel* label16 = nullptr;
 };
-NamingControls buildNamingPage(QWidget* page);
+NamingPageControls buildNamingPage(QWidget* page);
 
-struct MenuControls {
+struct MenuPageControls {
     std::array<QLabel*, kMenuEntryCount> label12{};
     QPushButton* command4 = nullptr;
     QPushButton* command7 = nullptr;
     QLabel* label16 = nullptr;
 };
-MenuControls buildMenuPage(QWidget* page);
+MenuPageControls buildMenuPage(QWidget* page);
 
-struct OtherControls {
+struct OtherPageControls {
     QPushButton* command14 = nullptr;
     QPushButton* command6 = nullptr;
     QPushButton* command9 = nullptr;
     QPushButton* command10 = nullptr;
 };
-OtherControls buildOtherPage(QWidget* page);
+OtherPageControls buildOtherPage(QWidget* page);
 
 } // namespace rukcon::ui

@@ -9,9 +9,9 @@
 
 namespace {
 
-class TextLogWindow : public QWidget {
+class TextLogWidget : public QWidget {
 public:
-    explicit TextLogWindow(const QString& file) : m_text(file), m_keys(file + QStringLiteral(".keys"))
+    explicit TextLogWidget(const QString& file) : m_text(file), m_keys(file + QStringLiteral(".keys"))
     {
         m_text.open(QIODevice::Append);
         m_keys.open(QIODevice::Append);
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    TextLogWindow window(QString::fromLocal8Bit(argv[2]));
+    TextLogWidget window(QString::fromLocal8Bit(argv[2]));
     window.setWindowTitle(QString::fromUtf8(argv[1]));
     window.resize(300, 200);
     window.show();

@@ -1,6 +1,7 @@
 // gtest before the X headers: their None and Bool macros break it.
 #include <gtest/gtest.h>
 
+#include "fakes/FakeFragmentBox.h"
 #include "fakes/RecordingSound.h"
 #include "platform/x11/X11Factory.h"
 #include "target/TargetActivation.h"
@@ -30,14 +31,7 @@ using Windows = std::vector<Window>;
 
 namespace {
 
-class FakeFragmentBox : public rukcon::target::CaptionFragmentBox {
-public:
-    std::string text;
-    std::string fragment() const override { return text; }
-    void setFragment(const std::string& t) override { text = t; }
-    void clearList() override {}
-    void appendListItem(const std::string&) override {}
-};
+using rukcon::test::FakeFragmentBox;
 
 // Real client windows on a connection of the test's own, driven through the real activation
 // logic and the backend. Captions carry the process id, so that test programs sharing a

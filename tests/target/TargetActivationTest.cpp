@@ -1,4 +1,5 @@
 #include "target/TargetActivation.h"
+#include "fakes/FakeFragmentBox.h"
 #include "fakes/RecordingSound.h"
 #include "fakes/ScriptedWindows.h"
 
@@ -10,15 +11,7 @@ using rukcon::target::TargetActivation;
 
 namespace {
 
-class FakeFragmentBox : public rukcon::target::CaptionFragmentBox {
-public:
-    std::string text;
-    std::vector<std::string> list{"stale entry"};
-    std::string fragment() const override { return text; }
-    void setFragment(const std::string& t) override { text = t; }
-    void clearList() override { list.clear(); }
-    void appendListItem(const std::string& caption) override { list.push_back(caption); }
-};
+using rukcon::test::FakeFragmentBox;
 
 class TargetActivationTest : public ::testing::Test {
 protected:
