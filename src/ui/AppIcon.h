@@ -4,8 +4,8 @@
 
 namespace rukcon::ui {
 
-// The program's icon: a small game pad, drawn at run time so it is sharp at every size. Needs the
-// application object; the first call draws it.
+// The program's icon: a small game pad, drawn by the build at each of its sizes so it is sharp at
+// every one (ProgramIconDrawing.h). Needs the application object; the first call makes it.
 QIcon programIcon();
 
 } // namespace rukcon::ui
