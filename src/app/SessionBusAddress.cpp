@@ -53,8 +53,9 @@ std::string escapedAddressValue(const std::string& value)
 
 } // namespace
 
-std::optional<std::string> sessionBusAddressWithoutLaunch(const SessionBusEnvironment& environment,
-                                                          const std::function<bool(const std::filesystem::path&)>& exists)
+std::optional<std::string>
+sessionBusAddressWithoutLaunch(const SessionBusEnvironment& environment,
+                               const std::function<bool(const std::filesystem::path&)>& exists)
 {
     // An address given, or a bus where the runtime folder keeps it: libdbus connects there.
     if (nonEmpty(environment.address) || !nonEmpty(environment.runtimeDir))

@@ -23,7 +23,8 @@ struct SessionBusEnvironment {
 // which libdbus would have used had it been there, is returned for the environment instead, so
 // every connection fails at once as it would have anyway (or finds a bus started there since).
 // Otherwise nothing: libdbus goes its usual way. `exists` tells whether a file is there.
-std::optional<std::string> sessionBusAddressWithoutLaunch(const SessionBusEnvironment& environment,
-                                                          const std::function<bool(const std::filesystem::path&)>& exists);
+std::optional<std::string>
+sessionBusAddressWithoutLaunch(const SessionBusEnvironment& environment,
+                               const std::function<bool(const std::filesystem::path&)>& exists);
 
 } // namespace rukcon::app

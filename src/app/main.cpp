@@ -59,8 +59,9 @@ int main(int argc, char** argv)
     }
 
     // Before Qt or SDL look for the session bus, and before any other thread runs.
-    const rukcon::app::SessionBusEnvironment bus{std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"),
-                                                 std::getenv("DISPLAY"), std::getenv("PATH")};
+    const rukcon::app::SessionBusEnvironment bus{std::getenv("DBUS_SESSION_BUS_ADDRESS"),
+                                                 std::getenv("XDG_RUNTIME_DIR"), std::getenv("DISPLAY"),
+                                                 std::getenv("PATH")};
     const auto fileThere = [](const std::filesystem::path& file) {
         std::error_code ec;
         return std::filesystem::exists(file, ec);

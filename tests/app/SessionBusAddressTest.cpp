@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-using rukcon::app::SessionBusEnvironment;
 using rukcon::app::sessionBusAddressWithoutLaunch;
+using rukcon::app::SessionBusEnvironment;
 
 namespace {
 
@@ -20,9 +20,8 @@ SessionBusEnvironment busless()
 
 std::optional<std::string> decide(const SessionBusEnvironment& environment, std::set<std::string> files = {})
 {
-    return sessionBusAddressWithoutLaunch(environment, [&files](const std::filesystem::path& file) {
-        return files.contains(file.string());
-    });
+    return sessionBusAddressWithoutLaunch(
+        environment, [&files](const std::filesystem::path& file) { return files.contains(file.string()); });
 }
 
 } // namespace
