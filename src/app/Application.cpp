@@ -36,9 +36,8 @@ namespace rukcon::app {
 namespace {
 
 // Neither the Wayland backends nor X11 work in this session.
-const std::string kNoWindowSystemText =
-    "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
-    "拡張機能を有効にした GNOME のどれかが必要です)。";
+const std::string kNoWindowSystemText = "このデスクトップではキーを送れません(X11、wlroots 系の Wayland、KDE Plasma、"
+                                        "拡張機能を有効にした GNOME のどれかが必要です)。";
 
 settings::SettingsWindow settingsWindowOf(settings::ProfileInForce& profile, MainWindowSettingsView& w,
                                           sound::SoundEffects& sounds)
@@ -52,8 +51,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     : m_platform(std::move(parts)), m_folders(std::move(folders)),
       m_clock(clock ? std::move(clock) : std::make_unique<settings::SystemClock>()),
       m_disk(std::make_unique<settings::DiskIo>()), m_inForce(m_state, m_profile),
-      m_form(std::make_unique<ui::MainWindow>()),
-      m_messages(std::make_unique<QtUserMessages>(m_form.get())),
+      m_form(std::make_unique<ui::MainWindow>()), m_messages(std::make_unique<QtUserMessages>(m_form.get())),
       m_sound(*m_platform.sound, *m_messages, [] { QApplication::beep(); }),
       m_view(std::make_unique<MainWindowDispatchView>(*m_form)),
       m_captionBox(std::make_unique<MainWindowCaptionBox>(m_inForce, *m_form)),
@@ -114,10 +112,10 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_designer = std::make_unique<ui::ButtonLayoutDesigner>(*m_form, *m_designerHost);
     // The handlers of the window's own controls, the settings-mode switch among them.
     m_trayTexts = std::make_unique<TrayWindowTexts>(*m_tray);
-    m_commands = std::make_unique<MainWindowCommands>(
-        MainWindowCommands::Deps{*m_form, m_keyLists, m_inForce, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(),
-                                 m_store.menu(), m_store.userDefault(), m_store.lastExit(), m_store.geometry(),
-                                 m_store.history(), [this](bool on) { setSettingsMode(on); }, [this] { ExitFromMainWindow(); }});
+    m_commands = std::make_unique<MainWindowCommands>(MainWindowCommands::Deps{
+        *m_form, m_keyLists, m_inForce, m_profile, m_sound, m_target, *m_trayTexts, m_store.folder(), m_store.menu(),
+        m_store.userDefault(), m_store.lastExit(), m_store.geometry(), m_store.history(),
+        [this](bool on) { setSettingsMode(on); }, [this] { ExitFromMainWindow(); }});
     // Settings mode and the pause start and stop the polling, whoever switches them.
     connect(m_form->settingsModeBox(), &QCheckBox::toggled, this, &Application::updatePolling);
     connect(m_tray->pauseItem(), &QAction::toggled, this, &Application::updatePolling);
@@ -234,8 +232,8 @@ void Application::endWithoutSaving()
 void Application::start()
 {
     m_startupPending = true;
-    StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects, m_usesTray,
-             [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); },
+    StartUp({m_state, *m_form, *m_tray, m_statusTimer, m_keyLists, m_sound, m_target, m_store, m_folders.effects,
+             m_usesTray, [this](bool on) { setSettingsMode(on); }, [this](bool on) { setPaused(on); },
              [this] { updatePolling(); }, [this] { showMainWindow(); }})
         .run();
     // Asking the desktop whether the active window can be followed takes round trips the first
@@ -311,7 +309,7 @@ void Application::onControllerInput()
 
 void Application::reportNoWindowSystem()
 {
-    m_form->statusLine()->setText(QString::fromStdString(kNoWindowSystemText));
+    m_form->showStatus(QString::fromStdString(kNoWindowSystemText));
     // Once the event loop runs, so the box comes over the window already shown.
     QMetaObject::invokeMethod(
         this, [this] { m_messages->warning(kNoWindowSystemText); }, Qt::QueuedConnection);
@@ -329,7 +327,7 @@ void Application::onStatusTick()
     // Another controller, or another file for it: marked so the next update starts the ticks afresh.
     if (refreshWakeup() && m_pollState == PollState::Allowed)
         m_pollState = PollState::Suspended;
-    m_form->statusLine()->setText(QString::fromStdString(
+    m_form->showStatus(QString::fromStdString(
         input::ControllerStatusText(m_controllerAccess.controllerId(), m_controllerAccess.buttonCount())));
 
     m_autoSwitching->retryWhileWaiting();

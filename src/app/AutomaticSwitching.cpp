@@ -97,8 +97,7 @@ void AutomaticSwitching::onActiveWindow(const platform::ActiveWindow& window)
         return;
     const int index = static_cast<int>(*chosen);
     if (m_deps.applyEntryQuietly(index))
-        form.statusLine()->setText(
-            QStringLiteral("「%1」に切り替えた").arg(QString::fromStdString(menu.entryName(index))));
+        form.showStatus(QStringLiteral("「%1」に切り替えた").arg(QString::fromStdString(menu.entryName(index))));
 }
 
 } // namespace rukcon::app

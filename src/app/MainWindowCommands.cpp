@@ -101,7 +101,8 @@ void MainWindowCommands::onSettingsModeChanged(bool on)
     if (on) {
         m_deps.target.RefreshCaptionList();
         form.settingsTabs()->show();
-        form.buttonPanel()->hide();
+        if (form.isPanelBuilt())
+            form.buttonPanel()->hide();
         return;
     }
     form.buttonPanel()->show();

@@ -17,7 +17,7 @@ std::string MainWindowDispatchView::shownFeedback() const
 
 void MainWindowDispatchView::setFeedback(const std::string& text)
 {
-    m_form.statusLine()->setText(QString::fromStdString(text));
+    m_form.showStatus(QString::fromStdString(text));
 }
 
 bool MainWindowDispatchView::panelShown() const

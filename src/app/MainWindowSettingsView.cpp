@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace rukcon::app {
 
 namespace {
@@ -39,7 +41,7 @@ void MainWindowSettingsView::showMessage(const std::string& text)
     if (seen && settingsMode && m_form.settingsTabs()->currentIndex() == ui::kNamingTab)
         m_form.showNameTabMessage(fromUtf8(text));
     else if (seen && !settingsMode)
-        m_form.statusLine()->setText(fromUtf8(text));
+        m_form.showStatus(fromUtf8(text));
     else
         m_boxes.warning(text);
 }
@@ -50,7 +52,7 @@ void MainWindowSettingsView::showNotice(const std::string& text)
     const bool seen = m_form.isVisible() && !m_form.isMinimized() && m_state.settingsMode &&
                       m_form.settingsTabs()->currentIndex() == ui::kNamingTab;
     if (!seen)
-        m_form.statusLine()->setText(fromUtf8(text));
+        m_form.showStatus(fromUtf8(text));
 }
 
 settings::WindowRect MainWindowSettingsView::mainWindowRect() const
@@ -72,8 +74,27 @@ void MainWindowSettingsView::setMainWindowRect(const settings::WindowRect& rect)
     m_form.setFrameGeometryTwips(QRect(rect.left, rect.top, rect.width, rect.height));
 }
 
+MainWindowSettingsView::MainWindowSettingsView(settings::SessionState& state, ui::MainWindow& form,
+                                               sound::SoundEffects& sounds, platform::UserMessages& boxes)
+    : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
+{
+    // A layout read before the panel was built goes onto its buttons when it is.
+    QObject::connect(&m_form, &ui::MainWindow::panelBuilt, &m_form, [this] {
+        for (int i = 0; i < ButtonLayoutControls::kButtonCount; ++i)
+            if (const std::optional<settings::LayoutButton> button = std::exchange(m_pendingLayout[size_t(i)], {}))
+                setLayoutButton(i, *button);
+    });
+}
+
 settings::LayoutButton MainWindowSettingsView::layoutButton(int index) const
 {
+    // Asking builds nothing: before the panel is built a button stands where it was put, or as designed.
+    if (!m_form.isPanelBuilt()) {
+        if (const std::optional<settings::LayoutButton>& pending = m_pendingLayout.at(size_t(index)))
+            return *pending;
+        const QRect t = ui::designedLayoutButtonTwips(index);
+        return {{t.y(), t.x(), t.height(), t.width()}, true};
+    }
     // The panel keeps each button's exact twips; whole pixels alone would round 1319 to 1320.
     const QPushButton* b = m_form.layoutButton(index);
     const QRect t = ui::layoutButtonTwips(b);
@@ -82,6 +103,10 @@ settings::LayoutButton MainWindowSettingsView::layoutButton(int index) const
 
 void MainWindowSettingsView::setLayoutButton(int index, const settings::LayoutButton& button)
 {
+    if (!m_form.isPanelBuilt()) {
+        m_pendingLayout.at(size_t(index)) = button;
+        return;
+    }
     QPushButton* b = m_form.layoutButton(index);
     ui::setLayoutButtonTwips(b, QRect(button.rect.left, button.rect.top, button.rect.width, button.rect.height));
     b->setVisible(button.visible);

@@ -7,7 +7,9 @@
 #include "settings/TrayMenuSync.h"
 #include "settings/WindowPlacement.h"
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace rukcon::platform {
 class UserMessages;
@@ -30,10 +32,7 @@ class MainWindowSettingsView : public settings::MenuLabels,
                                public settings::TrayMenuSync {
 public:
     MainWindowSettingsView(settings::SessionState& state, ui::MainWindow& form, sound::SoundEffects& sounds,
-                           platform::UserMessages& boxes)
-        : m_state(state), m_form(form), m_sounds(sounds), m_boxes(boxes)
-    {
-    }
+                           platform::UserMessages& boxes);
 
     // While the program ends, the store's messages are left to the exit, which tells the user
     // more in a box of its own.
@@ -71,6 +70,8 @@ private:
     int m_placedLeft = 0;
     bool m_placed = false;
     bool m_ending = false;
+    // The layout buttons' places read while the panel was not built yet.
+    std::array<std::optional<settings::LayoutButton>, ButtonLayoutControls::kButtonCount> m_pendingLayout{};
 };
 
 } // namespace rukcon::app

@@ -52,9 +52,6 @@ void StartUp::run()
     m_deps.store.folder().EnsureHistoryFolder();
     m_deps.tray.SyncTrayUserMenu(m_deps.state.menuCaptions);
     m_deps.store.layout().LoadButtonLayout();
-    m_deps.form.hideButtonBox()->hide();
-    m_deps.form.restoreLayoutButton()->hide();
-    m_deps.form.confirmLayoutButton()->hide();
     m_deps.form.settingsModeBox()->hide();
 
     m_deps.updatePolling(); // settings mode holds it until the first status tick

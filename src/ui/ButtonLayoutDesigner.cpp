@@ -43,21 +43,31 @@ QPoint pixelsToTwips(const QPointF& pixels)
 ButtonLayoutDesigner::ButtonLayoutDesigner(MainWindow& form, LayoutDesignerHost& host, QObject* parent)
     : QObject(parent), m_form(form), m_host(host)
 {
+    // The button that starts editing is on the other-settings page, and the buttons edited are on
+    // the button panel: each gets its handlers when it is built.
+    if (m_form.isPageBuilt(kOtherTab))
+        watchEditButton();
+    if (m_form.isPanelBuilt())
+        watchPanel();
+    connect(&m_form, &MainWindow::pageBuilt, this, [this](int tab) {
+        if (tab == kOtherTab)
+            watchEditButton();
+    });
+    connect(&m_form, &MainWindow::panelBuilt, this, &ButtonLayoutDesigner::watchPanel);
+}
+
+void ButtonLayoutDesigner::watchEditButton()
+{
+    connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
+}
+
+void ButtonLayoutDesigner::watchPanel()
+{
     for (int i = 0; i < kLayoutButtonCount; ++i) {
         QPushButton* button = m_form.layoutButton(i);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, i] { clickButton(i); });
     }
-    // The button that starts editing is on the other-settings page, built when first opened.
-    const auto watchEditButton = [this] {
-        connect(m_form.editLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::startEditing);
-    };
-    if (m_form.isPageBuilt(kOtherTab))
-        watchEditButton();
-    connect(&m_form, &MainWindow::pageBuilt, this, [watchEditButton](int tab) {
-        if (tab == kOtherTab)
-            watchEditButton();
-    });
     connect(m_form.restoreLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::restoreDefaults);
     connect(m_form.confirmLayoutButton(), &QPushButton::clicked, this, &ButtonLayoutDesigner::confirm);
 

@@ -88,6 +88,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Handlers for the edit button and for the panel's buttons, once each is built.
+    void watchEditButton();
+    void watchPanel();
     int buttonIndexOf(const QObject* object) const;
     void beginDrag(int index, const QMouseEvent& event);
     void followPointer(const QPointF& globalPos);

@@ -74,7 +74,7 @@ PanelControls buildButtonPanel(QWidget* window)
             panel, arrayName("Command11", i), QString::fromUtf8(designed.caption),
             twipsRect(designed.left, designed.top, kLayoutButtonSize, kLayoutButtonSize), kLayoutButtonDesignBgr);
         button->setFont(buttonFont);
-        setLayoutButtonTwips(button, QRect(designed.left, designed.top, kLayoutButtonSize, kLayoutButtonSize));
+        setLayoutButtonTwips(button, designedLayoutButtonTwips(i));
         c.command11[size_t(i)] = button;
     }
 
@@ -90,6 +90,12 @@ PanelControls buildButtonPanel(QWidget* window)
 
 namespace {
 constexpr const char* kTwipsProperty = "twipsGeometry";
+}
+
+QRect designedLayoutButtonTwips(int index)
+{
+    const DesignedButton& designed = kDesignedLayout.at(size_t(index));
+    return {designed.left, designed.top, kLayoutButtonSize, kLayoutButtonSize};
 }
 
 QRect layoutButtonTwips(const QPushButton* button)

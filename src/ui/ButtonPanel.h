@@ -40,6 +40,10 @@ struct PanelControls {
 // they stand before any stored layout is applied. The three editing controls start hidden.
 PanelControls buildButtonPanel(QWidget* window);
 
+// Where layout button index stands as designed, before any stored layout: Left, Top, Width and
+// Height in twips, relative to Frame1.
+QRect designedLayoutButtonTwips(int index);
+
 // A layout button's Left, Top, Width and Height in twips, relative to Frame1. The widget sits
 // on whole pixels, so the exact twips are kept beside it; a button that other code has placed
 // in pixels since reads as its pixels.

@@ -44,11 +44,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 
     buildSettingsTabs();
 
-    m_panel = buildButtonPanel(this);
-    m_label16[18] = m_panel.label16;
-    registerCommand(12, m_panel.command12);
-    registerCommand(13, m_panel.command13);
-
     for (QLabel* label : findChildren<QLabel*>())
         condenseToFit(label);
 
@@ -215,6 +210,38 @@ QPushButton* MainWindow::pageCommand(int number) const
     return m_commands[size_t(number)];
 }
 
+const PanelControls& MainWindow::panel() const
+{
+    if (!m_panel.frame1)
+        const_cast<MainWindow*>(this)->buildPanel();
+    return m_panel;
+}
+
+void MainWindow::buildPanel()
+{
+    m_panel = buildButtonPanel(this);
+    m_label16[kNameLabelCount - 1] = m_panel.label16;
+    registerCommand(12, m_panel.command12);
+    registerCommand(13, m_panel.command13);
+    for (QLabel* label : m_panel.frame1->findChildren<QLabel*>())
+        condenseToFit(label);
+    if (m_shownName)
+        m_panel.label16->setText(*m_shownName);
+    if (m_status)
+        m_panel.label6->setText(*m_status);
+    for (int i = 0; i < kLayoutButtonCount; ++i)
+        if (const std::optional<IndicatorLook>& look = m_indicatorLooks[size_t(i)])
+            setButtonColour(m_panel.command11[size_t(i)], indicatorColour(*look));
+    emit panelBuilt();
+}
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_status = text;
+    if (m_panel.frame1)
+        m_panel.label6->setText(text);
+}
+
 void MainWindow::registerCommand(int number, QPushButton* button)
 {
     m_commands[size_t(number)] = button;
@@ -257,10 +284,11 @@ void MainWindow::showSettingsArea(bool settings)
 {
     if (settings) {
         m_ssTab1->show();
-        m_panel.frame1->hide();
+        if (m_panel.frame1)
+            m_panel.frame1->hide();
         return;
     }
-    m_panel.frame1->move(twips(kPanelShownAt.x()), twips(kPanelShownAt.y()));
+    buttonPanel()->move(twips(kPanelShownAt.x()), twips(kPanelShownAt.y()));
     m_panel.frame1->show();
     m_ssTab1->hide();
 }
@@ -288,6 +316,8 @@ QComboBox* MainWindow::existingKeyChoiceBox(int slot, int position) const
 
 QLabel* MainWindow::nameLabel(int index) const
 {
+    if (index == kNameLabelCount - 1)
+        panel(); // the panel's name label comes with the panel
     return at(m_label16, index);
 }
 
@@ -325,7 +355,7 @@ QString MainWindow::shownProfileName() const
 
 QPushButton* MainWindow::layoutButton(int index) const
 {
-    return at(m_panel.command11, index);
+    return at(panel().command11, index);
 }
 
 void MainWindow::showIndicator(int index, IndicatorLook look)
@@ -334,7 +364,8 @@ void MainWindow::showIndicator(int index, IndicatorLook look)
     if (shown == look)
         return;
     shown = look;
-    setButtonColour(layoutButton(index), indicatorColour(look));
+    if (m_panel.frame1)
+        setButtonColour(m_panel.command11[size_t(index)], indicatorColour(look));
 }
 
 } // namespace rukcon::ui

@@ -90,17 +90,19 @@ public:
     QPushButton* applyUserDefaultButton() const { return pageCommand(4); } // "ユーザーデフォルト"
     QPushButton* applyLastExitButton() const { return pageCommand(7); }    // "前回の設定"
     // The other-settings tab.
-    QPushButton* saveWindowPlaceButton() const { return pageCommand(6); }   // "このソフトのサイズと位置の設定"
+    QPushButton* saveWindowPlaceButton() const { return pageCommand(6); } // "このソフトのサイズと位置の設定"
     QPushButton* openHistoryFolderButton() const { return pageCommand(9); } // "過去の設定フォルダを開く"
     QPushButton* reloadListsButton() const { return pageCommand(10); }      // "リスト再ロード"
     QPushButton* editLayoutButton() const { return pageCommand(14); }
     // The button panel, while the layout is being edited.
-    QPushButton* restoreLayoutButton() const { return m_commands[13]; }
-    QPushButton* confirmLayoutButton() const { return m_commands[12]; }
+    QPushButton* restoreLayoutButton() const { return panel().command13; }
+    QPushButton* confirmLayoutButton() const { return panel().command12; }
 
     QCheckBox* settingsModeBox() const { return m_check1; } // checked: settings tabs; unchecked: operation
     QCheckBox* keepAboveBox() const { return m_check2; }
-    QCheckBox* hideButtonBox() const { return m_panel.check3; }
+    // The button panel Frame1 and its controls are built when first shown or asked for, like the pages.
+    bool isPanelBuilt() const { return m_panel.frame1; }
+    QCheckBox* hideButtonBox() const { return panel().check3; }
     // The controls of the pages after the key slots' (反応時間, 名前・保存, メニュー, 他設定) build
     // their page when it is not built yet: what the window shows is the same either way.
     QScrollBar* reactionTimeBar() const { return timingPage().hScroll1; }
@@ -108,14 +110,16 @@ public:
     QLabel* reactionTimeValue() const { return timingPage().label5; }
     QLabel* multiplierValue() const { return timingPage().label8; }
     // The hidden box that keeps the keyboard focus in operation mode.
-    QLineEdit* keySink() const { return m_panel.text1; }
+    QLineEdit* keySink() const { return panel().text1; }
     QLineEdit* profileNameBox() const { return namingPage().text2; }
     QComboBox* captionFragmentBox() const { return namingPage().combo2; }
-    QLabel* statusLine() const { return m_panel.label6; }
+    QLabel* statusLine() const { return panel().label6; }
+    // Label6's text, also while the panel is not built (it shows the text once built).
+    void showStatus(const QString& text);
     QLabel* nameTabMessageLine() const { return namingPage().label14; }
     // Label14's text, also while the name tab is not built (it shows the text once built).
     void showNameTabMessage(const QString& text);
-    QFrame* buttonPanel() const { return m_panel.frame1; }
+    QFrame* buttonPanel() const { return panel().frame1; }
     MultiRowTabWidget* settingsTabs() const { return m_ssTab1; }
 
 signals:
@@ -124,6 +128,9 @@ signals:
     // The page 反応時間, 名前・保存, メニュー or 他設定 (by tab) was just built, in its start-up state
     // but for the name labels, the user-menu labels and Label14, which show what was shown before.
     void pageBuilt(int tab);
+    // The button panel was just built, in its designed state but for the name label, the status
+    // line and the indicators, which show what was shown before.
+    void panelBuilt();
 
 protected:
     bool event(QEvent* event) override;
@@ -139,6 +146,8 @@ private:
     const NamingPageControls& namingPage() const;
     const MenuPageControls& menuPage() const;
     QPushButton* pageCommand(int number) const;
+    const PanelControls& panel() const;
+    void buildPanel();
 
     static constexpr int kMaxCommand = 17;
 
@@ -158,6 +167,7 @@ private:
     std::optional<QString> m_shownName; // the name on the name labels, once one was shown
     std::array<std::optional<QString>, kMenuEntryCount> m_menuCaptions; // Label12 texts, once shown
     std::optional<QString> m_nameTabMessage;                            // Label14's text, once shown
+    std::optional<QString> m_status;                                    // Label6's text, once shown
     std::optional<QRect> m_pendingFrame; // outer rectangle asked for before the frame was known
 };
 

@@ -61,14 +61,14 @@ TimingPageControls buildTimingPage(QWidget* page)
     TimingPageControls c;
     c.label7 = makeLabel(page, "Label7", QStringLiteral("反応時間 1/1000秒単位"), twipsRect(240, 1380, 2415, 255));
     c.label7->setFont(gothicFont(kBarPointSize));
-    c.hScroll1 = makeHScrollBar(page, "HScroll1", settings::kReactionTimeMin, settings::kReactionTimeMax, kReactionTimeBarStart,
-                                twipsRect(1320, 1740, 2415, 255));
+    c.hScroll1 = makeHScrollBar(page, "HScroll1", settings::kReactionTimeMin, settings::kReactionTimeMax,
+                                kReactionTimeBarStart, twipsRect(1320, 1740, 2415, 255));
     c.label5 = makeLabel(page, "Label5", QStringLiteral("Label5"), twipsRect(240, 1740, 735, 255));
     c.label5->setFont(gothicFont(kValuePointSize, true));
     c.label9 = makeLabel(page, "Label9", QStringLiteral("矢印の反応倍率"), twipsRect(360, 2520, 1575, 255));
     c.label9->setFont(gothicFont(kBarPointSize));
-    c.hScroll2 = makeHScrollBar(page, "HScroll2", settings::kArrowMultiplierMin, settings::kArrowMultiplierMax, kMultiplierBarStart,
-                                twipsRect(1320, 2880, 2415, 255));
+    c.hScroll2 = makeHScrollBar(page, "HScroll2", settings::kArrowMultiplierMin, settings::kArrowMultiplierMax,
+                                kMultiplierBarStart, twipsRect(1320, 2880, 2415, 255));
     c.label8 = makeLabel(page, "Label8", QStringLiteral("Label5"), twipsRect(360, 2880, 735, 255));
     c.label8->setFont(gothicFont(kValuePointSize, true));
     c.label16 = makeNameLabel(page, kTimingTab);

@@ -449,6 +449,10 @@ TEST_F(TrayTest, restart_everySettingsFileRestoredInStartupOrder)
 
     makeApp();
     app->start();
+    // Only the first screen is built: what the files put in waits for the page that shows it.
+    EXPECT_FALSE(form().isPanelBuilt());
+    for (int tab : {ui::kTimingTab, ui::kNamingTab, ui::kMenuTab, ui::kOtherTab})
+        EXPECT_FALSE(form().isPageBuilt(tab)) << tab;
     EXPECT_TRUE(form().settingsModeBox()->isChecked()) << "settings mode until the first status tick";
     EXPECT_EQ(form().settingsTabs()->currentIndex(), 0);
     EXPECT_TRUE(form().keyChoiceBox(14, 1)->isHidden());

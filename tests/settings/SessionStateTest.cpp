@@ -67,9 +67,13 @@ TEST_F(ProfileSourcesTest, eachSourcePutsItsProfileIntoTheState)
              ASSERT_TRUE(store.history().LoadProfileFile(dropped));
          }},
         {"new settings", NewSettingsProfile(),
-         [&] { window.inForce.apply(NewSettingsProfile(), {ProfileOrigin::BuiltIn, NameOrder::CaptionFirst}); }},
+         [&] {
+             window.inForce.apply(NewSettingsProfile(), {ProfileOrigin::BuiltIn, NameOrder::CaptionFirst});
+         }},
         {"tray's initial state", TrayInitialProfile(),
-         [&] { window.inForce.apply(TrayInitialProfile(), {ProfileOrigin::BuiltIn, NameOrder::CaptionFirst}); }},
+         [&] {
+             window.inForce.apply(TrayInitialProfile(), {ProfileOrigin::BuiltIn, NameOrder::CaptionFirst});
+         }},
     };
     for (const auto& source : sources) {
         SCOPED_TRACE(source.name);
@@ -89,8 +93,8 @@ TEST_F(ProfileSourcesTest, numberOutOfRange_refusedAndTheStateKeepsIt_othersGoIn
     Profile expected = wrong;
     expected.reactionTime = SampleProfile("before").reactionTime;
     EXPECT_EQ(window.state.inForce, expected);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"HScroll2=4", "Text2=" + wrong.name,
-                                                    "Combo2=" + wrong.captionFragment}));
+    EXPECT_EQ(window.log,
+              (std::vector<std::string>{"HScroll2=4", "Text2=" + wrong.name, "Combo2=" + wrong.captionFragment}));
 }
 
 } // namespace

@@ -148,6 +148,7 @@ protected:
         form.profileNameBox();
         form.menuLabel(0);
         form.editLayoutButton();
+        form.buttonPanel();
     }
 
     QWidget* container(int id) const
