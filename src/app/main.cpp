@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/QtDelayedCall.h"
 #include "app/SdlModuleLoader.h"
+#include "app/SessionBusAddress.h"
 #include "app/SignalBridge.h"
 #include "app/SingleInstance.h"
 #include "app/WindowingChoice.h"
@@ -59,6 +60,17 @@ int main(int argc, char** argv)
     }
 
     rukcon::platform::ShareOneArena();
+
+    // Before Qt or SDL look for the session bus, and before any other thread runs.
+    const rukcon::app::SessionBusEnvironment bus{std::getenv("DBUS_SESSION_BUS_ADDRESS"),
+                                                 std::getenv("XDG_RUNTIME_DIR"), std::getenv("DISPLAY"),
+                                                 std::getenv("PATH")};
+    const auto fileThere = [](const std::filesystem::path& file) {
+        std::error_code ec;
+        return std::filesystem::exists(file, ec);
+    };
+    if (const std::optional<std::string> address = rukcon::app::sessionBusAddressWithoutLaunch(bus, fileThere))
+        setenv("DBUS_SESSION_BUS_ADDRESS", address->c_str(), 1);
 
     // A second copy on the same settings folder ends before it reads or writes any settings file.
     rukcon::app::SingleInstance instance;

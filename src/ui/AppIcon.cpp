@@ -1,9 +1,11 @@
 #include "ui/AppIcon.h"
 
+#include "ui/ProgramIconDrawing.h"
+#include "ui/ProgramIconPixels.h" // made by the build
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
@@ -14,42 +16,19 @@ namespace rukcon::ui {
 
 namespace {
 
-constexpr int kOfferedSizes[] = {16, 22, 24, 32, 48, 64};
-
-QPixmap drawPad(int size)
+// The pixels the build drew, in the order of kProgramIconSizes, read in place.
+QImage drawnPixels(size_t index)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-
-    // Body with two grips.
-    QPainterPath body;
-    body.addRoundedRect(QRectF(2, 9, 28, 14), 7, 7);
-    body.addEllipse(QRectF(2, 14, 10, 14));
-    body.addEllipse(QRectF(20, 14, 10, 14));
-    p.setPen(QPen(QColor(0x20, 0x20, 0x40), 1.2));
-    p.setBrush(QColor(0x3A, 0x6E, 0xD8));
-    p.drawPath(body.simplified());
-
-    // Cross on the left.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(7.5, 12, 3, 9));
-    p.drawRect(QRectF(4.5, 15, 9, 3));
-
-    // Four buttons on the right, lit like the controller picture.
-    p.setBrush(QColor(0xFF, 0x59, 0x59));
-    for (const QPointF& c : {QPointF(23, 12.5), QPointF(26.5, 16), QPointF(23, 19.5), QPointF(19.5, 16)})
-        p.drawEllipse(c, 1.8, 1.8);
-    return pixmap;
+    const int size = kProgramIconSizes[index];
+    return QImage(reinterpret_cast<const uchar*>(generated::kProgramIconPixels[index]), size, size,
+                  QImage::Format_ARGB32_Premultiplied);
 }
 
-// Draws the pad whenever a size is asked for instead of keeping a pixmap of every size: the
-// window manager and the tray take the icon once or now and then, and six pixmaps (35 kB) would
-// otherwise stay in memory all day.
-class PadIconEngine : public QIconEngine {
+// Makes a pixmap from the build's pixels whenever a size is asked for, instead of keeping a
+// pixmap of every size: the window manager and the tray take the icon once or now and then, and
+// six pixmaps (35 kB) would otherwise stay in memory all day. Sizes are chosen as for an icon of
+// pixmaps: the smallest drawn one at least as large, scaled down, else the largest.
+class ProgramIconEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -58,31 +37,40 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
-        const QPixmap drawn = drawPad(std::max(1, std::min(size.width(), size.height())));
+        size_t index = kProgramIconSizes.size() - 1;
+        for (size_t i = 0; i < kProgramIconSizes.size(); ++i) {
+            if (kProgramIconSizes[i] >= std::max(size.width(), size.height())) {
+                index = i;
+                break;
+            }
+        }
+        QPixmap made = QPixmap::fromImage(drawnPixels(index));
+        if (made.width() > size.width() || made.height() > size.height())
+            made = made.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (mode == QIcon::Normal)
-            return drawn;
+            return made;
         // Greyed or highlighted as the style makes it for an icon of pixmaps.
         QStyleOption option;
-        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+        return QApplication::style()->generatedIconPixmap(mode, made, &option);
     }
 
-    // The sizes offered to the window manager (_NET_WM_ICON) and a tray that asks.
+    // The sizes offered to the window manager (_NET_WM_ICON) and to a tray that asks.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (int size : kOfferedSizes)
+        for (const int size : kProgramIconSizes)
             sizes.append(QSize(size, size));
         return sizes;
     }
 
-    QIconEngine* clone() const override { return new PadIconEngine; }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
 };
 
 } // namespace
 
 QIcon programIcon()
 {
-    return QIcon(new PadIconEngine);
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace rukcon::ui

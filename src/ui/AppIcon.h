@@ -4,8 +4,9 @@
 
 namespace rukcon::ui {
 
-// The program's icon: a small game pad, drawn at run time, at each size it is asked for, so it is
-// sharp at every size. Needs the application object when it is drawn.
+// The program's icon: a small game pad, drawn by the build at each of its sizes so it is sharp at
+// every one (ProgramIconDrawing.h). Its pixmaps are made from those pixels when asked for, which
+// needs the application object.
 QIcon programIcon();
 
 } // namespace rukcon::ui
