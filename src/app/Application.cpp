@@ -89,7 +89,7 @@ Application::Application(PlatformParts parts, settings::ProgramFolders folders, 
     m_messages->setAroundBox([this] { holdStill(); }, [this] { resumeAfterBox(); });
     m_usesTray = ui::TrayWindow::trayAvailable();
     // The tray window exists from the start, so the pause can hold polling during start-up.
-    m_tray = std::make_unique<ui::TrayWindow>(*m_form);
+    m_tray = std::make_unique<ui::TrayWindow>();
     m_state.paused = m_tray->pauseItem()->isChecked();
     connect(m_tray->pauseItem(), &QAction::toggled, this, [this](bool on) { m_state.paused = on; });
     m_shutDown = std::make_unique<ShutDown>(

@@ -2,7 +2,6 @@
 
 #include "settings/TextCodec.h"
 #include "ui/AppIcon.h"
-#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,7 +21,7 @@ bool isLeadByte(unsigned char c)
 
 } // namespace
 
-TrayWindow::TrayWindow(MainWindow& form) : m_form(form)
+TrayWindow::TrayWindow()
 {
     setObjectName(QStringLiteral("Porm1"));
     setWindowTitle(QStringLiteral("Form1"));

@@ -13,8 +13,6 @@ class QSystemTrayIcon;
 
 namespace rukcon::ui {
 
-class MainWindow;
-
 // The hidden window Porm1 that owns the tray icon and the tray menu mn1. Its caption is the
 // profile name, which the icon shows as its tooltip.
 class TrayWindow : public QWidget {
@@ -24,7 +22,7 @@ public:
     // The tip field holds 64 bytes of code page 932, its closing NUL included.
     static constexpr size_t kTipBytes = 64;
 
-    explicit TrayWindow(MainWindow& form);
+    TrayWindow();
     ~TrayWindow() override;
 
     // Adds the icon with the caption as tooltip. Adding while the icon is there changes
@@ -76,7 +74,6 @@ protected:
 private:
     QAction* addItem(const char* name, const QString& caption);
 
-    MainWindow& m_form;
     QSystemTrayIcon* m_icon = nullptr;
     QMenu* m_menu = nullptr;
     bool m_iconPresent = false;
